@@ -1,0 +1,93 @@
+// Fuzzes the dictionary readers with arbitrary bytes.
+//
+// Each input is read three ways: as plain dictionary text, as a scrambled dictionary (seed byte
+// first) and as a built-in user-interface block (length, then scrambled language name and
+// text). Whatever is parsed must keep its promise that every pair in a section the lookups can
+// reach is found again, and the lookups and message expansions of the language dictionary are
+// run over the parsed keys.
+#include "localization/CodedStream.h"
+#include "localization/DictionarySources.h"
+#include "localization/InterfaceStrings.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/MemoryStream.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+using namespace velmora;
+
+constexpr size_t lookupLimit = 16;
+
+// A pair that the section lookup can reach must be found by its own key.
+void checkPairsAreFound(const TDTables& tables)
+{
+    for (const TDTable& section : tables.sections()) {
+        if (tables.findSection(section.name()) != &section)
+            continue; // hidden by a later section of the same name
+        for (const DictionaryEntry& entry : section.entries())
+            if (!tables.find(section.name(), entry.key))
+                __builtin_trap();
+    }
+}
+
+void exerciseLookups(std::unique_ptr<TDTables> tables)
+{
+    checkPairsAreFound(*tables);
+    const TDTables& parsed = *tables;
+    LanguageDictionary dictionary;
+    dictionary.setMessageSink([](const std::string&) {});
+    dictionary.install(std::move(tables), "fuzz");
+    dictionary.setAnsiOption(true);
+    dictionary.booleanWord(true);
+    dictionary.booleanWord(false);
+    size_t lookups = 0;
+    for (const TDTable& section : parsed.sections()) {
+        for (const DictionaryEntry& entry : section.entries()) {
+            if (++lookups > lookupLimit)
+                return;
+            dictionary.firstWord(section.name(), entry.key);
+            dictionary.message(entry.key, entry.value, entry.key);
+            dictionary.message(entry.key, entry.value);
+            dictionary.isSynonymInSection(section.name(), entry.key, entry.value);
+            dictionary.synonyms(entry.key);
+            dictionary.isTrueWord(entry.value);
+        }
+    }
+}
+
+std::unique_ptr<TDTables> parsePlain(std::string_view text)
+{
+    auto tables = std::make_unique<TDTables>();
+    tables->parseText(text);
+    return tables;
+}
+
+std::unique_ptr<TDTables> parseScrambled(const uint8_t* data, size_t size)
+{
+    MemoryStream memory(std::vector<uint8_t>(data, data + size));
+    tcodedstream coded(memory, CodedStreamMode::Reading);
+    auto tables = std::make_unique<TDTables>();
+    tables->parse(coded);
+    return tables;
+}
+
+void readAsInterfaceBlock(std::span<const uint8_t> block)
+{
+    const std::span<const uint8_t> blocks[] = { block };
+    InterfaceStrings strings(blocks);
+    strings.setProjectLanguage(embeddedBlockName(block));
+    strings.formattedInterfaceString("ok", "%s");
+    exerciseLookups(createDictionaryFromEmbeddedBlock(block));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    exerciseLookups(parsePlain({ reinterpret_cast<const char*>(data), size }));
+    exerciseLookups(parseScrambled(data, size));
+    readAsInterfaceBlock({ data, size });
+    return 0;
+}

@@ -1,0 +1,38 @@
+#include "core/MainObj.h"
+
+#include "core/ArithmeticPrimitives.h"
+#include "core/ControlPrimitives.h"
+#include "core/PrintPrimitives.h"
+#include "core/VariablePrimitives.h"
+#include "localization/LanguageWords.h"
+#include "localization/NameCodes.h"
+
+namespace velmora {
+
+tMainLogoObject::tMainLogoObject()
+    : tlogoobject(ValueKind::Object)
+    , m_procedures(std::make_unique<tLogoTab>())
+    , m_globals(std::make_unique<tLogoGlobalVarTab>())
+{
+    ownTable = m_procedures.get();
+    m_procedures->owner = this;
+    m_globals->owner = this;
+    registerPrimitives();
+}
+
+tMainLogoObject::~tMainLogoObject() = default;
+
+void tMainLogoObject::registerPrimitives()
+{
+    registerArithmeticPrimitives(*m_procedures, this);
+    registerControlPrimitives(*m_procedures, this);
+    registerPrintPrimitives(*m_procedures, this);
+    registerVariablePrimitives(*m_procedures, this);
+}
+
+tlogoobject* tMainLogoObject::findObject(NameCode name)
+{
+    return name == NameCodes::instance().find(mainClassName()) ? this : nullptr;
+}
+
+} // namespace velmora

@@ -1,0 +1,31 @@
+// tMainLogoObject: the root object of every project.
+//
+// It owns the global primitives (registered into its procedure table when it is created) and the
+// global variables. Name lookup from code running as the main object ends here.
+#pragma once
+
+#include "interpreter/LogoVarTab.h"
+
+#include <memory>
+
+namespace velmora {
+
+class tMainLogoObject final : public tlogoobject {
+public:
+    tMainLogoObject();
+    ~tMainLogoObject() override;
+
+    tlogoobject* copy() override { return this; }
+    std::string_view className() const override { return "main"; }
+    tlogoobject* findObject(NameCode name) override;
+
+    tLogoGlobalVarTab& globals() { return *m_globals; }
+
+private:
+    void registerPrimitives();
+
+    std::unique_ptr<tLogoTab> m_procedures;
+    std::unique_ptr<tLogoGlobalVarTab> m_globals;
+};
+
+} // namespace velmora

@@ -1,0 +1,78 @@
+// CodeArray: an instruction list compiled once into a flat array of records.
+//
+// Each record is a kind (`ElementTypes`), a datum (a name code for names, a value for constants)
+// and the after-parenthesis mark that lets a procedure take a variable number of inputs. The array
+// holds one reference to each constant. Arrays are cached on the list or word they come from and
+// reused by every later run in every process; they are reference counted so that a run in
+// progress keeps its array even when the list is recompiled in another mode meanwhile.
+#pragma once
+
+#include "values/LogoObject.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace velmora {
+
+// The record kinds; the same numbering is the `funtype` of a descriptor.
+enum ElementTypes : uint8_t {
+    etFun = 0,
+    etIfFun = 1,
+    etRelOp = 2,
+    etUnOp = 3,
+    etAddOp = 4,
+    etMulOp = 5,
+    etUnknownOp = 6,
+    etLpar = 7,
+    etRpar = 8,
+    etVariable = 9,
+    etConst = 10,
+    etEnd = 11,
+    etObjectPrefixFun = 12,
+    etUsualPrefix = 13,
+};
+
+// Kinds that name something to call.
+inline bool isNameKind(uint8_t kind)
+{
+    return kind == etUnknownOp || kind == etFun || kind == etIfFun || kind == etObjectPrefixFun
+        || kind == etUsualPrefix;
+}
+
+struct CodeRecord {
+    uint8_t kind;
+    uint8_t afterParen;
+    NameCode name; // names, operators, variables and prefixes
+    tlogoobject* constant; // constants (one reference held)
+};
+
+struct CodeArray {
+    int32_t refCount = 1;
+    uint8_t flags = 0;
+    int32_t count = 0; // records, the final end record included
+    std::unique_ptr<CodeRecord[]> records;
+
+    CodeRecord* begin() { return records.get(); }
+};
+
+// Drops one holder of the array; frees it (and releases its constants) when none is left.
+void releaseCodeArray(CodeArray* code);
+
+// Holds a code array for a scope, so that recompiling its list meanwhile cannot free it.
+class CodeRef {
+public:
+    explicit CodeRef(CodeArray* code)
+        : m_code(code)
+    {
+        ++code->refCount;
+    }
+    ~CodeRef() { releaseCodeArray(m_code); }
+    CodeRef(const CodeRef&) = delete;
+    CodeRef& operator=(const CodeRef&) = delete;
+    CodeArray* get() const { return m_code; }
+
+private:
+    CodeArray* m_code;
+};
+
+} // namespace velmora

@@ -1,0 +1,19 @@
+// The text of an error: its message template expanded with the error's context.
+//
+// Placeholders: #F file text, #H the offending value in brackets, #c and #h without outer
+// brackets, #L the line, #P the procedure (with its owner's name in front), #a and #b the numbers,
+// #p the failing primitive; any other "#x" stays as it is.
+#pragma once
+
+#include "interpreter/Errors.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+std::string expandErrorTemplate(const eLogoException& error, std::string_view templateText);
+// The message template of the error's code from the dictionary, expanded.
+std::string errorMessage(const eLogoException& error);
+
+} // namespace velmora

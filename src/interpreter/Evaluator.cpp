@@ -1,0 +1,440 @@
+#include "interpreter/Evaluator.h"
+
+#include "interpreter/LogoVarTab.h"
+#include "interpreter/SystemCodes.h"
+#include "values/LogoList.h"
+#include "values/Reader.h"
+
+namespace velmora::evaluator {
+
+namespace {
+
+    struct Resolved {
+        tProcDesc* desc;
+        tlogoobject* object; // the object to run as, or none for the current one
+        int32_t level;
+    };
+
+    // Keeps a code array alive while it runs, and counts the run in the depth counters.
+    class RunScope {
+    public:
+        RunScope(InterpreterState& state, CodeArray* code)
+            : m_state(state)
+            , m_code(code)
+        {
+            if (state.yieldHook)
+                state.yieldHook(state);
+            if (state.depth > InterpreterState::maximumDepth)
+                throw eLogoException(erStackOverflow);
+            ++code->refCount;
+            ++state.depth;
+            ++state.runNesting;
+        }
+        ~RunScope()
+        {
+            --m_state.depth;
+            --m_state.runNesting;
+            releaseCodeArray(m_code);
+        }
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        InterpreterState& m_state;
+        CodeArray* m_code;
+    };
+
+    // Runs a call with another object as the current one, restoring it on every way out.
+    class ObjectSwitch {
+    public:
+        ObjectSwitch(InterpreterState& state, tlogoobject* object)
+            : m_state(state)
+            , m_saved(state.currentObject)
+            , m_switched(object != nullptr)
+        {
+            if (m_switched)
+                state.currentObject = object;
+        }
+        ~ObjectSwitch()
+        {
+            if (m_switched)
+                m_state.currentObject = m_saved;
+        }
+        ObjectSwitch(const ObjectSwitch&) = delete;
+        ObjectSwitch& operator=(const ObjectSwitch&) = delete;
+
+    private:
+        InterpreterState& m_state;
+        tlogoobject* m_saved;
+        bool m_switched;
+    };
+
+    void comparison(InterpreterState& s, CodeRecord*& pc);
+    void additive(InterpreterState& s, CodeRecord*& pc);
+
+    tProcDesc* lookUp(tlogoobject* object, NameCode name, int32_t& level)
+    {
+        if (tProcDesc* desc = object->tryProc(name, level))
+            return desc;
+        throw eLogoException::withName(erDoNotKnowHowTo, name);
+    }
+
+    // Resolves the name at the cursor (a chain of object prefixes ends at the final name) and
+    // advances past it.
+    Resolved resolveUnchecked(InterpreterState& s, CodeRecord*& pc)
+    {
+        Resolved result { nullptr, nullptr, 0 };
+        if (pc->kind == etUsualPrefix) {
+            result.desc = s.currentObject->findNextProc(s.callLevel, pc->name);
+            ++pc;
+            return result;
+        }
+        if (pc->kind == etObjectPrefixFun) {
+            tlogoobject* target = s.currentObject;
+            while (pc->kind == etObjectPrefixFun) {
+                target = target->findObject(pc->name);
+                if (!target)
+                    throw eLogoException::withName(erNoObject, pc->name);
+                ++pc;
+            }
+            result.object = target;
+            result.desc = lookUp(target, pc->name, result.level);
+            ++pc;
+            return result;
+        }
+        result.desc = lookUp(s.currentObject, pc->name, result.level);
+        ++pc;
+        return result;
+    }
+
+    Resolved resolve(InterpreterState& s, CodeRecord*& pc)
+    {
+        const NameCode name = pc->name;
+        try {
+            return resolveUnchecked(s, pc);
+        } catch (eLogoException& error) {
+            error.recordFailingName(name);
+            throw;
+        }
+    }
+
+    void input(InterpreterState& s, CodeRecord*& pc, tProcDesc* desc)
+    {
+        try {
+            if (desc->funtype == etIfFun)
+                comparison(s, pc);
+            else
+                additive(s, pc);
+        } catch (eLogoException& error) {
+            // The procedure that wanted the input is named by "did not output" errors.
+            if (error.code == erDidNotReport)
+                error.recordFailingName(desc->name);
+            throw;
+        }
+    }
+
+    // Evaluates the inputs of `desc` onto the stack and returns how many there are. `afterParen`
+    // is the mark of the name record: a varpar procedure then takes inputs up to the ")".
+    int32_t collectInputs(InterpreterState& s, CodeRecord*& pc, tProcDesc* desc, bool afterParen)
+    {
+        const int32_t base = s.valueStack.height();
+        int32_t count = 0;
+        if (desc->varpar && afterParen) {
+            while (pc->kind != etRpar && pc->kind != etEnd
+                && (desc->funtype == etIfFun || pc->kind != etRelOp)) {
+                input(s, pc, desc);
+                ++count;
+                if (s.stopFlag)
+                    break;
+            }
+        } else {
+            for (; count < desc->defpar; ++count) {
+                if (pc->kind == etEnd)
+                    throw eLogoException::withPrimitive(erNotEnoughInputs, desc->name);
+                input(s, pc, desc);
+                if (s.stopFlag)
+                    break;
+            }
+        }
+        if (s.stopFlag)
+            s.valueStack.cutBackTo(base);
+        return count;
+    }
+
+    void callCommandAt(
+        InterpreterState& s, const Resolved& target, int32_t inputCount, const CodeRecord* next)
+    {
+        tProcDesc* desc = target.desc;
+        if (desc->procKind == ProcKind::Output) {
+            s.valueStack.popInto(s.outputValue);
+            s.stopFlag = 1;
+            return;
+        }
+        if (desc->procKind == ProcKind::Stop) {
+            s.stopFlag = 1;
+            return;
+        }
+        if (next->kind == etEnd && s.runNesting == 1 && !target.object && desc->tailCallable) {
+            s.pendingCall = desc;
+            s.pendingObject = nullptr;
+            s.pendingLevel = target.level;
+            s.pendingArgCount = inputCount;
+            s.stopFlag = 1;
+            return;
+        }
+        s.foundLevel = target.level;
+        try {
+            ObjectSwitch as(s, target.object);
+            desc->command(inputCount);
+            if (s.stopFlag && s.pendingCall && target.object)
+                runTailCallLoop(s);
+        } catch (eLogoException& error) {
+            error.recordFailingName(desc->name);
+            throw;
+        }
+        if (s.stopFlag) {
+            if (s.pendingCall)
+                runTailCallLoop(s);
+            if (s.stopFlag)
+                return;
+        }
+        s.valueStack.popCommandResult();
+    }
+
+    void callOperationAt(InterpreterState& s, const Resolved& target, int32_t inputCount)
+    {
+        tProcDesc* desc = target.desc;
+        if (desc->procKind != ProcKind::Ordinary)
+            throw eLogoException::withPrimitive(erDidNotReport, desc->name);
+        s.foundLevel = target.level;
+        try {
+            ObjectSwitch as(s, target.object);
+            desc->operation(inputCount);
+        } catch (eOutputException&) {
+            throw eLogoException::withPrimitive(erDidNotReport, desc->name);
+        } catch (eLogoException& error) {
+            error.recordFailingName(desc->name);
+            throw;
+        }
+        if (!s.pendingCall && s.valueStack.peekTop())
+            return;
+        s.stopFlag = 0;
+        s.pendingCall = nullptr;
+        s.valueStack.popAndRelease();
+        throw eLogoException::withName(erDidNotReport, desc->name);
+    }
+
+    void pushVariable(InterpreterState& s, NameCode name)
+    {
+        s.valueStack.push(s.globalVariables->getValue(name));
+    }
+
+    void operand(InterpreterState& s, CodeRecord*& pc)
+    {
+        switch (pc->kind) {
+        case etUnknownOp:
+        case etFun:
+        case etIfFun:
+        case etObjectPrefixFun:
+        case etUsualPrefix: {
+            const bool afterParen = pc->afterParen;
+            const Resolved target = resolve(s, pc);
+            const int32_t count = collectInputs(s, pc, target.desc, afterParen);
+            if (!s.stopFlag)
+                callOperationAt(s, target, count);
+            return;
+        }
+        case etAddOp: {
+            // A sign in operand position: rewritten once, in the cached array, into a unary sign.
+            const SystemCodes& codes = SystemCodes::instance();
+            pc->name = pc->name == codes.minus ? codes.unaryMinus : codes.unaryPlus;
+            pc->kind = etUnOp;
+            [[fallthrough]];
+        }
+        case etUnOp: {
+            const Resolved target = resolve(s, pc);
+            operand(s, pc);
+            if (!s.stopFlag)
+                callOperationAt(s, target, 1);
+            return;
+        }
+        case etLpar:
+            ++pc;
+            comparison(s, pc);
+            if (s.stopFlag)
+                return;
+            if (pc->kind != etRpar)
+                throw eLogoException(erMissingRpar);
+            ++pc;
+            return;
+        case etVariable:
+            pushVariable(s, pc->name);
+            ++pc;
+            return;
+        case etConst:
+            s.valueStack.push(pc->constant);
+            ++pc;
+            return;
+        default:
+            throw eLogoException(erWrongSequence);
+        }
+    }
+
+    // An infix operator at the cursor applied to the value on the stack and the next operand(s).
+    template <void (*Right)(InterpreterState&, CodeRecord*&)>
+    void infix(InterpreterState& s, CodeRecord*& pc)
+    {
+        const Resolved target = resolve(s, pc);
+        Right(s, pc);
+        if (!s.stopFlag)
+            callOperationAt(s, target, 2);
+    }
+
+    void multiplicative(InterpreterState& s, CodeRecord*& pc)
+    {
+        operand(s, pc);
+        while (!s.stopFlag && pc->kind == etMulOp)
+            infix<operand>(s, pc);
+    }
+
+    void additive(InterpreterState& s, CodeRecord*& pc)
+    {
+        multiplicative(s, pc);
+        while (!s.stopFlag && pc->kind == etAddOp)
+            infix<multiplicative>(s, pc);
+    }
+
+    void comparison(InterpreterState& s, CodeRecord*& pc)
+    {
+        additive(s, pc);
+        if (!s.stopFlag && pc->kind == etRelOp)
+            infix<additive>(s, pc);
+    }
+
+    void statement(InterpreterState& s, CodeRecord*& pc)
+    {
+        switch (pc->kind) {
+        case etUnknownOp:
+        case etFun:
+        case etIfFun:
+        case etObjectPrefixFun:
+        case etUsualPrefix: {
+            const bool afterParen = pc->afterParen;
+            const Resolved target = resolve(s, pc);
+            const int32_t count = collectInputs(s, pc, target.desc, afterParen);
+            if (!s.stopFlag)
+                callCommandAt(s, target, count, pc);
+            return;
+        }
+        case etLpar:
+            ++pc;
+            statement(s, pc);
+            if (s.stopFlag)
+                return;
+            if (pc->kind != etRpar)
+                throw eLogoException(erMissingRpar);
+            ++pc;
+            return;
+        case etVariable:
+        case etConst:
+            operand(s, pc);
+            s.valueStack.popCommandResult();
+            return;
+        default:
+            throw eLogoException(erWrongSequence);
+        }
+    }
+
+    // Cuts the value stack back to its height at construction on every way out.
+    class StackHeightGuard {
+    public:
+        explicit StackHeightGuard(tLogoStack& stack)
+            : m_stack(stack)
+            , m_height(stack.height())
+        {
+        }
+        ~StackHeightGuard() { m_stack.cutBackTo(m_height); }
+        StackHeightGuard(const StackHeightGuard&) = delete;
+        StackHeightGuard& operator=(const StackHeightGuard&) = delete;
+
+    private:
+        tLogoStack& m_stack;
+        int32_t m_height;
+    };
+
+    int32_t positionOf(CodeArray* code, const CodeRecord* pc)
+    {
+        return static_cast<int32_t>(pc - code->begin()) + 1;
+    }
+
+} // namespace
+
+void runList(InterpreterState& s, CodeArray* code)
+{
+    RunScope scope(s, code);
+    CodeRecord* pc = code->begin();
+    try {
+        while (pc->kind != etEnd) {
+            statement(s, pc);
+            if (s.stopFlag)
+                return;
+        }
+    } catch (eLogoException& error) {
+        error.appendPathPosition(positionOf(code, pc));
+        throw;
+    }
+}
+
+ValueRef evaluateList(InterpreterState& s, CodeArray* code)
+{
+    RunScope scope(s, code);
+    CodeRecord* pc = code->begin();
+    try {
+        comparison(s, pc);
+        if (pc->kind != etEnd && !s.stopFlag)
+            statement(s, pc);
+    } catch (eLogoException& error) {
+        error.appendPathPosition(positionOf(code, pc));
+        throw;
+    }
+    return s.valueStack.pop();
+}
+
+void runText(InterpreterState& s, std::string_view text)
+{
+    StackHeightGuard guard(s.valueStack);
+    ValueRef list(readList(text));
+    runList(s, list->compile(CompileMode::Instructions));
+}
+
+void runValue(InterpreterState& s, tlogoobject* instructions)
+{
+    ValueRef keep(instructions);
+    runList(s, instructions->compile(CompileMode::Instructions));
+}
+
+ValueRef evaluateValue(InterpreterState& s, tlogoobject* instructions)
+{
+    ValueRef keep(instructions);
+    return evaluateList(s, instructions->compile(CompileMode::Instructions));
+}
+
+void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
+{
+    static CodeRecord notLast { etConst, 0, 0, nullptr };
+    callCommandAt(s, Resolved { desc, nullptr, 0 }, inputCount, &notLast);
+}
+
+void runTailCallLoop(InterpreterState& s)
+{
+    do {
+        tProcDesc* desc = s.pendingCall;
+        s.pendingCall = nullptr;
+        s.stopFlag = 0;
+        s.foundLevel = s.pendingLevel;
+        desc->tail(s.pendingArgCount);
+    } while (s.stopFlag && s.pendingCall);
+    s.testFlag = s.savedTestFlag;
+}
+
+} // namespace velmora::evaluator

@@ -1,0 +1,30 @@
+#include "interpreter/InterpreterState.h"
+
+#include "values/ValueFactory.h"
+
+namespace velmora {
+
+thread_local InterpreterState* InterpreterState::t_current = nullptr;
+
+InterpreterState::InterpreterState(tlogoobject* object, tLogoVarTab* globals)
+    : currentObject(object)
+    , globalVariables(globals)
+{
+}
+
+InterpreterState::~InterpreterState() { release(outputValue); }
+
+InterpreterState::Activation::Activation(InterpreterState& state)
+    : m_previous(t_current)
+{
+    t_current = &state;
+    PoolAccess::allow(true);
+}
+
+InterpreterState::Activation::~Activation()
+{
+    t_current = m_previous;
+    PoolAccess::allow(m_previous != nullptr);
+}
+
+} // namespace velmora

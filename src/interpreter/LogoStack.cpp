@@ -1,0 +1,81 @@
+#include "interpreter/LogoStack.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+tLogoStack::tLogoStack(int32_t capacity)
+    : m_capacity(capacity)
+    , m_growth(capacity)
+    , m_slots(std::make_unique<tlogoobject*[]>(static_cast<size_t>(capacity)))
+{
+}
+
+tLogoStack::~tLogoStack() { cutBackTo(0); }
+
+void tLogoStack::grow()
+{
+    const int32_t capacity = m_capacity + m_growth;
+    auto slots = std::make_unique<tlogoobject*[]>(static_cast<size_t>(capacity));
+    std::copy(m_slots.get(), m_slots.get() + m_height, slots.get());
+    m_slots = std::move(slots);
+    m_capacity = capacity;
+}
+
+void tLogoStack::popInto(tlogoobject*& holder)
+{
+    if (m_height == 0)
+        throw eLogoException(erStackPop);
+    tlogoobject* old = holder;
+    holder = m_slots[--m_height];
+    release(old);
+}
+
+tlogoobject* tLogoStack::popUncounted()
+{
+    if (m_height == 0)
+        throw eLogoException(erStackPopdec);
+    tlogoobject* value = m_slots[--m_height];
+    if (value)
+        --value->refCount;
+    return value;
+}
+
+tlogoobject* tLogoStack::lookAt(int32_t n) const
+{
+    if (n < 0 || n >= m_height)
+        throw eLogoException(erStackLookstack);
+    return m_slots[m_height - 1 - n];
+}
+
+void tLogoStack::removeAt(int32_t n)
+{
+    if (n < 0 || n >= m_height)
+        throw eLogoException(erStackShift);
+    const int32_t index = m_height - 1 - n;
+    tlogoobject* removed = m_slots[index];
+    std::copy(m_slots.get() + index + 1, m_slots.get() + m_height, m_slots.get() + index);
+    --m_height;
+    release(removed);
+}
+
+void tLogoStack::removeBelowTop()
+{
+    if (m_height < 2)
+        throw eLogoException(erStackShiftTop);
+    removeAt(1);
+}
+
+void tLogoStack::drop(int32_t n)
+{
+    for (int32_t i = 0; i < n; ++i)
+        popAndRelease();
+}
+
+void tLogoStack::cutBackTo(int32_t height)
+{
+    while (m_height > height)
+        release(m_slots[--m_height]);
+}
+
+} // namespace velmora

@@ -1,0 +1,130 @@
+#include "interpreter/LogoTab.h"
+
+#include "interpreter/Errors.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+std::mutex& tableOrderLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+tLogoTab::~tLogoTab()
+{
+    for (tTabDesc* desc : m_entries)
+        delete desc;
+}
+
+tTabDesc* tLogoTab::get(NameCode name)
+{
+    if (tTabDesc* found = find(name))
+        return found;
+    missingOnGet(name);
+    return nullptr;
+}
+
+void tLogoTab::missingOnGet(NameCode name)
+{
+    throw eLogoException::withName(erDoNotKnowHowTo, name);
+}
+
+void tLogoTab::missingOnErase(NameCode name)
+{
+    throw eLogoException::withName(erDoNotKnowHowTo, name);
+}
+
+// An empty table opens a window around the first code; later the window grows by at least 512
+// codes at a time, so registering names in creation order costs amortised constant time.
+void tLogoTab::growFor(NameCode name)
+{
+    if (name < 1)
+        throw eLogoException(erInternLogoTab);
+    NameCode low = m_low, high = m_high;
+    if (m_entries.empty()) {
+        low = std::max(1, name - 256);
+        high = low + 512;
+    } else if (name < m_low) {
+        low = (m_low - name < 512) ? std::max(1, m_low - 512) : name;
+    } else {
+        high = (name - m_high < 512) ? m_high + 512 : name;
+    }
+    std::vector<tTabDesc*> entries(static_cast<size_t>(high - low + 1), nullptr);
+    if (!m_entries.empty())
+        std::copy(m_entries.begin(), m_entries.end(), entries.begin() + (m_low - low));
+    m_entries = std::move(entries);
+    m_low = low;
+    m_high = high;
+}
+
+void tLogoTab::registerDesc(tTabDesc* desc)
+{
+    std::unique_ptr<tTabDesc> owned(desc);
+    if (desc->name < m_low || desc->name > m_high || m_entries.empty())
+        growFor(desc->name);
+    if (find(desc->name))
+        eraseAt(desc->name);
+    desc->table = this;
+    m_entries[static_cast<size_t>(desc->name - m_low)] = owned.release();
+    std::lock_guard guard(tableOrderLock());
+    desc->prevDesc = m_lastDesc;
+    desc->nextDesc = nullptr;
+    if (m_lastDesc)
+        m_lastDesc->nextDesc = desc;
+    else
+        m_firstDesc = desc;
+    m_lastDesc = desc;
+}
+
+void tLogoTab::eraseAt(NameCode name)
+{
+    tTabDesc*& slot = m_entries[static_cast<size_t>(name - m_low)];
+    tTabDesc* desc = slot;
+    {
+        std::lock_guard guard(tableOrderLock());
+        (desc->prevDesc ? desc->prevDesc->nextDesc : m_firstDesc) = desc->nextDesc;
+        (desc->nextDesc ? desc->nextDesc->prevDesc : m_lastDesc) = desc->prevDesc;
+    }
+    slot = nullptr;
+    delete desc;
+}
+
+void tLogoTab::erase(NameCode name)
+{
+    if (!find(name))
+        missingOnErase(name);
+    eraseAt(name);
+}
+
+void tLogoTab::tryErase(NameCode name)
+{
+    if (find(name))
+        eraseAt(name);
+}
+
+void tLogoTab::eraseAll(NameCode exceptName)
+{
+    for (NameCode name = m_low; name <= m_high && !m_entries.empty(); ++name) {
+        tTabDesc* desc = find(name);
+        if (desc && !(desc->flags & builtin) && name != exceptName)
+            eraseAt(name);
+    }
+}
+
+void tLogoTab::forEachInOrder(const std::function<void(tTabDesc*)>& visit) const
+{
+    std::lock_guard guard(tableOrderLock());
+    for (tTabDesc* desc = m_firstDesc; desc; desc = desc->nextDesc)
+        visit(desc);
+}
+
+void tLogoTab::forEachSlot(const std::function<void(tTabDesc*)>& visit) const
+{
+    for (tTabDesc* desc : m_entries)
+        if (desc)
+            visit(desc);
+}
+
+} // namespace velmora

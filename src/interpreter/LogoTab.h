@@ -1,0 +1,79 @@
+// tLogoTab: a name table mapping name codes to descriptors.
+//
+// Slots cover a window [low, high] of name codes, so a lookup is one bounds test and one array
+// index. Descriptors are also chained in registration order for enumeration, saving and display;
+// because the window thread enumerates tables while processes change them, every change of the
+// chain and every ordered walk takes the process-wide table lock (after the interpreter lock).
+// Lookups and registrations themselves run under the interpreter lock.
+#pragma once
+
+#include "interpreter/ProcDesc.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class tLogoTab {
+public:
+    tLogoTab() = default;
+    virtual ~tLogoTab();
+    tLogoTab(const tLogoTab&) = delete;
+    tLogoTab& operator=(const tLogoTab&) = delete;
+
+    // The descriptor for a name code, or none.
+    tTabDesc* find(NameCode name) const
+    {
+        if (name < m_low || name > m_high)
+            return nullptr;
+        return m_entries[static_cast<size_t>(name - m_low)];
+    }
+    // A name looked up where a procedure is wanted: procedure tables hold only procedures.
+    tProcDesc* findProc(NameCode name) const
+    {
+        tTabDesc* found = find(name);
+        return found && found->isProcedure() ? static_cast<tProcDesc*>(found) : nullptr;
+    }
+    // The descriptor; a missing name raises the table's missing-name error.
+    tTabDesc* get(NameCode name);
+    bool contains(NameCode name) const { return find(name) != nullptr; }
+
+    // Stores the descriptor under its name code, replacing (and destroying) any entry there, and
+    // appends it to the registration order. The table owns it from now on.
+    void registerDesc(tTabDesc* desc);
+    void erase(NameCode name);
+    void tryErase(NameCode name);
+    // Erases every entry that is not `builtin`, except `exceptName`.
+    virtual void eraseAll(NameCode exceptName = 0);
+
+    // Every descriptor in registration order, under the table lock.
+    void forEachInOrder(const std::function<void(tTabDesc*)>& visit) const;
+    // Every filled slot in name code order.
+    void forEachSlot(const std::function<void(tTabDesc*)>& visit) const;
+
+    uint8_t shared = 0;
+    std::string labelText;
+    tlogoobject* owner = nullptr;
+
+protected:
+    virtual void missingOnGet(NameCode name);
+    virtual void missingOnErase(NameCode name);
+
+private:
+    void eraseAt(NameCode name);
+    void growFor(NameCode name);
+
+    std::vector<tTabDesc*> m_entries;
+    NameCode m_low = 1;
+    NameCode m_high = 0;
+    tTabDesc* m_firstDesc = nullptr;
+    tTabDesc* m_lastDesc = nullptr;
+};
+
+// The lock of every table's registration-order chain.
+std::mutex& tableOrderLock();
+
+} // namespace velmora

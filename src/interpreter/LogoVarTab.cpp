@@ -1,0 +1,78 @@
+#include "interpreter/LogoVarTab.h"
+
+#include "interpreter/Errors.h"
+
+namespace velmora {
+
+tLogoVarDesc::tLogoVarDesc(NameCode name, uint8_t descFlags)
+    : tTabDesc(name)
+{
+    flags = descFlags;
+    isUserEntry = 1;
+}
+
+tLogoVarDesc::~tLogoVarDesc() { release(m_value); }
+
+std::string tLogoVarDesc::valueText()
+{
+    return m_value ? m_value->sourceForm(true) : std::string();
+}
+
+void tLogoVarDesc::assign(tlogoobject* value)
+{
+    if (m_value && value && m_value->takeValueOf(value))
+        return;
+    assignHolder(m_value, value && value->pooled ? value->copy() : value);
+}
+
+tLogoVarDesc* tLogoVarTab::createDesc(NameCode name, uint8_t flags)
+{
+    return new tLogoVarDesc(name, flags);
+}
+
+void tLogoVarTab::setVar(NameCode name, tlogoobject* value, uint8_t flags)
+{
+    auto* desc = static_cast<tLogoVarDesc*>(find(name));
+    if (desc) {
+        desc->flags = static_cast<uint8_t>((desc->flags & ~donotsavenow) | flags);
+    } else {
+        desc = createDesc(name, flags);
+        registerDesc(desc);
+    }
+    desc->assign(value);
+}
+
+void tLogoVarTab::setVarMarked(NameCode name, tlogoobject* value)
+{
+    const bool existed = contains(name);
+    setVar(name, value);
+    if (!existed)
+        static_cast<tLogoVarDesc*>(find(name))->variableKind = 1;
+}
+
+void tLogoVarTab::setIfChanged(NameCode name, tlogoobject* value)
+{
+    tlogoobject* current = tryValue(name);
+    if (!current || !current->sameAs(value))
+        setVar(name, value);
+}
+
+tlogoobject* tLogoVarTab::getValue(NameCode name)
+{
+    if (tlogoobject* value = tryValue(name))
+        return value;
+    missingOnGet(name);
+    return nullptr;
+}
+
+tlogoobject* tLogoVarTab::tryValue(NameCode name) const
+{
+    tTabDesc* desc = find(name);
+    return desc ? desc->value() : nullptr;
+}
+
+void tLogoVarTab::missingOnGet(NameCode name) { throw eLogoException::withName(erNoVal, name); }
+
+void tLogoVarTab::missingOnErase(NameCode name) { throw eLogoException::withName(erNoVal, name); }
+
+} // namespace velmora

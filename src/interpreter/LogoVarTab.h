@@ -1,0 +1,43 @@
+// Variable tables: tLogoVarDesc holds one variable's value; tLogoVarTab maps names to them.
+//
+// Assigning reuses the variable's value in place when it can (`takeValueOf`), and never stores a
+// pooled instance: a pooled value is copied first, so the pools stay free for short-lived values.
+#pragma once
+
+#include "interpreter/LogoTab.h"
+
+namespace velmora {
+
+class tLogoVarDesc : public tTabDesc {
+public:
+    explicit tLogoVarDesc(NameCode name, uint8_t flags = 0);
+    ~tLogoVarDesc() override;
+
+    tlogoobject* value() override { return m_value; }
+    std::string valueText() override;
+    void assign(tlogoobject* value);
+    // 1 for variables created by setVarMarked.
+    uint8_t variableKind = 0;
+
+private:
+    tlogoobject* m_value = nullptr;
+};
+
+class tLogoVarTab : public tLogoTab {
+public:
+    void setVar(NameCode name, tlogoobject* value, uint8_t flags = 0);
+    void setVarMarked(NameCode name, tlogoobject* value);
+    void setIfChanged(NameCode name, tlogoobject* value);
+    // The value; error 24 when the name is missing or has no value.
+    tlogoobject* getValue(NameCode name);
+    tlogoobject* tryValue(NameCode name) const;
+
+protected:
+    void missingOnGet(NameCode name) override;
+    void missingOnErase(NameCode name) override;
+    virtual tLogoVarDesc* createDesc(NameCode name, uint8_t flags);
+};
+
+class tLogoGlobalVarTab : public tLogoVarTab { };
+
+} // namespace velmora

@@ -1,0 +1,52 @@
+// Name comparison: how two spellings of a name are judged equal and ordered.
+//
+// Every name the interpreter meets is compared through one folding table of 256 bytes: both
+// names are mapped byte by byte through it and the results compared as unsigned bytes. The
+// ordinary table upper-cases the letters of the language's 8-bit code page (so "Forward",
+// "FORWARD" and "forward" are one name); a dictionary that sets "ansi" in its "system"
+// section selects the table that also folds every accented Windows-1250 letter to its base
+// capital ("Čas", "cas" and "CAS" are one name). The tables are immutable once chosen; the
+// current comparison is swapped only when a language is loaded, under the interpreter lock.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+enum class CodePage { Windows1250, Windows1252, Windows1257 };
+
+class NameComparison {
+public:
+    using FoldTable = std::array<uint8_t, 256>;
+
+    // Upper-cases the letters of the given code page.
+    static NameComparison caseInsensitive(CodePage codePage);
+    // Folds a-z and every accented Windows-1250 letter to its base capital letter.
+    static NameComparison accentInsensitive();
+
+    uint8_t fold(uint8_t byte) const { return m_fold[byte]; }
+    std::string folded(std::string_view name) const;
+    // Negative, zero or positive as a sorts before, equals or sorts after b.
+    int compare(std::string_view a, std::string_view b) const;
+    bool equal(std::string_view a, std::string_view b) const { return compare(a, b) == 0; }
+
+private:
+    explicit NameComparison(const FoldTable& fold)
+        : m_fold(fold)
+    {
+    }
+    FoldTable m_fold;
+};
+
+// Removes the diacritics of Windows-1250 letters while keeping their case ("š" to "s", "Š" to
+// "S"); applied to words the program writes when the user option "ansi" is on.
+std::string withoutAccents(std::string_view text);
+
+// The comparison in force for the current language.
+const NameComparison& currentNameComparison();
+void setCurrentNameComparison(const NameComparison& comparison);
+
+} // namespace velmora

@@ -1,0 +1,25 @@
+// ConsoleCommander: the console runner's commander. Printed text goes to standard output; every
+// error is one line "error N: <message>" on standard error.
+#pragma once
+
+#include "interpreter/Commander.h"
+#include "startup/ConsoleText.h"
+
+#include <cstdio>
+
+namespace velmora {
+
+class ConsoleCommander : public Icommander {
+public:
+    explicit ConsoleCommander(const ConsoleText& text);
+    void reportError(const eLogoException& error) override;
+    void printText(std::string_view text) override;
+
+private:
+    const ConsoleText& m_text;
+};
+
+// "error N: message" with the message on one line.
+std::string errorLine(const eLogoException& error);
+
+} // namespace velmora

@@ -1,0 +1,40 @@
+// velmora: the project's command-line tool.
+#include "startup/LogoCommand.h"
+
+#include <iostream>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+struct Subcommand {
+    std::string_view name;
+    int (*run)(std::span<const std::string_view> arguments);
+    std::string_view usage;
+};
+
+const Subcommand subcommands[] = {
+    { "logo", velmora::runLogoCommand, "logo [FILE|-] [--language NAME]  run Logo lines" },
+};
+
+int usage()
+{
+    std::cerr << "usage: velmora COMMAND ...\n";
+    for (const Subcommand& command : subcommands)
+        std::cerr << "  velmora " << command.usage << "\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return usage();
+    const std::vector<std::string_view> arguments(argv + 2, argv + argc);
+    for (const Subcommand& command : subcommands)
+        if (command.name == argv[1])
+            return command.run(arguments);
+    return usage();
+}

@@ -1,0 +1,112 @@
+#include "values/LogoList.h"
+
+#include "interpreter/Compiler.h"
+#include "values/ValueFactory.h"
+#include "values/ValuePools.h"
+#include "values/ValueRef.h"
+
+namespace velmora {
+
+tLogoList::tLogoList(tlogoobject* first, tLogoList* rest)
+    : tlogoobject(ValueKind::List)
+    , m_first(first)
+    , m_rest(rest)
+{
+    addRef(first);
+    addRef(rest);
+}
+
+void tLogoList::reset(tlogoobject* first, tLogoList* rest)
+{
+    refCount = 0;
+    m_first = first;
+    m_rest = rest;
+    addRef(first);
+    addRef(rest);
+}
+
+// Frees the chain of cells iteratively, so that a long list costs no native stack.
+void tLogoList::free()
+{
+    tLogoList* cell = this;
+    while (cell) {
+        tlogoobject* first = std::exchange(cell->m_first, nullptr);
+        tLogoList* next = std::exchange(cell->m_rest, nullptr);
+        cell->m_code.clear();
+        cell->scratchLast = nullptr;
+        ValuePools::instance().cells.recycle(cell);
+        release(first);
+        cell = (next && --next->refCount < 1) ? next : nullptr;
+    }
+}
+
+tlogoobject* tLogoList::copy()
+{
+    ListBuilder builder;
+    for (tlogoobject* element : elements(this))
+        builder.append(element);
+    return builder.finish();
+}
+
+int32_t tLogoList::count() const
+{
+    int32_t n = 0;
+    for ([[maybe_unused]] tlogoobject* element : elements(this))
+        ++n;
+    return n;
+}
+
+void tLogoList::setRest(tLogoList* rest) { assignHolder(m_rest, rest); }
+
+bool tLogoList::equals(tlogoobject* other)
+{
+    if (this == other)
+        return true;
+    if (!other->isList())
+        return false;
+    ListElements::Iterator a = elements(this).begin();
+    ListElements::Iterator b = elements(static_cast<tLogoList*>(other)).begin();
+    const ListElements::Iterator end = elements(nullptr).end();
+    for (; a != end && b != end; ++a, ++b)
+        if (!(*a)->equals(*b))
+            return false;
+    return !(a != end) && !(b != end);
+}
+
+void tLogoList::appendForm(std::string& out, bool bracketed, bool source)
+{
+    if (bracketed)
+        out += '[';
+    bool firstElement = true;
+    for (tlogoobject* element : elements(this)) {
+        if (!firstElement)
+            out += ' ';
+        firstElement = false;
+        if (source)
+            element->appendSourceForm(out, true);
+        else
+            element->appendPrintForm(out, true);
+    }
+    if (bracketed)
+        out += ']';
+}
+
+void tLogoList::appendPrintForm(std::string& out, bool bracketed)
+{
+    appendForm(out, bracketed, false);
+}
+
+void tLogoList::appendSourceForm(std::string& out, bool bracketed)
+{
+    appendForm(out, bracketed, true);
+}
+
+CodeArray* tLogoList::compile(CompileMode mode)
+{
+    if (CodeArray* cached = m_code.find(mode))
+        return cached;
+    m_code.store(compileList(this, mode), mode);
+    return m_code.find(mode);
+}
+
+} // namespace velmora

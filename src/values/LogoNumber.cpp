@@ -1,0 +1,171 @@
+#include "values/LogoNumber.h"
+
+#include "interpreter/Errors.h"
+#include "localization/LanguageWords.h"
+#include "values/NumberText.h"
+#include "values/Random.h"
+#include "values/ValuePools.h"
+
+#include <cmath>
+
+namespace velmora {
+
+int32_t roundedInteger(LogoReal value, tlogoobject* offending)
+{
+    const LogoReal rounded = std::trunc(value >= 0 ? value + 0.5L : value - 0.5L);
+    if (!(rounded >= -2147483648.0L && rounded <= 2147483647.0L))
+        throw eLogoException(erMinMax, INT32_MIN, INT32_MAX, offending);
+    return static_cast<int32_t>(rounded);
+}
+
+bool realTruth(LogoReal value)
+{
+    if (value <= 0)
+        return false;
+    if (value >= 1)
+        return true;
+    return randomUnit() <= value;
+}
+
+// Gives a freed pooled instance back to its pool, or deletes it.
+template <typename T, typename Pool> void recycleOrDelete(T* instance, Pool& pool)
+{
+    if (instance->pooled && pool.giveBack(instance))
+        return;
+    delete instance;
+}
+
+const std::string& tlogonumber::text()
+{
+    if (!m_textValid) {
+        m_numText = computeText();
+        m_textValid = true;
+    }
+    return m_numText;
+}
+
+void tlogonumber::setSourceText(std::string text)
+{
+    m_numText = std::move(text);
+    m_textValid = true;
+}
+
+void tlogonumber::invalidateText()
+{
+    m_textValid = false;
+    m_numText.clear();
+    dropTextCaches();
+}
+
+tLogoInt::tLogoInt(int32_t value)
+    : tlogonumber(ValueKind::Integer)
+    , m_value(value)
+{
+}
+
+void tLogoInt::free()
+{
+    invalidateText();
+    recycleOrDelete(this, ValuePools::instance().integers);
+}
+
+tlogoobject* tLogoInt::copy() { return new tLogoInt(m_value); }
+
+int32_t tLogoInt::intInRange(int32_t low, int32_t high)
+{
+    if (m_value < low || m_value > high)
+        throw eLogoException(erMinMax, low, high, this);
+    return m_value;
+}
+
+bool tLogoInt::takeValueOf(tlogoobject* other)
+{
+    if (refCount == 1 && other->pooled && other->kind() == ValueKind::Integer) {
+        setValue(static_cast<tLogoInt*>(other)->m_value);
+        return true;
+    }
+    return this == other;
+}
+
+void tLogoInt::setValue(int32_t value)
+{
+    m_value = value;
+    invalidateText();
+}
+
+std::string tLogoInt::computeText() const { return formatInteger(m_value); }
+
+tLogoReal::tLogoReal(LogoReal value)
+    : tlogonumber(ValueKind::Real)
+    , m_value(value)
+{
+}
+
+void tLogoReal::free()
+{
+    invalidateText();
+    recycleOrDelete(this, ValuePools::instance().reals);
+}
+
+tlogoobject* tLogoReal::copy() { return new tLogoReal(m_value); }
+
+bool tLogoReal::isInteger() { return m_value == std::trunc(m_value); }
+
+int32_t tLogoReal::asInteger() { return roundedInteger(m_value, this); }
+
+bool tLogoReal::asBool() { return realTruth(m_value); }
+
+bool tLogoReal::takeValueOf(tlogoobject* other)
+{
+    if (refCount == 1 && other->pooled && other->kind() == ValueKind::Real) {
+        setValue(static_cast<tLogoReal*>(other)->m_value);
+        return true;
+    }
+    return this == other;
+}
+
+void tLogoReal::setValue(LogoReal value)
+{
+    m_value = value;
+    invalidateText();
+}
+
+std::string tLogoReal::computeText() const { return formatReal(m_value); }
+
+tLogoBool::tLogoBool(bool value)
+    : tlogonumber(ValueKind::Boolean)
+    , m_value(value)
+{
+}
+
+void tLogoBool::free()
+{
+    invalidateText();
+    recycleOrDelete(this, ValuePools::instance().booleans);
+}
+
+tlogoobject* tLogoBool::copy() { return new tLogoBool(m_value); }
+
+bool tLogoBool::equals(tlogoobject* other)
+{
+    return this == other || (other->isWord() && other->isBool() && other->asBool() == m_value);
+}
+
+bool tLogoBool::takeValueOf(tlogoobject* other)
+{
+    if (refCount == 1 && other->pooled && other->kind() == ValueKind::Boolean) {
+        setValue(static_cast<tLogoBool*>(other)->m_value);
+        return true;
+    }
+    return this == other;
+}
+
+void tLogoBool::setValue(bool value)
+{
+    m_value = value;
+    invalidateText();
+}
+
+std::string tLogoBool::computeText() const { return booleanWord(m_value); }
+
+} // namespace velmora

@@ -1,0 +1,98 @@
+// tlogoobject: the root of every Logo value and every project object.
+//
+// The virtual operations below are the interface every primitive works through: kind tests,
+// conversions that throw the matching Logo error, printing, name codes, compilation, truth
+// values, equality and procedure lookup in the value's own name table. A value's class table
+// (`ownTable`) is how the generic primitives dispatch: "first" of a word and "first" of a list
+// find different descriptors there.
+//
+// All of it is touched only under the interpreter lock.
+#pragma once
+
+#include "values/HeapObject.h"
+#include "values/ValueKind.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+class tLogoTab;
+class tProcDesc;
+struct CodeArray;
+
+using LogoReal = long double; // extended precision
+using NameCode = int32_t;
+
+// How a list is compiled: one instruction sequence, a sequence of lines (procedure bodies), or the
+// clause list of "case".
+enum class CompileMode : uint8_t { Instructions = 0, Lines = 2, CaseClauses = 3 };
+
+class tlogoobject : public TheapObject {
+public:
+    explicit tlogoobject(ValueKind kind)
+        : m_kind(kind)
+    {
+    }
+
+    tLogoTab* ownTable = nullptr;
+    ValueKind kind() const { return m_kind; }
+
+    // Called when the last holder lets go: destroys the instance or returns it to its pool.
+    virtual void free();
+    virtual tlogoobject* copy() = 0;
+
+    virtual bool isList() const { return false; }
+    virtual bool isImage() const { return false; }
+    virtual bool isWord() const { return false; }
+    virtual bool isAnyWord() { return false; }
+    virtual bool isNumber() { return false; }
+    virtual bool isBool() { return false; }
+    virtual bool isInteger() { return false; }
+
+    // Throw error 26 (bounds lo, hi), 12 (not a number) as the conversion requires.
+    virtual int32_t intInRange(int32_t low, int32_t high);
+    virtual int32_t asInteger();
+    virtual LogoReal asReal();
+    // Truth value; error 29 when the value is no boolean.
+    virtual bool asBool();
+
+    // Append the print form (what "print" shows) or the source form (what reads back as the same
+    // value). `bracketed` puts a list inside its brackets.
+    virtual void appendPrintForm(std::string& out, bool bracketed);
+    virtual void appendSourceForm(std::string& out, bool bracketed);
+    std::string printForm(bool bracketed);
+    std::string sourceForm(bool bracketed);
+
+    // Text of a word; error 8 for other values.
+    virtual const std::string& text();
+    // Name code of a word's text; error 8 for other values.
+    virtual NameCode nameCode();
+    // The cached code array of a word or list; error 6 for other values.
+    virtual CodeArray* compile(CompileMode mode);
+
+    virtual bool isEmpty() { return false; }
+    virtual bool equals(tlogoobject* other) { return this == other; }
+    virtual bool sameAs(tlogoobject* other) { return equals(other); }
+    bool differs(tlogoobject* other) { return !equals(other); }
+    // Reuse in place: see the word and number classes. Here only identity.
+    virtual bool takeValueOf(tlogoobject* other) { return this == other; }
+
+    // Procedure lookup in the value's own table; `level` is the lookup-chain position.
+    virtual tProcDesc* findProc(NameCode name, int32_t level);
+    virtual tProcDesc* tryProc(NameCode name, int32_t level);
+    // The procedure the running one overrides, continuing the lookup chain after `level`;
+    // error 142 for values.
+    virtual tProcDesc* findNextProc(int32_t level, NameCode name);
+    // The object a name denotes as seen from this one, or none.
+    virtual tlogoobject* findObject(NameCode name);
+
+    // Class name used in the print form of values without a text form.
+    virtual std::string_view className() const = 0;
+
+private:
+    const ValueKind m_kind;
+};
+
+} // namespace velmora

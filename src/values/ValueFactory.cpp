@@ -1,0 +1,135 @@
+#include "values/ValueFactory.h"
+
+#include "localization/LanguageWords.h"
+#include "values/Characters.h"
+#include "values/ValuePools.h"
+#include "values/ValueRef.h"
+
+#include <cmath>
+
+namespace velmora {
+
+thread_local bool PoolAccess::t_allowed = false;
+
+namespace {
+    template <typename T, typename Pool> T* fromPool(Pool& pool)
+    {
+        return PoolAccess::allowed() ? pool.take() : nullptr;
+    }
+}
+
+tLogoInt* makeInteger(int32_t value)
+{
+    if (tLogoInt* pooled = fromPool<tLogoInt>(ValuePools::instance().integers)) {
+        pooled->refCount = 0;
+        pooled->setValue(value);
+        return pooled;
+    }
+    return new tLogoInt(value);
+}
+
+tLogoReal* makeReal(LogoReal value)
+{
+    if (tLogoReal* pooled = fromPool<tLogoReal>(ValuePools::instance().reals)) {
+        pooled->refCount = 0;
+        pooled->setValue(value);
+        return pooled;
+    }
+    return new tLogoReal(value);
+}
+
+tlogonumber* makeNumber(LogoReal value)
+{
+    if (value == std::trunc(value) && value >= -2147483648.0L && value <= 2147483647.0L)
+        return makeInteger(static_cast<int32_t>(value));
+    return makeReal(value);
+}
+
+tLogoBool* makeBool(bool value)
+{
+    if (tLogoBool* pooled = fromPool<tLogoBool>(ValuePools::instance().booleans)) {
+        pooled->refCount = 0;
+        pooled->setValue(value);
+        return pooled;
+    }
+    return new tLogoBool(value);
+}
+
+tLogoString* makeWord(std::string text)
+{
+    if (!text.empty() && text[0] == middleDot)
+        text = translateInternalName(std::move(text));
+    if (tLogoString* pooled = fromPool<tLogoString>(ValuePools::instance().words)) {
+        pooled->refCount = 0;
+        pooled->setText(std::move(text));
+        return pooled;
+    }
+    return new tLogoString(std::move(text));
+}
+
+tLogoString* makeLastingWord(std::string text)
+{
+    if (!text.empty() && text[0] == middleDot)
+        text = translateInternalName(std::move(text));
+    return new tLogoString(std::move(text));
+}
+
+tLogoString* makeWord(std::string_view text) { return makeWord(std::string(text)); }
+
+tLogoString* makeWord(const char* text) { return makeWord(std::string(text)); }
+
+// Values read from source live as long as the code they belong to, so they never come from the
+// pools.
+tLogoInt* makeIntegerWithText(int32_t value, std::string text)
+{
+    auto* number = new tLogoInt(value);
+    number->setSourceText(std::move(text));
+    return number;
+}
+
+tLogoReal* makeRealWithText(LogoReal value, std::string text)
+{
+    auto* number = new tLogoReal(value);
+    number->setSourceText(std::move(text));
+    return number;
+}
+
+tLogoBool* makeBoolWithText(bool value, std::string text)
+{
+    auto* boolean = new tLogoBool(value);
+    boolean->setSourceText(translateInternalName(std::move(text)));
+    return boolean;
+}
+
+tLogoList* makeListCell(tlogoobject* first, tLogoList* rest)
+{
+    return ValuePools::instance().cells.take(first, rest);
+}
+
+tLogoList* makeEmptyList() { return makeListCell(nullptr, nullptr); }
+
+ListBuilder::~ListBuilder() { release(m_head); }
+
+void ListBuilder::append(tlogoobject* element)
+{
+    tLogoList* cell = makeListCell(element, nullptr);
+    if (!m_head) {
+        m_head = cell;
+        addRef(m_head);
+    } else {
+        m_last->setRest(cell);
+    }
+    m_last = cell;
+}
+
+tLogoList* ListBuilder::finish()
+{
+    if (!m_head)
+        return makeEmptyList();
+    tLogoList* head = takeFromHolder(m_head);
+    --head->refCount;
+    m_last = nullptr;
+    return head;
+}
+
+} // namespace velmora

@@ -1,0 +1,76 @@
+// Factories of Logo values. Each returns a value with no holder (refCount 0).
+//
+// Called from a Logo process, numbers, text words and booleans come from the recycling pools
+// while those have instances left, and list cells from the cell pool, so that arithmetic and list
+// building cause no heap traffic in the common case. Elsewhere (start-up, the window thread) they
+// always allocate.
+#pragma once
+
+#include "values/LogoList.h"
+#include "values/LogoNumber.h"
+#include "values/LogoString.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace velmora {
+
+class tLogoStack;
+
+tLogoInt* makeInteger(int32_t value);
+tLogoReal* makeReal(LogoReal value);
+// A real whose value has no fraction and fits 32 bits becomes an integer.
+tlogonumber* makeNumber(LogoReal value);
+tLogoBool* makeBool(bool value);
+// The text of an internal name (beginning with the middle dot) is translated first.
+tLogoString* makeWord(std::string text);
+tLogoString* makeWord(std::string_view text);
+tLogoString* makeWord(const char* text);
+// A word that will live long (a constant of compiled code, an element read from source): never
+// taken from the pool.
+tLogoString* makeLastingWord(std::string text);
+
+// Numbers and booleans read from source print as the text they were read from.
+tLogoInt* makeIntegerWithText(int32_t value, std::string text);
+tLogoReal* makeRealWithText(LogoReal value, std::string text);
+tLogoBool* makeBoolWithText(bool value, std::string text);
+
+// A list cell; takes a reference to first and rest.
+tLogoList* makeListCell(tlogoobject* first, tLogoList* rest);
+tLogoList* makeEmptyList();
+
+// Builds a list front to back in linear time.
+class ListBuilder {
+public:
+    ListBuilder() = default;
+    ListBuilder(const ListBuilder&) = delete;
+    ListBuilder& operator=(const ListBuilder&) = delete;
+    ListBuilder(ListBuilder&& other) noexcept
+        : m_head(std::exchange(other.m_head, nullptr))
+        , m_last(std::exchange(other.m_last, nullptr))
+    {
+    }
+    ~ListBuilder();
+
+    void append(tlogoobject* element);
+    // The finished list (the empty list when nothing was appended), with no holder.
+    tLogoList* finish();
+
+private:
+    tLogoList* m_head = nullptr;
+    tLogoList* m_last = nullptr;
+};
+
+// Per-thread switch: the pools are used only by the thread that runs Logo code under the
+// interpreter lock.
+class PoolAccess {
+public:
+    static bool allowed() { return t_allowed; }
+    static void allow(bool allowed) { t_allowed = allowed; }
+
+private:
+    static thread_local bool t_allowed;
+};
+
+} // namespace velmora

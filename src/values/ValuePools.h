@@ -1,0 +1,75 @@
+// The recycling pools behind the value factories.
+//
+// Four pools hold 100 pre-made instances each (integers, reals, text words, booleans, all marked
+// `pooled`); a pooled instance that is freed is cleared and goes back to its pool. List cells have
+// a pool of their own holding up to 10,000 freed cells for reuse. The pools are touched only under
+// the interpreter lock.
+#pragma once
+
+#include "values/LogoList.h"
+#include "values/LogoNumber.h"
+#include "values/LogoString.h"
+
+#include <array>
+#include <cstddef>
+
+namespace velmora {
+
+template <typename T, size_t Capacity> class ValuePool {
+public:
+    ValuePool()
+    {
+        for (auto& slot : m_free) {
+            slot = new T();
+            slot->pooled = 1;
+        }
+        m_count = Capacity;
+    }
+    ~ValuePool()
+    {
+        for (size_t i = 0; i < m_count; ++i)
+            delete m_free[i];
+    }
+    ValuePool(const ValuePool&) = delete;
+    ValuePool& operator=(const ValuePool&) = delete;
+
+    T* take() { return m_count ? m_free[--m_count] : nullptr; }
+    // Accepts a freed pooled instance; reports false when the pool is full.
+    bool giveBack(T* instance)
+    {
+        if (m_count == Capacity)
+            return false;
+        m_free[m_count++] = instance;
+        return true;
+    }
+
+private:
+    std::array<T*, Capacity> m_free {};
+    size_t m_count = 0;
+};
+
+class ListCellPool {
+public:
+    static constexpr size_t capacity = 10000;
+    ~ListCellPool();
+
+    tLogoList* take(tlogoobject* first, tLogoList* rest);
+    // Keeps a freed cell (its references already dropped) or deletes it when the pool is full.
+    void recycle(tLogoList* cell);
+
+private:
+    std::array<tLogoList*, capacity> m_free {};
+    size_t m_count = 0;
+};
+
+struct ValuePools {
+    ValuePool<tLogoInt, 100> integers;
+    ValuePool<tLogoReal, 100> reals;
+    ValuePool<tLogoString, 100> words;
+    ValuePool<tLogoBool, 100> booleans;
+    ListCellPool cells;
+
+    static ValuePools& instance();
+};
+
+} // namespace velmora

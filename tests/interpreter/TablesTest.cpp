@@ -1,0 +1,91 @@
+#include "interpreter/LogoStack.h"
+#include "interpreter/LogoTab.h"
+#include "values/ValueFactory.h"
+#include "values/ValueFixture.h"
+
+namespace velmora {
+namespace {
+
+    class Tables : public ValueFixture { };
+
+    TEST_F(Tables, RegisteringANameTwiceKeepsTheSecondDescriptorOnce)
+    {
+        tLogoTab table;
+        table.registerDesc(new tProcDesc(10, 1, false, etFun));
+        auto* second = new tProcDesc(10, 2, false, etFun);
+        table.registerDesc(second);
+        EXPECT_EQ(table.find(10), second);
+        int inOrder = 0;
+        table.forEachInOrder([&](tTabDesc*) { ++inOrder; });
+        EXPECT_EQ(inOrder, 1);
+    }
+
+    TEST_F(Tables, TheWindowGrowsToCoverDistantCodes)
+    {
+        tLogoTab table;
+        table.registerDesc(new tProcDesc(10, 0, false, etFun));
+        table.registerDesc(new tProcDesc(5000, 0, false, etFun));
+        table.registerDesc(new tProcDesc(1, 0, false, etFun));
+        EXPECT_TRUE(table.contains(10));
+        EXPECT_TRUE(table.contains(5000));
+        EXPECT_TRUE(table.contains(1));
+        EXPECT_FALSE(table.contains(4999));
+        try {
+            table.registerDesc(new tProcDesc(0, 0, false, etFun));
+            ADD_FAILURE();
+        } catch (const eLogoException& error) {
+            EXPECT_EQ(error.code, erInternLogoTab);
+        }
+    }
+
+    TEST_F(Tables, EraseAllKeepsBuiltInEntries)
+    {
+        tLogoTab table;
+        auto* primitive = new tProcDesc(3, 0, false, etFun);
+        primitive->flags |= builtin;
+        table.registerDesc(primitive);
+        table.registerDesc(new tProcDesc(4, 0, false, etFun));
+        table.eraseAll();
+        EXPECT_TRUE(table.contains(3));
+        EXPECT_FALSE(table.contains(4));
+        EXPECT_THROW(table.erase(4), eLogoException);
+    }
+
+    TEST_F(Tables, StackMisuseRaisesItsInternalErrors)
+    {
+        tLogoStack stack(2);
+        const struct {
+            void (*misuse)(tLogoStack&);
+            errorConst error;
+        } cases[] = {
+            { [](tLogoStack& s) { s.peekTop(); }, erStackTop },
+            { [](tLogoStack& s) { s.popAndRelease(); }, erStackDeletetop },
+            { [](tLogoStack& s) { s.popOwned(); }, erStackPop1 },
+            { [](tLogoStack& s) { s.popCommandResult(); }, erStackPopnil },
+            { [](tLogoStack& s) { s.lookAt(0); }, erStackLookstack },
+            { [](tLogoStack& s) { s.removeAt(0); }, erStackShift },
+            { [](tLogoStack& s) { s.removeBelowTop(); }, erStackShiftTop },
+        };
+        for (const auto& c : cases) {
+            try {
+                c.misuse(stack);
+                ADD_FAILURE() << "no error for " << c.error;
+            } catch (const eLogoException& error) {
+                EXPECT_EQ(error.code, c.error);
+            }
+        }
+        for (int i = 0; i < 5; ++i)
+            stack.push(makeInteger(i));
+        stack.removeAt(1);
+        EXPECT_EQ(stack.lookAt(1)->text(), "2");
+        try {
+            stack.popCommandResult();
+            ADD_FAILURE();
+        } catch (const eLogoException& error) {
+            EXPECT_EQ(error.code, erWhatToDo);
+            EXPECT_EQ(error.datum->text(), "4");
+        }
+    }
+
+} // namespace
+} // namespace velmora

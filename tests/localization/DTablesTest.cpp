@@ -1,0 +1,118 @@
+#include "localization/DTables.h"
+#include "localization/CodedStream.h"
+#include "localization/MemoryStream.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+    using namespace std::string_literals;
+
+    std::optional<std::string> lookUp(
+        std::string_view text, std::string_view section, std::string_view key)
+    {
+        TDTables tables;
+        tables.parseText(text);
+        const auto value = tables.find(section, key);
+        return value ? std::optional<std::string>(*value) : std::nullopt;
+    }
+
+    std::vector<std::string> sectionNames(const TDTables& tables)
+    {
+        std::vector<std::string> names;
+        for (const auto& section : tables.sections())
+            names.push_back(section.name());
+        return names;
+    }
+
+    struct LookupCase {
+        const char* name;
+        std::string text;
+        std::string section;
+        std::string key;
+        std::optional<std::string> expected;
+    };
+
+    TEST(DTables, ParsesLines)
+    {
+        const LookupCase cases[] = {
+            { "only the first equals sign splits", "[s]\n  key = a = b  \n", "s", "key", "a = b" },
+            { "key lower-cased, value kept", "[s]\nKey=Value", "s", "key", "Value" },
+            { "blanks and tabs trimmed", "[s]\n\t k \t=\t v \t\n", "s", "k", "v" },
+            { "empty value is found", "[s]\nk=\n", "s", "k", "" },
+            { "pairs before any section ignored", "k=v\n[s]\n", "s", "k", std::nullopt },
+            { "section name trimmed and lower-cased", "[  Other  ]\nk=v", "other", "k", "v" },
+            { "unclosed bracket is no section", "[s]\n[x\nk=v", "s", "k", "v" },
+            { "unclosed bracket is no pair either", "[s]\n[x\n", "s", "[x", std::nullopt },
+            { "comment", "[s]\n  ; k=v\n", "s", "; k", std::nullopt },
+            { "line without equals sign", "[s]\nkey\n", "s", "key", std::nullopt },
+            { "empty key ignored", "[s]\n = v\n", "s", "", std::nullopt },
+            { "lines end at CR", "[s]\rk=v\rj=w", "s", "j", "w" },
+            { "lines end at CR LF", "[s]\r\nk=v\r\n\r\nj=w\r\n", "s", "j", "w" },
+            { "lines end at LF CR", "[s]\n\rk=v\n\rj=w", "s", "j", "w" },
+            { "zero byte ends the text", "[s]\nk=v\0j=w"s, "s", "j", std::nullopt },
+            { "text before a zero byte counts", "[s]\nk=v\0j=w"s, "s", "k", "v" },
+        };
+        for (const auto& test : cases)
+            EXPECT_EQ(lookUp(test.text, test.section, test.key), test.expected) << test.name;
+    }
+
+    TEST(DTables, LookupFoldsOnlyAToZ)
+    {
+        // Byte 0xC1 is a capital A with acute, 0xE1 its small letter.
+        const std::string text = "[Dict]\nforward=fd\n\xC1rea=accented\n";
+        const LookupCase cases[] = {
+            { "upper-case key and section", text, "DICT", "FORWARD", "fd" },
+            { "accented capital kept, the rest folded", text, "dict", "\xC1REA", "accented" },
+            { "accented small letter is another key", text, "dict", "\xE1rea", std::nullopt },
+        };
+        for (const auto& test : cases)
+            EXPECT_EQ(lookUp(test.text, test.section, test.key), test.expected) << test.name;
+    }
+
+    TEST(DTables, KeepsSectionsAndKeysSortedAndStable)
+    {
+        TDTables tables;
+        tables.parseText("[b]\nz=1\nk=1\nk=2\nk=3\na=1\n[a]\n[c]\n");
+        EXPECT_EQ(sectionNames(tables), (std::vector<std::string> { "a", "b", "c" }));
+        std::vector<std::string> pairs;
+        for (const auto& entry : tables.findSection("b")->entries())
+            pairs.push_back(entry.key + "=" + entry.value);
+        EXPECT_EQ(pairs, (std::vector<std::string> { "a=1", "k=1", "k=2", "k=3", "z=1" }));
+    }
+
+    TEST(DTables, OfEqualKeysTheHalvingMeetsOneFirst)
+    {
+        // Two equal keys: the halving stops at the first; three: at the middle one.
+        EXPECT_EQ(lookUp("[s]\nk=1\nk=2\n", "s", "k"), "1");
+        EXPECT_EQ(lookUp("[s]\nk=1\nk=2\nk=3\n", "s", "k"), "2");
+    }
+
+    TEST(DTables, LaterSectionOfTheSameNameHidesTheEarlier)
+    {
+        const std::string text = "[s]\na=1\n[t]\nx=1\n[S]\nb=2\n";
+        EXPECT_EQ(lookUp(text, "s", "b"), "2");
+        EXPECT_EQ(lookUp(text, "s", "a"), std::nullopt);
+        EXPECT_EQ(lookUp(text, "t", "x"), "1");
+    }
+
+    TEST(DTables, ParsingAgainDiscardsTheOldSections)
+    {
+        TDTables tables;
+        tables.parseText("[old]\nk=v\n");
+        tables.parseText("[new]\nk=v\n");
+        EXPECT_EQ(sectionNames(tables), std::vector<std::string> { "new" });
+    }
+
+    TEST(DTables, ParsesFromTheScramblingStream)
+    {
+        MemoryStream memory(scrambleText("[dict]\nforward = forward fd\n", 77));
+        tcodedstream coded(memory, CodedStreamMode::Reading);
+        TDTables tables;
+        tables.parse(coded);
+        EXPECT_EQ(tables.find("dict", "forward"), "forward fd");
+    }
+
+} // namespace
+} // namespace velmora

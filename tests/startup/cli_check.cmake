@@ -1,0 +1,24 @@
+# Checks the console runner end to end: printed text on standard output, one "error N:" line per
+# error on standard error, exit status 1 when an error was reported and 0 otherwise.
+set(work ${CMAKE_CURRENT_BINARY_DIR}/cli_check)
+file(MAKE_DIRECTORY ${work})
+
+file(WRITE ${work}/good.logo "print 1 + 2\nrepeat 2 [type \"ab]\nprint []\n")
+execute_process(COMMAND ${VELMORA} logo ${work}/good.logo
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "3\nabab\n" OR NOT err STREQUAL "")
+    message(FATAL_ERROR "good script: status ${status}, output [${out}], errors [${err}]")
+endif()
+
+file(WRITE ${work}/bad.logo "print 1\nfoo\nprint 2\n3\n")
+execute_process(COMMAND ${VELMORA} logo ${work}/bad.logo
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 1 OR NOT out STREQUAL "1\n2\n" OR NOT err MATCHES "^error 25: [^\n]*foo[^\n]*\nerror 2: [^\n]*\n$")
+    message(FATAL_ERROR "bad script: status ${status}, output [${out}], errors [${err}]")
+endif()
+
+execute_process(COMMAND ${VELMORA} logo - INPUT_FILE ${work}/good.logo
+    OUTPUT_VARIABLE out RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "3\nabab\n")
+    message(FATAL_ERROR "standard input: status ${status}, output [${out}]")
+endif()

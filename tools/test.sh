@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets the machine up, builds the release tree and runs the whole test suite, then builds and runs
+# it again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="$(nproc)"
+bash "$root/tools/setup.sh"
+
+echo "== release build"
+bash "$root/tools/build.sh" build -DCMAKE_BUILD_TYPE=Release
+ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
+
+echo "== address and undefined-behaviour sanitizers"
+bash "$root/tools/build.sh" build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELMORA_SANITIZE=address,undefined
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$jobs"
