@@ -1,14 +1,23 @@
 #include "core/EngineStartup.h"
 
 #include "interpreter/SystemCodes.h"
+#include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
+#include "localization/NameComparison.h"
 
 namespace velmora {
 
-void startEngine()
+bool startEngine(std::string_view language)
 {
+    LanguageDictionary& dictionary = languageDictionary();
+    if (!dictionary.loadLanguage(language))
+        return false;
+    const bool ansi = !dictionary.getString("system", "ansi", MissingEntry::Ignore).empty();
+    setCurrentNameComparison(ansi ? NameComparison::accentInsensitive()
+                                  : NameComparison::caseInsensitive(codePageOfLanguage(language)));
     NameCodes::instance().clear();
     SystemCodes::intern();
+    return true;
 }
 
 } // namespace velmora

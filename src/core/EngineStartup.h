@@ -1,10 +1,13 @@
-// The start-up of the engine's process-wide tables, in their order: name codes first, then the
-// codes the interpreter compares against. Every runner (console, player, tests) calls it once
-// before creating a main object.
+// The start-up of the engine's process-wide tables, in their order: the language dictionary, the
+// name comparison it chooses, name codes, then the codes the interpreter compares against. Every
+// runner (console, player, tests) calls it before creating a main object.
 #pragma once
+
+#include <string_view>
 
 namespace velmora {
 
-void startEngine();
+// False when the language has no dictionary; nothing is changed then.
+bool startEngine(std::string_view language = "english");
 
 } // namespace velmora

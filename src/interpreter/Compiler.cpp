@@ -128,7 +128,7 @@ namespace {
             while ((apostrophe = name.find('\'')) != std::string_view::npos) {
                 const std::string_view object = name.substr(0, apostrophe);
                 addName(etObjectPrefixFun,
-                    codes.intern(object.empty() ? std::string_view(mainClassName()) : object));
+                    object.empty() ? codes.intern(mainClassName()) : codes.intern(object));
                 name.remove_prefix(apostrophe + 1);
             }
             addName(etUnknownOp, codes.intern(name));

@@ -18,6 +18,8 @@ void SystemCodes::intern()
     codes.minus = names.intern("-");
     codes.unaryPlus = names.intern("<unary +>");
     codes.unaryMinus = names.intern("<unary ->");
+    codes.output = names.intern("\xB7output");
+    codes.stop = names.intern("\xB7stop");
 }
 
 } // namespace velmora

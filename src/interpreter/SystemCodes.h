@@ -10,6 +10,9 @@ struct SystemCodes {
     NameCode minus = 0;
     NameCode unaryPlus = 0;
     NameCode unaryMinus = 0;
+    // The localized "output" and "stop" (their first synonyms).
+    NameCode output = 0;
+    NameCode stop = 0;
 
     static const SystemCodes& instance() { return mutableInstance(); }
     // Interns the codes; called after the name tables are (re)created.

@@ -3,6 +3,7 @@
 #include "localization/DictionarySources.h"
 #include "localization/DictionaryText.h"
 #include "localization/NameComparison.h"
+#include "localization/NameTranslation.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +22,8 @@ namespace {
     {
         if (!word.empty())
             return word;
-        return "@" + std::string(key) + "@";
+        word.append(1, '@').append(key).append(1, '@');
+        return word;
     }
 
     void writeToStandardError(const std::string& message)
@@ -197,6 +199,6 @@ LanguageDictionary& languageDictionary()
     return dictionary;
 }
 
-std::string normalizeForSynonym(std::string_view word) { return std::string(word); }
+std::string normalizeForSynonym(std::string_view word) { return normalize(word); }
 
 } // namespace velmora

@@ -111,7 +111,7 @@ private:
 LanguageDictionary& languageDictionary();
 
 // The word as the synonym tests compare it: an internal "·name" translated into the current
-// language. For now every word is compared as it is written.
+// language.
 std::string normalizeForSynonym(std::string_view word);
 
 } // namespace velmora

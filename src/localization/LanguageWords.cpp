@@ -1,42 +1,32 @@
 #include "localization/LanguageWords.h"
 
-#include "localization/NameComparison.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/NameTranslation.h"
 
 namespace velmora {
 
-namespace {
-    const std::string trueWord = "true";
-    const std::string falseWord = "false";
-    const std::string anyWord = "any";
-}
+bool isTrueWord(std::string_view word) { return languageDictionary().isTrueWord(word); }
 
-bool isTrueWord(std::string_view word) { return currentNameComparison().equal(word, trueWord); }
+bool isFalseWord(std::string_view word) { return languageDictionary().isFalseWord(word); }
 
-bool isFalseWord(std::string_view word) { return currentNameComparison().equal(word, falseWord); }
+bool isAnyWord(std::string_view word) { return isAnySynonym(word); }
 
-bool isAnyWord(std::string_view word) { return currentNameComparison().equal(word, anyWord); }
+std::string booleanWord(bool value) { return languageDictionary().booleanWord(value); }
 
-const std::string& booleanWord(bool value) { return value ? trueWord : falseWord; }
+std::string translateInternalName(std::string text) { return normalize(text); }
 
-std::string translateInternalName(std::string text) { return text; }
+const std::string& usualPrefix() { return languageDictionary().defaultParameterWord(); }
 
-const std::string& usualPrefix()
+std::string mainClassName() { return languageDictionary().firstWord("class", "main"); }
+
+std::string errorTemplate(std::string_view errorName)
 {
-    static const std::string prefix = "usual'";
-    return prefix;
+    return languageDictionary().getString("errors", errorName, MissingEntry::Report);
 }
-
-const std::string& mainClassName()
-{
-    static const std::string name = "main";
-    return name;
-}
-
-std::string errorTemplate(std::string_view errorName) { return std::string(errorName) + ": #p #h"; }
 
 std::string instanceDescription(std::string_view className)
 {
-    return "an instance of " + std::string(className);
+    return languageDictionary().message("anistanceof", className);
 }
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 #include "localization/NameCodes.h"
 
 #include "localization/NameComparison.h"
+#include "localization/NameTranslation.h"
+#include "values/Characters.h"
 
 #include <algorithm>
 
@@ -45,8 +47,15 @@ NameCode NameCodes::find(std::string_view name) const
     return 0;
 }
 
-NameCode NameCodes::intern(std::string_view name)
+NameCode NameCodes::intern(std::string_view spelling)
 {
+    // An internal name is interned as its localized word.
+    std::string translated;
+    std::string_view name = spelling;
+    if (spelling.size() > 1 && spelling[0] == middleDot) {
+        translated = normalize(spelling, Reporting::ShowMessages);
+        name = translated;
+    }
     NameCode code = 0;
     if (numericCode(name, code))
         return code;

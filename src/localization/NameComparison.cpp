@@ -1,6 +1,7 @@
 #include "localization/NameComparison.h"
 
 #include <algorithm>
+#include <cctype>
 #include <initializer_list>
 #include <utility>
 
@@ -120,6 +121,18 @@ namespace {
     };
 
 } // namespace
+
+CodePage codePageOfLanguage(std::string_view language)
+{
+    std::string name(language);
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (name == "czech" || name == "hungarian" || name == "polish" || name == "slovak")
+        return CodePage::Windows1250;
+    if (name == "lithuanian")
+        return CodePage::Windows1257;
+    return CodePage::Windows1252;
+}
 
 NameComparison NameComparison::caseInsensitive(CodePage codePage)
 {

@@ -18,6 +18,10 @@ namespace velmora {
 
 enum class CodePage { Windows1250, Windows1252, Windows1257 };
 
+// Windows-1250 for Czech, Hungarian, Polish and Slovak; Windows-1257 for Lithuanian;
+// Windows-1252 for the others.
+CodePage codePageOfLanguage(std::string_view language);
+
 class NameComparison {
 public:
     using FoldTable = std::array<uint8_t, 256>;

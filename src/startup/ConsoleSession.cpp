@@ -1,6 +1,7 @@
 #include "startup/ConsoleSession.h"
 
 #include "interpreter/Evaluator.h"
+#include "interpreter/SystemCodes.h"
 #include "localization/NameComparison.h"
 
 namespace velmora {
@@ -77,7 +78,7 @@ void ConsoleSession::runLine(std::string_view line)
             m_state.stopFlag = 0;
             release(takeFromHolder(m_state.outputValue));
             if (output)
-                throw eLogoException(erWrongPlace);
+                throw eLogoException::withName(erWrongPlace, SystemCodes::instance().output);
         }
     } catch (const eLogoException& error) {
         m_state.stopFlag = 0;

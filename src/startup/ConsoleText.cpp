@@ -1,5 +1,7 @@
 #include "startup/ConsoleText.h"
 
+#include "localization/NameComparison.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
@@ -8,14 +10,6 @@
 namespace velmora {
 
 namespace {
-
-    std::string lowerCased(std::string_view text)
-    {
-        std::string result(text);
-        std::transform(result.begin(), result.end(), result.begin(),
-            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return result;
-    }
 
     // Converts with iconv; a byte that cannot be converted becomes "?", so nothing is lost silently
     // to a half-converted line.
@@ -47,13 +41,16 @@ namespace {
 
 } // namespace
 
-std::string codePageOfLanguage(std::string_view language)
+std::string iconvCodePageOf(std::string_view language)
 {
-    const std::string name = lowerCased(language);
-    if (name == "czech" || name == "hungarian" || name == "polish" || name == "slovak")
+    switch (codePageOfLanguage(language)) {
+    case CodePage::Windows1250:
         return "WINDOWS-1250";
-    if (name == "lithuanian")
+    case CodePage::Windows1257:
         return "WINDOWS-1257";
+    case CodePage::Windows1252:
+        break;
+    }
     return "WINDOWS-1252";
 }
 

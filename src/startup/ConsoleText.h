@@ -8,7 +8,7 @@
 namespace velmora {
 
 // The iconv name of the code page of a language ("WINDOWS-1252" for English).
-std::string codePageOfLanguage(std::string_view language);
+std::string iconvCodePageOf(std::string_view language);
 
 class ConsoleText {
 public:

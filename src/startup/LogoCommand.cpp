@@ -33,11 +33,13 @@ namespace {
 
     int runSession(std::istream& input, const LogoOptions& options, bool interactive)
     {
-        const ConsoleText text(codePageOfLanguage(options.language));
+        const ConsoleText text(iconvCodePageOf(options.language));
         ConsoleCommander commander(text);
         int errors = 0;
+        bool started = true;
         runOnLargeStack([&] {
-            startEngine();
+            if (!(started = startEngine(options.language)))
+                return;
             ConsoleSession session(commander);
             std::string line;
             for (;;) {
@@ -53,6 +55,10 @@ namespace {
             std::fflush(stdout);
             errors = session.errorCount();
         });
+        if (!started) {
+            std::cerr << "Language " << options.language << " not available\n";
+            return 2;
+        }
         return errors > 0 ? 1 : 0;
     }
 

@@ -1,4 +1,5 @@
 // velmora: the project's command-line tool.
+#include "startup/DictCommand.h"
 #include "startup/LogoCommand.h"
 
 #include <iostream>
@@ -16,6 +17,8 @@ struct Subcommand {
 
 const Subcommand subcommands[] = {
     { "logo", velmora::runLogoCommand, "logo [FILE|-] [--language NAME]  run Logo lines" },
+    { "dict", velmora::runDictCommand,
+        "dict encode|decode IN OUT        scramble or read a dictionary" },
 };
 
 int usage()

@@ -461,7 +461,12 @@ int32_t locateElement(std::string_view text, int32_t n)
         return -1;
     ListReader reader(text, BracketPolicy::CloseSilently);
     reader.stopAtElement(n);
-    ValueRef whole(reader.read());
+    try {
+        ValueRef whole(reader.read());
+    } catch (const eLogoException&) {
+        // A stray "]" before the element: the text cannot say where it stands.
+        return -1;
+    }
     return reader.elementCount >= n ? reader.line : -1;
 }
 

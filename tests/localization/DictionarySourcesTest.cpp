@@ -1,5 +1,6 @@
 #include "localization/DictionarySources.h"
 #include "localization/CodedStream.h"
+#include "localization/LanguageDictionary.h"
 #include "localization/ObjStream.h"
 
 #include "TemporaryFolder.h"
@@ -75,17 +76,17 @@ namespace {
         EXPECT_TRUE(createDictionaryFromEmbeddedBlock({})->sections().empty());
     }
 
-    TEST(DictionarySources, BuiltInEnglishDictionaryLoads)
+    TEST(DictionarySources, BuiltInEnglishDictionaryBecomesCurrent)
     {
         const auto builtIn = embeddedLanguageDictionaries();
         if (std::none_of(builtIn.begin(), builtIn.end(),
                 [](const EmbeddedDictionary& entry) { return entry.name == "ENGLISH"; }))
             GTEST_SKIP() << "no English dictionary is built in";
-        const auto dictionary = createLanguageDictionary("english", {});
-        ASSERT_NE(dictionary, nullptr);
-        const TDTable* dict = dictionary->findSection("dict");
-        ASSERT_NE(dict, nullptr);
-        EXPECT_FALSE(dict->entries().empty());
+        LanguageDictionary dictionary;
+        ASSERT_TRUE(dictionary.loadLanguage("*"));
+        EXPECT_EQ(dictionary.currentLanguage(), "english");
+        EXPECT_EQ(dictionary.firstDictionaryWord("forward"), "forward");
+        EXPECT_EQ(dictionary.setterPrefix(), "set");
     }
 
 } // namespace

@@ -78,7 +78,7 @@ namespace {
         std::ifstream file(GetParam());
         ASSERT_TRUE(file) << GetParam();
         startEngine();
-        const ConsoleText text(codePageOfLanguage("english"));
+        const ConsoleText text(iconvCodePageOf("english"));
         CapturingCommander commander;
         ConsoleSession session(commander);
         std::string line;

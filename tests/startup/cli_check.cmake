@@ -22,3 +22,19 @@ execute_process(COMMAND ${VELMORA} logo - INPUT_FILE ${work}/good.logo
 if(NOT status EQUAL 0 OR NOT out STREQUAL "3\nabab\n")
     message(FATAL_ERROR "standard input: status ${status}, output [${out}]")
 endif()
+
+execute_process(COMMAND ${VELMORA} logo --language klingon ${work}/good.logo
+    ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 2 OR NOT err MATCHES "Language klingon not available")
+    message(FATAL_ERROR "unknown language: status ${status}, errors [${err}]")
+endif()
+
+file(WRITE ${work}/plain.txt "[other]\ntrue=true\n")
+execute_process(COMMAND ${VELMORA} dict encode ${work}/plain.txt ${work}/scrambled.ldx
+    RESULT_VARIABLE encoded)
+execute_process(COMMAND ${VELMORA} dict decode ${work}/scrambled.ldx ${work}/decoded.txt
+    RESULT_VARIABLE decoded)
+file(READ ${work}/decoded.txt text)
+if(NOT encoded EQUAL 0 OR NOT decoded EQUAL 0 OR NOT text STREQUAL "[other]\ntrue=true\n")
+    message(FATAL_ERROR "dict round trip: ${encoded} ${decoded} [${text}]")
+endif()

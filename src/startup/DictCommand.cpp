@@ -1,0 +1,24 @@
+#include "startup/DictCommand.h"
+
+#include "localization/DictionaryFiles.h"
+
+#include <iostream>
+
+namespace velmora {
+
+int runDictCommand(std::span<const std::string_view> arguments)
+{
+    if (arguments.size() != 3 || (arguments[0] != "encode" && arguments[0] != "decode")) {
+        std::cerr << "usage: velmora dict encode|decode IN OUT\n";
+        return 2;
+    }
+    const std::filesystem::path input(arguments[1]), output(arguments[2]);
+    const std::string failure = arguments[0] == "encode" ? encodeDictionaryFile(input, output)
+                                                         : decodeDictionaryFile(input, output);
+    if (failure.empty())
+        return 0;
+    std::cerr << "velmora: " << failure << "\n";
+    return 1;
+}
+
+} // namespace velmora
