@@ -10,6 +10,7 @@
 #include "localization/InterfaceStrings.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/MemoryStream.h"
+#include "localization/NameTranslation.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,10 +37,10 @@ void exerciseLookups(std::unique_ptr<TDTables> tables)
 {
     checkPairsAreFound(*tables);
     const TDTables& parsed = *tables;
-    LanguageDictionary dictionary;
-    dictionary.setMessageSink([](const std::string&) {});
+    // The process-wide dictionary, because translating internal names in synonym tests reads it.
+    LanguageDictionary& dictionary = languageDictionary();
     dictionary.install(std::move(tables), "fuzz");
-    dictionary.setAnsiOption(true);
+    dictionary.setAnsiOption(!parsed.sections().empty());
     dictionary.booleanWord(true);
     dictionary.booleanWord(false);
     size_t lookups = 0;
@@ -83,6 +84,13 @@ void readAsInterfaceBlock(std::span<const uint8_t> block)
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    languageDictionary().setMessageSink([](const std::string&) {});
+    setTranslationMessageSink([](const std::string&) {});
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

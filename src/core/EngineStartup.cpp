@@ -4,6 +4,7 @@
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "localization/NameComparison.h"
+#include "localization/TranslationTables.h"
 
 namespace velmora {
 
@@ -16,6 +17,7 @@ bool startEngine(std::string_view language)
     setCurrentNameComparison(ansi ? NameComparison::accentInsensitive()
                                   : NameComparison::caseInsensitive(codePageOfLanguage(language)));
     NameCodes::instance().clear();
+    buildTranslationTables();
     SystemCodes::intern();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "interpreter/Evaluator.h"
 
 #include "interpreter/LogoVarTab.h"
+#include "interpreter/PrimitiveDescriptors.h"
 #include "interpreter/SystemCodes.h"
 #include "values/LogoList.h"
 #include "values/Reader.h"
@@ -229,6 +230,20 @@ namespace {
         s.valueStack.push(s.globalVariables->getValue(name));
     }
 
+    // The name at the cursor with its inputs, called as a command or as an operation.
+    void callNamed(InterpreterState& s, CodeRecord*& pc, CallForm form)
+    {
+        const bool afterParen = pc->afterParen;
+        const Resolved target = resolve(s, pc);
+        const int32_t count = collectInputs(s, pc, target.desc, afterParen);
+        if (s.stopFlag)
+            return;
+        if (form == CallForm::Command)
+            callCommandAt(s, target, count, pc);
+        else
+            callOperationAt(s, target, count);
+    }
+
     void operand(InterpreterState& s, CodeRecord*& pc)
     {
         switch (pc->kind) {
@@ -236,14 +251,9 @@ namespace {
         case etFun:
         case etIfFun:
         case etObjectPrefixFun:
-        case etUsualPrefix: {
-            const bool afterParen = pc->afterParen;
-            const Resolved target = resolve(s, pc);
-            const int32_t count = collectInputs(s, pc, target.desc, afterParen);
-            if (!s.stopFlag)
-                callOperationAt(s, target, count);
+        case etUsualPrefix:
+            callNamed(s, pc, CallForm::Operation);
             return;
-        }
         case etAddOp: {
             // A sign in operand position: rewritten once, in the cached array, into a unary sign.
             const SystemCodes& codes = SystemCodes::instance();
@@ -318,14 +328,9 @@ namespace {
         case etFun:
         case etIfFun:
         case etObjectPrefixFun:
-        case etUsualPrefix: {
-            const bool afterParen = pc->afterParen;
-            const Resolved target = resolve(s, pc);
-            const int32_t count = collectInputs(s, pc, target.desc, afterParen);
-            if (!s.stopFlag)
-                callCommandAt(s, target, count, pc);
+        case etUsualPrefix:
+            callNamed(s, pc, CallForm::Command);
             return;
-        }
         case etLpar:
             ++pc;
             statement(s, pc);

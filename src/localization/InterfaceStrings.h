@@ -16,6 +16,8 @@
 #include <memory>
 #include <mutex>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace velmora {
 
