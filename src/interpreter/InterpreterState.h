@@ -59,6 +59,8 @@ public:
     uint8_t savedTestFlag = 2;
     int32_t depth = 0;
     int32_t lockNesting = 0;
+    // The value a value-class operation is applied to, set by the dispatcher that calls it.
+    tlogoobject* methodSelf = nullptr;
     // Where this process reports errors and sends printed text; none discards.
     Icommander* commander = nullptr;
     // Called at every yield point; the process machinery sets it.

@@ -1,6 +1,7 @@
 #include "interpreter/LogoTab.h"
 
 #include "interpreter/Errors.h"
+#include "localization/LanguageDictionary.h"
 
 #include <algorithm>
 
@@ -12,11 +13,22 @@ std::mutex& tableOrderLock()
     return lock;
 }
 
-tLogoTab::~tLogoTab()
+tLogoTab::~tLogoTab() { clear(); }
+
+void tLogoTab::clear()
 {
+    {
+        std::lock_guard guard(tableOrderLock());
+        m_firstDesc = m_lastDesc = nullptr;
+    }
     for (tTabDesc* desc : m_entries)
         delete desc;
+    m_entries.clear();
+    m_low = 1;
+    m_high = 0;
 }
+
+std::string tLogoTab::labelText() const { return languageDictionary().message(m_labelKey); }
 
 tTabDesc* tLogoTab::get(NameCode name)
 {

@@ -19,7 +19,11 @@ namespace velmora {
 
 class tLogoTab {
 public:
-    tLogoTab() = default;
+    // The label is the dictionary text of `labelKey` ("commandsLabel", "variablesLabel", ...).
+    explicit tLogoTab(std::string_view labelKey = "commandsLabel")
+        : m_labelKey(labelKey)
+    {
+    }
     virtual ~tLogoTab();
     tLogoTab(const tLogoTab&) = delete;
     tLogoTab& operator=(const tLogoTab&) = delete;
@@ -54,8 +58,12 @@ public:
     // Every filled slot in name code order.
     void forEachSlot(const std::function<void(tTabDesc*)>& visit) const;
 
+    // Destroys every entry, built-in ones included.
+    void clear();
+    // The table's display label in the current language.
+    std::string labelText() const;
+
     uint8_t shared = 0;
-    std::string labelText;
     tlogoobject* owner = nullptr;
 
 protected:
@@ -66,6 +74,7 @@ private:
     void eraseAt(NameCode name);
     void growFor(NameCode name);
 
+    std::string_view m_labelKey;
     std::vector<tTabDesc*> m_entries;
     NameCode m_low = 1;
     NameCode m_high = 0;

@@ -75,4 +75,19 @@ void tLogoVarTab::missingOnGet(NameCode name) { throw eLogoException::withName(e
 
 void tLogoVarTab::missingOnErase(NameCode name) { throw eLogoException::withName(erNoVal, name); }
 
+void tLogoEventTab::missingOnGet(NameCode name)
+{
+    throw eLogoException::withName(erUnDefEvenet, name);
+}
+
+void tLogoObjectsTab::missingOnGet(NameCode name)
+{
+    throw eLogoException::withName(erNoObject, name);
+}
+
+void tLogoPagesTab::missingOnGet(NameCode name)
+{
+    throw eLogoException::withName(erPageNotExist, name);
+}
+
 } // namespace velmora

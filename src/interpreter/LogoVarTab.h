@@ -25,6 +25,10 @@ private:
 
 class tLogoVarTab : public tLogoTab {
 public:
+    explicit tLogoVarTab(std::string_view labelKey = "variablesLabel")
+        : tLogoTab(labelKey)
+    {
+    }
     void setVar(NameCode name, tlogoobject* value, uint8_t flags = 0);
     void setVarMarked(NameCode name, tlogoobject* value);
     void setIfChanged(NameCode name, tlogoobject* value);
@@ -38,6 +42,49 @@ protected:
     virtual tLogoVarDesc* createDesc(NameCode name, uint8_t flags);
 };
 
-class tLogoGlobalVarTab : public tLogoVarTab { };
+// The main object's global variables.
+class tLogoGlobalVarTab : public tLogoVarTab {
+public:
+    tLogoGlobalVarTab()
+        : tLogoVarTab("GlobalsLabel")
+    {
+    }
+};
+
+// An object's event handlers; a missing handler is error 155.
+class tLogoEventTab : public tLogoVarTab {
+public:
+    tLogoEventTab()
+        : tLogoVarTab("EventsLabel")
+    {
+    }
+
+protected:
+    void missingOnGet(NameCode name) override;
+};
+
+// A container's objects by name; a missing object is error 50.
+class tLogoObjectsTab : public tLogoVarTab {
+public:
+    tLogoObjectsTab()
+        : tLogoVarTab("ObjectsLabel")
+    {
+    }
+
+protected:
+    void missingOnGet(NameCode name) override;
+};
+
+// The main window's pages, in page order; a missing page is error 156.
+class tLogoPagesTab : public tLogoVarTab {
+public:
+    tLogoPagesTab()
+        : tLogoVarTab("PagesLabel")
+    {
+    }
+
+protected:
+    void missingOnGet(NameCode name) override;
+};
 
 } // namespace velmora

@@ -84,7 +84,9 @@ namespace {
     std::string entryOrMarked(std::string_view key)
     {
         std::string entry = languageDictionary().dictionaryWord(key);
-        return entry.empty() ? "@" + std::string(key) + "@" : entry;
+        if (entry.empty())
+            entry.append(1, '@').append(key).append(1, '@');
+        return entry;
     }
 
 } // namespace
@@ -107,7 +109,7 @@ std::string normalize(std::string_view word, Reporting reporting)
     if (translateRest(name.substr(1), translated, failure) == Found::Word)
         return translated + std::string(suffix);
     if (reporting == Reporting::ShowMessages)
-        show("???" + std::string(name));
+        show(std::string("???").append(name));
     return std::string(word);
 }
 
@@ -126,7 +128,10 @@ std::string translateText(std::string_view text)
         if (translateRest(token.substr(1), word, failure) == Found::Word) {
             result += word;
         } else {
-            show("word???" + std::to_string(failure) + " " + std::string(token));
+            show(std::string("word???")
+                     .append(std::to_string(failure))
+                     .append(1, ' ')
+                     .append(token));
             result.append(token);
         }
         position = end;

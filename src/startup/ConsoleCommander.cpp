@@ -6,10 +6,16 @@ namespace velmora {
 
 std::string errorLine(const eLogoException& error)
 {
-    std::string message = errorMessage(error);
-    for (size_t at; (at = message.find("\r\n")) != std::string::npos;)
-        message.replace(at, 2, " ");
-    return "error " + std::to_string(error.code) + ": " + message;
+    std::string line = "error ";
+    line.append(std::to_string(error.code)).append(": ");
+    // The message's line breaks become blanks: one error, one line.
+    const std::string message = errorMessage(error);
+    for (size_t i = 0; i < message.size(); ++i) {
+        if (message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n')
+            continue;
+        line += message[i] == '\n' ? ' ' : message[i];
+    }
+    return line;
 }
 
 ConsoleCommander::ConsoleCommander(const ConsoleText& text)

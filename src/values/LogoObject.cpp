@@ -3,8 +3,15 @@
 #include "interpreter/Errors.h"
 #include "interpreter/LogoTab.h"
 #include "localization/LanguageWords.h"
+#include "values/ClassTables.h"
 
 namespace velmora {
+
+tlogoobject::tlogoobject(ValueKind kind)
+    : ownTable(ClassTables::of(kind))
+    , m_kind(kind)
+{
+}
 
 void tlogoobject::free() { delete this; }
 

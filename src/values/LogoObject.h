@@ -31,10 +31,8 @@ enum class CompileMode : uint8_t { Instructions = 0, Lines = 2, CaseClauses = 3 
 
 class tlogoobject : public TheapObject {
 public:
-    explicit tlogoobject(ValueKind kind)
-        : m_kind(kind)
-    {
-    }
+    // Attaches the table of the value's class (none for objects and images).
+    explicit tlogoobject(ValueKind kind);
 
     tLogoTab* ownTable = nullptr;
     ValueKind kind() const { return m_kind; }

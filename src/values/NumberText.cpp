@@ -111,17 +111,16 @@ std::string formatReal(LogoReal value)
     if (!fixed) {
         result += digits[0];
         if (digits.size() > 1)
-            result += "." + digits.substr(1);
-        return result + "E" + std::to_string(exponent);
+            result.append(1, '.').append(digits, 1);
+        return result.append(1, 'E').append(std::to_string(exponent));
     }
     if (exponent < 0) {
-        result += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-        return result;
+        return result.append("0.").append(static_cast<size_t>(-exponent - 1), '0').append(digits);
     }
     const size_t integerDigits = static_cast<size_t>(exponent) + 1;
     if (digits.size() <= integerDigits)
-        return result + digits + std::string(integerDigits - digits.size(), '0');
-    return result + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+        return result.append(digits).append(integerDigits - digits.size(), '0');
+    return result.append(digits, 0, integerDigits).append(1, '.').append(digits, integerDigits);
 }
 
 std::string formatInteger(int32_t value) { return std::to_string(value); }

@@ -25,6 +25,11 @@ namespace {
         }
     }
 
+    std::string barred(std::string_view characters)
+    {
+        return std::string(1, '|').append(characters).append(1, '|');
+    }
+
     // Builds the escaped form and, while it stays possible, the form between bars.
     class SourceFormBuilder {
     public:
@@ -77,7 +82,8 @@ namespace {
         }
         void controlCharacter(char c)
         {
-            const std::string code = "\\" + std::to_string(static_cast<uint8_t>(c));
+            std::string code(1, '\\');
+            code += std::to_string(static_cast<uint8_t>(c));
             if (isLast() && m_needsEscapes && m_barPossible) {
                 m_finalCode = code;
                 return;
@@ -118,14 +124,14 @@ namespace {
         std::string finish()
         {
             if (!m_finalCode.empty())
-                return "|" + m_barred + "|" + m_finalCode;
+                return barred(m_barred).append(m_finalCode);
             if (m_escaped == "\\<\\>" || m_escaped == "\\<\\=" || m_escaped == "\\>\\=")
                 return std::string(m_word);
             if (!m_needsEscapes || !m_barPossible)
                 return m_escaped;
             if (m_word[0] == '"')
-                return "\"|" + m_barred.substr(1) + "|";
-            return "|" + m_barred + "|";
+                return std::string(1, '"').append(barred(std::string_view(m_barred).substr(1)));
+            return barred(m_barred);
         }
 
         std::string_view m_word;

@@ -1,5 +1,6 @@
 #include "interpreter/LogoStack.h"
 #include "interpreter/LogoTab.h"
+#include "interpreter/LogoVarTab.h"
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"
 
@@ -49,6 +50,36 @@ namespace {
         EXPECT_TRUE(table.contains(3));
         EXPECT_FALSE(table.contains(4));
         EXPECT_THROW(table.erase(4), eLogoException);
+    }
+
+    TEST_F(Tables, EachKindOfTableNamesWhatIsMissingWithItsOwnError)
+    {
+        tLogoTab procedures;
+        tLogoVarTab variables;
+        tLogoEventTab events;
+        tLogoObjectsTab objects;
+        tLogoPagesTab pages;
+        const struct {
+            tLogoTab& table;
+            errorConst error;
+            const char* label;
+        } cases[] = {
+            { procedures, erDoNotKnowHowTo, "Commands" },
+            { variables, erNoVal, "Variables" },
+            { events, erUnDefEvenet, "Events" },
+            { objects, erNoObject, "Objects" },
+            { pages, erPageNotExist, "Pages" },
+        };
+        for (const auto& c : cases) {
+            EXPECT_EQ(c.table.labelText(), c.label);
+            try {
+                c.table.get(42);
+                ADD_FAILURE() << c.label;
+            } catch (const eLogoException& error) {
+                EXPECT_EQ(error.code, c.error) << c.label;
+                EXPECT_EQ(error.datumCode, 42);
+            }
+        }
     }
 
     TEST_F(Tables, StackMisuseRaisesItsInternalErrors)

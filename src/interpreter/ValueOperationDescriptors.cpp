@@ -1,0 +1,61 @@
+#include "interpreter/ValueOperationDescriptors.h"
+
+namespace velmora {
+
+namespace {
+
+    void refuse(void* data, int32_t)
+    {
+        throw eLogoException::withPrimitive(erInternExecuteF, static_cast<tProcDesc*>(data)->name);
+    }
+
+    // Hands a value over as self for the duration of a method call.
+    class SelfScope {
+    public:
+        SelfScope(InterpreterState& state, tlogoobject* self)
+            : m_state(state)
+            , m_saved(state.methodSelf)
+        {
+            state.methodSelf = self;
+        }
+        ~SelfScope() { m_state.methodSelf = m_saved; }
+        SelfScope(const SelfScope&) = delete;
+        SelfScope& operator=(const SelfScope&) = delete;
+
+    private:
+        InterpreterState& m_state;
+        tlogoobject* m_saved;
+    };
+
+} // namespace
+
+void refuseDirectCalls(tProcDesc& desc) { desc.setCallEntries({ refuse, &desc }); }
+
+tObjectProcDesc::tObjectProcDesc(
+    NameCode name, ElementTypes funtype, bool varpar, int32_t defpar, DispatchOn on, int32_t below)
+    : tProcDesc(name, defpar, varpar, funtype)
+    , m_on(on)
+    , m_below(below)
+{
+    setCallEntries({ dispatch, this });
+}
+
+void tObjectProcDesc::dispatch(void* data, int32_t inputCount)
+{
+    auto* desc = static_cast<tObjectProcDesc*>(data);
+    InterpreterState& state = *InterpreterState::current();
+    tLogoStack& stack = state.valueStack;
+    if (inputCount < 1)
+        throw eLogoException::withPrimitive(erNotEnoughInputs, desc->name);
+    const int32_t position = desc->m_on == DispatchOn::FirstInput ? inputCount - 1
+        : desc->m_on == DispatchOn::LastInput                     ? 0
+                                                                  : desc->m_below;
+    // The chosen input leaves the stack; the others stay in their order for the method.
+    const ValueRef self(stack.lookAt(position));
+    stack.removeAt(position);
+    tProcDesc* method = self->findProc(desc->name, state.foundLevel);
+    SelfScope scope(state, self.get());
+    method->firstMethod(inputCount - 1);
+}
+
+} // namespace velmora
