@@ -1,23 +1,111 @@
 #include "core/VariablePrimitives.h"
 
-#include "interpreter/LogoVarTab.h"
+#include "interpreter/LogoLocaltab.h"
 #include "interpreter/Registration.h"
+#include "interpreter/Variables.h"
+#include "values/Arithmetic.h"
+#include "values/ValueFactory.h"
 
 namespace velmora {
 
 namespace {
 
-    tLogoVarTab& globals() { return *InterpreterState::current()->globalVariables; }
+    InterpreterState& state() { return *InterpreterState::current(); }
+
+    NameCode variableName(tlogoobject* name)
+    {
+        if (name->isWord() && name->isEmpty())
+            throw eLogoException(erEmptyWord, name);
+        return name->nameCode();
+    }
 
     tlogoobject* primMake(tlogoobject*, tlogoobject* name, tlogoobject* value)
     {
-        globals().setVar(name->nameCode(), value);
+        assignVariable(state(), variableName(name), value);
         return nullptr;
     }
 
     tlogoobject* primThing(tlogoobject*, tlogoobject* name)
     {
-        return globals().getValue(name->nameCode());
+        return readVariable(state(), name->nameCode());
+    }
+
+    // Each input a word, or a list of words, to declare local.
+    tlogoobject* primLocal(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        tLogoLocaltab& locals = *state().localTable;
+        for (int32_t i = count - 1; i >= 0; --i) {
+            tlogoobject* input = stack.lookAt(i);
+            if (input->isList()) {
+                for (tlogoobject* name : elements(static_cast<tLogoList*>(input)))
+                    locals.declare(name->nameCode());
+            } else {
+                locals.declare(input->nameCode());
+            }
+        }
+        return nullptr;
+    }
+
+    void letPairs(tLogoList* pairs)
+    {
+        tLogoLocaltab& locals = *state().localTable;
+        if (pairs->count() % 2 != 0)
+            throw eLogoException(erBadStructure, pairs);
+        const auto end = elements(pairs).end();
+        for (auto item = elements(pairs).begin(); item != end; ++item) {
+            const NameCode name = (*item)->nameCode();
+            ++item;
+            locals.let(name, *item);
+        }
+    }
+
+    // Pairs of a name and its value, or lists of alternating names and values.
+    tlogoobject* primLet(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        tLogoLocaltab& locals = *state().localTable;
+        for (int32_t i = count - 1; i >= 0; --i) {
+            tlogoobject* input = stack.lookAt(i);
+            if (input->isList()) {
+                letPairs(static_cast<tLogoList*>(input));
+            } else if (input->isWord()) {
+                if (i == 0)
+                    throw eLogoException(erNotEnoughInputs, input);
+                locals.let(input->nameCode(), stack.lookAt(--i));
+            } else {
+                throw eLogoException(erExpectWord, input);
+            }
+        }
+        return nullptr;
+    }
+
+    using Step = tlogonumber* (*)(tlogoobject*, tlogoobject*);
+
+    // Adds (or subtracts) 1 or the second input to the variable's number, in place.
+    tlogoobject* changeBy(tLogoStack& stack, int32_t count, Step step)
+    {
+        if (count < 1)
+            throw eLogoException(erNotEnoughInputs);
+        if (count > 2)
+            throw eLogoException(erTooManyInputs);
+        InterpreterState& s = state();
+        const NameCode name = stack.lookAt(count - 1)->nameCode();
+        tlogoobject* current = readVariable(s, name);
+        if (!current->isNumber())
+            throw eLogoException(erExpectNumber, current);
+        ValueRef amount(count == 2 ? stack.lookAt(0) : makeInteger(1));
+        ValueRef result(step(current, amount.get()));
+        assignVariable(s, name, result.get());
+        return nullptr;
+    }
+
+    tlogoobject* primInc(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        return changeBy(stack, count, add);
+    }
+
+    tlogoobject* primDec(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        return changeBy(stack, count, subtract);
     }
 
 } // namespace
@@ -27,6 +115,10 @@ void registerVariablePrimitives(tLogoTab& table, tlogoobject* owner)
     const PrimitiveRow rows[] = {
         fixed<2>("make", etFun, primMake),
         fixed<1>("thing", etFun, primThing),
+        variable("local", etFun, 1, primLocal),
+        variable("let", etFun, 2, primLet),
+        variable("inc", etFun, 1, primInc),
+        variable("dec", etFun, 1, primDec),
     };
     registerPrimitives(table, owner, rows);
 }

@@ -1,4 +1,4 @@
-// "make" and "thing": assigning and reading variables by name.
+// Variables by name: "make", "thing", "local", "let", "inc" and "dec".
 #pragma once
 
 #include "interpreter/LogoTab.h"

@@ -38,7 +38,12 @@ public:
     void recordFailingName(std::string name);
     // Sets the place unless an inner procedure already did.
     void recordPlace(std::string procedure, tlogoobject* owner, int32_t line, tInprocType kind);
-    void appendPathPosition(int32_t position) { path.push_back(position); }
+    // `code` identifies the run's code array, so that a position can be traced into a nested list.
+    void appendPathPosition(int32_t position, const void* code)
+    {
+        path.push_back(position);
+        pathCodes.push_back(code);
+    }
 
     errorConst code;
     std::string fileText;
@@ -53,8 +58,9 @@ public:
     int32_t numB = 0;
     // Text of a message given by the user (error 1); empty for all other codes.
     std::string userMessage;
-    // Instruction positions, innermost run first.
+    // Instruction positions, innermost run first, and the code arrays they are positions in.
     std::vector<int32_t> path;
+    std::vector<const void*> pathCodes;
 };
 
 // "throw" of a tag that an active "catch" holds.

@@ -1,8 +1,10 @@
 #include "interpreter/Evaluator.h"
 
+#include "interpreter/LogoLocaltab.h"
 #include "interpreter/LogoVarTab.h"
 #include "interpreter/PrimitiveDescriptors.h"
 #include "interpreter/SystemCodes.h"
+#include "interpreter/Variables.h"
 #include "values/LogoList.h"
 #include "values/Reader.h"
 
@@ -227,7 +229,7 @@ namespace {
 
     void pushVariable(InterpreterState& s, NameCode name)
     {
-        s.valueStack.push(s.globalVariables->getValue(name));
+        s.valueStack.push(readVariable(s, name));
     }
 
     // The name at the cursor with its inputs, called as a command or as an operation.
@@ -378,14 +380,16 @@ void runList(InterpreterState& s, CodeArray* code)
 {
     RunScope scope(s, code);
     CodeRecord* pc = code->begin();
+    CodeRecord* statementStart = pc;
     try {
         while (pc->kind != etEnd) {
+            statementStart = pc;
             statement(s, pc);
             if (s.stopFlag)
                 return;
         }
     } catch (eLogoException& error) {
-        error.appendPathPosition(positionOf(code, pc));
+        error.appendPathPosition(positionOf(code, statementStart), code);
         throw;
     }
 }
@@ -399,7 +403,7 @@ ValueRef evaluateList(InterpreterState& s, CodeArray* code)
         if (pc->kind != etEnd && !s.stopFlag)
             statement(s, pc);
     } catch (eLogoException& error) {
-        error.appendPathPosition(positionOf(code, pc));
+        error.appendPathPosition(1, code);
         throw;
     }
     return s.valueStack.pop();
@@ -430,8 +434,19 @@ void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
     callCommandAt(s, Resolved { desc, nullptr, 0 }, inputCount, &notLast);
 }
 
+// The chain of tail calls shares the frame the first call opened; it is closed once, at the end,
+// also when an error ends the chain.
 void runTailCallLoop(InterpreterState& s)
 {
+    struct SharedFrame {
+        InterpreterState& state;
+        ~SharedFrame()
+        {
+            state.pendingCall = nullptr;
+            state.localTable->closeFrame();
+            state.testFlag = state.savedTestFlag;
+        }
+    } frame { s };
     do {
         tProcDesc* desc = s.pendingCall;
         s.pendingCall = nullptr;
@@ -439,7 +454,6 @@ void runTailCallLoop(InterpreterState& s)
         s.foundLevel = s.pendingLevel;
         desc->tail(s.pendingArgCount);
     } while (s.stopFlag && s.pendingCall);
-    s.testFlag = s.savedTestFlag;
 }
 
 } // namespace velmora::evaluator

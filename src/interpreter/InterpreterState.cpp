@@ -1,5 +1,6 @@
 #include "interpreter/InterpreterState.h"
 
+#include "interpreter/LogoLocaltab.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -7,12 +8,17 @@ namespace velmora {
 thread_local InterpreterState* InterpreterState::t_current = nullptr;
 
 InterpreterState::InterpreterState(tlogoobject* object, tLogoVarTab* globals)
-    : currentObject(object)
+    : localTable(new tLogoLocaltab)
+    , currentObject(object)
     , globalVariables(globals)
 {
 }
 
-InterpreterState::~InterpreterState() { release(outputValue); }
+InterpreterState::~InterpreterState()
+{
+    release(outputValue);
+    delete localTable;
+}
 
 InterpreterState::Activation::Activation(InterpreterState& state)
     : m_previous(t_current)

@@ -12,6 +12,7 @@
 namespace velmora {
 
 class Icommander;
+class tLogoLocaltab;
 class tLogoTab;
 class tLogoVarTab;
 
@@ -41,6 +42,8 @@ public:
         InterpreterState* m_previous;
     };
 
+    // Local variables (dynamic scope); owned by the state.
+    tLogoLocaltab* localTable;
     tlogoobject* outputValue = nullptr;
     uint8_t stopFlag = 0;
     uint8_t testFlag = 2;
@@ -51,7 +54,9 @@ public:
     tLogoVarTab* globalVariables;
     int32_t callLevel = 0;
     int32_t foundLevel = 0;
-    int32_t runNesting = 0;
+    // Runs inside the running procedure body; 1 at a process's top level, so that only the last
+    // instruction of a procedure body itself (where it is 1) makes a tail call.
+    int32_t runNesting = 1;
     tProcDesc* pendingCall = nullptr;
     tlogoobject* pendingObject = nullptr;
     int32_t pendingLevel = 0;

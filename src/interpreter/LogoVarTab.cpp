@@ -25,6 +25,13 @@ void tLogoVarDesc::assign(tlogoobject* value)
     assignHolder(m_value, value && value->pooled ? value->copy() : value);
 }
 
+void tLogoVarDesc::adoptValue(tlogoobject* value)
+{
+    tlogoobject* old = m_value;
+    m_value = value;
+    release(old);
+}
+
 tLogoVarDesc* tLogoVarTab::createDesc(NameCode name, uint8_t flags)
 {
     return new tLogoVarDesc(name, flags);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "interpreter/LogoTab.h"
+#include "values/ValueRef.h"
 
 namespace velmora {
 
@@ -16,6 +17,10 @@ public:
     tlogoobject* value() override { return m_value; }
     std::string valueText() override;
     void assign(tlogoobject* value);
+    // Stores a value whose reference the caller hands over, as it is (local bindings).
+    void adoptValue(tlogoobject* value);
+    // Empties the variable and hands its reference to the caller.
+    tlogoobject* takeValue() { return takeFromHolder(m_value); }
     // 1 for variables created by setVarMarked.
     uint8_t variableKind = 0;
 

@@ -1,5 +1,6 @@
 #include "localization/LanguageWords.h"
 
+#include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameTranslation.h"
 
@@ -21,7 +22,9 @@ std::string mainClassName() { return languageDictionary().firstWord("class", "ma
 
 std::string errorTemplate(std::string_view errorName)
 {
-    return languageDictionary().getString("errors", errorName, MissingEntry::Report);
+    const std::string text
+        = languageDictionary().getString("errors", errorName, MissingEntry::Report);
+    return replaceAll(text, "\\n", "\r\n", LetterCase::Either);
 }
 
 std::string instanceDescription(std::string_view className)

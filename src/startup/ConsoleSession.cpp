@@ -1,8 +1,12 @@
 #include "startup/ConsoleSession.h"
 
 #include "interpreter/Evaluator.h"
+#include "interpreter/ProcedureDefinition.h"
 #include "interpreter/SystemCodes.h"
+#include "localization/LanguageDictionary.h"
 #include "localization/NameComparison.h"
+
+#include <utility>
 
 namespace velmora {
 
@@ -34,6 +38,8 @@ ConsoleSession::ConsoleSession(Icommander& commander)
     , m_main(new tMainLogoObject)
     , m_state(m_main.get(), &static_cast<tMainLogoObject*>(m_main.get())->globals())
     , m_activation(m_state)
+    , m_toWord(languageDictionary().firstWord("other", "to"))
+    , m_endWord(languageDictionary().firstWord("other", "end"))
 {
     m_state.commander = &commander;
 }
@@ -45,16 +51,13 @@ void ConsoleSession::feedLine(std::string_view line)
     const std::string_view text = trimmed(line);
     if (collectingDefinition()) {
         m_definition += std::string(line) + "\r\n";
-        if (isWord(text, "end")) {
-            // Procedures come with the procedure subsystem; until then a definition is refused.
-            m_definition.clear();
-            report(eLogoException::withPrimitive(erDoNotKnowHowTo, 0));
-        }
+        if (isWord(text, m_endWord))
+            define(std::exchange(m_definition, {}));
         return;
     }
     if (text.empty() || text[0] == ';')
         return;
-    if (isWord(firstWord(text), "to")) {
+    if (isWord(firstWord(text), m_toWord)) {
         m_definition = std::string(line) + "\r\n";
         return;
     }
@@ -66,6 +69,15 @@ void ConsoleSession::finish()
     if (collectingDefinition()) {
         m_definition.clear();
         report(eLogoException(erMissingTO));
+    }
+}
+
+void ConsoleSession::define(const std::string& definition)
+{
+    try {
+        defineFromText(m_main.get(), definition);
+    } catch (const eLogoException& error) {
+        report(error);
     }
 }
 

@@ -31,12 +31,15 @@ public:
 
 private:
     void runLine(std::string_view line);
+    void define(const std::string& definition);
     void report(const eLogoException& error);
 
     Icommander& m_commander;
     ValueRef m_main;
     InterpreterState m_state;
     InterpreterState::Activation m_activation;
+    const std::string m_toWord;
+    const std::string m_endWord;
     std::string m_definition;
     int m_errorCount = 0;
 };

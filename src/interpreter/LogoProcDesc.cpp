@@ -1,0 +1,300 @@
+#include "interpreter/LogoProcDesc.h"
+
+#include "interpreter/ErrorLine.h"
+#include "interpreter/Evaluator.h"
+#include "interpreter/InterpreterState.h"
+#include "interpreter/LogoLocaltab.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/NameCodes.h"
+#include "values/Reader.h"
+#include "values/ValueFactory.h"
+
+namespace velmora {
+
+namespace {
+
+    std::string otherWord(std::string_view key)
+    {
+        return languageDictionary().firstWord("other", key);
+    }
+
+    // The text with its first line and its comment lines removed, as the reader counts elements.
+    std::string withoutTitleAndComments(std::string_view text)
+    {
+        std::string result;
+        size_t start = text.find("\r\n");
+        if (start == std::string_view::npos)
+            return result;
+        for (start += 2; start < text.size();) {
+            size_t end = text.find("\r\n", start);
+            if (end == std::string_view::npos)
+                end = text.size();
+            const std::string_view line = text.substr(start, end - start);
+            const size_t first = line.find_first_not_of(" \t");
+            if (first == std::string_view::npos || line[first] != ';')
+                result.append(line).append("\r\n");
+            start = end + 2;
+        }
+        return result;
+    }
+
+    // Restores what a call changed in the process state, on every way out.
+    class CallScope {
+    public:
+        CallScope(InterpreterState& state, int32_t& running, uint8_t& viaApply)
+            : m_state(state)
+            , m_running(running)
+            , m_testFlag(state.testFlag)
+            , m_callLevel(state.callLevel)
+            , m_runNesting(state.runNesting)
+        {
+            state.callLevel = state.foundLevel;
+            state.runNesting = viaApply ? 1 : 0;
+            viaApply = 0;
+            ++running;
+        }
+        ~CallScope()
+        {
+            --m_running;
+            m_state.callLevel = m_callLevel;
+            m_state.runNesting = m_runNesting;
+        }
+        CallScope(const CallScope&) = delete;
+        CallScope& operator=(const CallScope&) = delete;
+        uint8_t savedTestFlag() const { return m_testFlag; }
+
+    private:
+        InterpreterState& m_state;
+        int32_t& m_running;
+        uint8_t m_testFlag;
+        int32_t m_callLevel;
+        int32_t m_runNesting;
+    };
+
+    // Closes the call's frame and restores the test flag unless a tail call continues in it.
+    class FrameScope {
+    public:
+        FrameScope(InterpreterState& state, uint8_t savedTestFlag, bool owned)
+            : m_state(state)
+            , m_testFlag(savedTestFlag)
+            , m_owned(owned)
+        {
+        }
+        ~FrameScope()
+        {
+            if (!m_owned || m_state.pendingCall)
+                return;
+            m_state.localTable->closeFrame();
+            m_state.testFlag = m_testFlag;
+        }
+        FrameScope(const FrameScope&) = delete;
+        FrameScope& operator=(const FrameScope&) = delete;
+
+    private:
+        InterpreterState& m_state;
+        uint8_t m_testFlag;
+        bool m_owned;
+    };
+
+} // namespace
+
+tLogoProcDesc::tLogoProcDesc(NameCode name, int32_t defpar, bool varpar, tLogoList* body,
+    std::vector<NameCode> inputNames, std::string sourceText)
+    : tProcDesc(name, defpar, varpar, etFun)
+    , m_body(body)
+    , m_inputNames(std::move(inputNames))
+    , m_sourceText(std::move(sourceText))
+{
+    addRef(m_body);
+    tailCallable = 1;
+    isUserEntry = 1;
+    command = operation = { callEntry, this };
+    tail = { tailEntry, this };
+    applyCommand = { applyCommandEntry, this };
+    applyOperation = { applyOperationEntry, this };
+}
+
+tLogoProcDesc::~tLogoProcDesc() { release(m_body); }
+
+void tLogoProcDesc::callEntry(void* data, int32_t inputCount)
+{
+    static_cast<tLogoProcDesc*>(data)->call(inputCount, Entry::Call);
+}
+
+void tLogoProcDesc::tailEntry(void* data, int32_t inputCount)
+{
+    static_cast<tLogoProcDesc*>(data)->call(inputCount, Entry::Tail);
+}
+
+void tLogoProcDesc::applyCommandEntry(void* data, int32_t inputCount)
+{
+    auto* self = static_cast<tLogoProcDesc*>(data);
+    self->m_viaApply = 1;
+    self->command(inputCount);
+}
+
+void tLogoProcDesc::applyOperationEntry(void* data, int32_t inputCount)
+{
+    auto* self = static_cast<tLogoProcDesc*>(data);
+    self->m_viaApply = 1;
+    self->operation(inputCount);
+}
+
+void tLogoProcDesc::bindInputs(Entry entry)
+{
+    InterpreterState& state = *InterpreterState::current();
+    tLogoLocaltab& locals = *state.localTable;
+    if (entry == Entry::Call)
+        locals.openFrame();
+    for (size_t i = m_inputNames.size(); i-- > 0;) {
+        tlogoobject* value = state.valueStack.popOwned();
+        if (entry == Entry::Call)
+            locals.bindOwned(m_inputNames[i], value);
+        else
+            locals.rebindOwned(m_inputNames[i], value);
+    }
+}
+
+void tLogoProcDesc::call(int32_t inputCount, Entry entry)
+{
+    InterpreterState& state = *InterpreterState::current();
+    prepareInputs(inputCount);
+    bindInputs(entry);
+    CallScope scope(state, running, m_viaApply);
+    FrameScope frame(state, scope.savedTestFlag(), entry == Entry::Call);
+    tLogoStack& stack = state.valueStack;
+    const int32_t height = stack.height();
+    try {
+        runBody();
+    } catch (eOutputException& output) {
+        stack.cutBackTo(height);
+        stack.push(output.value.get());
+        return;
+    } catch (eLogoException& error) {
+        state.pendingCall = nullptr;
+        recordPlace(error);
+        throw;
+    }
+    if (!state.stopFlag) {
+        stack.push(nullptr);
+    } else if (state.pendingCall) {
+        // The chain's tail-call loop restores the flag the first call of the chain saved.
+        if (entry == Entry::Call)
+            state.savedTestFlag = scope.savedTestFlag();
+    } else {
+        stack.cutBackTo(height);
+        stack.push(state.outputValue);
+        release(takeFromHolder(state.outputValue));
+        state.stopFlag = 0;
+    }
+}
+
+void tLogoProcDesc::runBody()
+{
+    evaluator::runList(*InterpreterState::current(), m_body->compile(CompileMode::Lines));
+}
+
+void tLogoProcDesc::recordPlace(eLogoException& error)
+{
+    if (!error.procName.empty())
+        return;
+    const int32_t element = failingElementNumber(m_body->compile(CompileMode::Lines), error);
+    const int32_t line = element < 1 ? 0 : locateElement(bodyListing(), element);
+    error.recordPlace(nameText(), table ? table->owner : nullptr, line, ipProc);
+}
+
+std::string tLogoProcDesc::bodyListing() { return withoutTitleAndComments(valueText()); }
+
+bool tLogoProcDesc::mayRedefine(bool whileRunning)
+{
+    (void)whileRunning;
+    return running == 0;
+}
+
+std::string tLogoProcDesc::valueText()
+{
+    if (!m_sourceText.empty())
+        return m_sourceText;
+    std::string text = otherWord("to");
+    text.append(1, ' ').append(nameText()).append(titleInputs()).append("\r\n");
+    for (tlogoobject* line : elements(m_body)) {
+        text.append(1, ' ');
+        line->appendSourceForm(text, false);
+        text.append("\r\n");
+    }
+    return text.append(otherWord("end"));
+}
+
+tlogoobject* tLogoProcDesc::definitionList()
+{
+    ValueRef inputs(inputList());
+    return makeListCell(inputs.get(), m_body);
+}
+
+tLogoProcDescF::tLogoProcDescF(
+    NameCode name, std::vector<NameCode> inputNames, tLogoList* body, std::string sourceText)
+    : tLogoProcDesc(name, 0, false, body, std::move(inputNames), std::move(sourceText))
+{
+    defpar = static_cast<int32_t>(this->inputNames().size());
+}
+
+void tLogoProcDescF::prepareInputs(int32_t inputCount)
+{
+    if (inputCount < defpar)
+        throw eLogoException::withPrimitive(erNotEnoughInputs, name);
+    if (inputCount > defpar)
+        throw eLogoException::withPrimitive(erTooManyInputs, name);
+}
+
+std::string tLogoProcDescF::titleInputs() const
+{
+    std::string text;
+    for (NameCode input : inputNames())
+        text.append(" :").append(NameCodes::instance().nameOf(input));
+    return text;
+}
+
+tlogoobject* tLogoProcDescF::inputList() const
+{
+    ListBuilder inputs;
+    for (NameCode input : inputNames())
+        inputs.append(makeWord(NameCodes::instance().nameOf(input)));
+    return inputs.finish();
+}
+
+tLogoProcDescV::tLogoProcDescV(
+    NameCode name, NameCode input, int32_t defaultCount, tLogoList* body, std::string sourceText)
+    : tLogoProcDesc(name, defaultCount, true, body, { input }, std::move(sourceText))
+{
+}
+
+// All the actual inputs become one list, the procedure's single input.
+void tLogoProcDescV::prepareInputs(int32_t inputCount)
+{
+    tLogoStack& stack = InterpreterState::current()->valueStack;
+    ListBuilder inputs;
+    for (int32_t i = inputCount - 1; i >= 0; --i)
+        inputs.append(stack.lookAt(i));
+    ValueRef list(inputs.finish());
+    stack.drop(inputCount);
+    stack.push(list.get());
+}
+
+std::string tLogoProcDescV::titleInputs() const
+{
+    return " :" + NameCodes::instance().nameOf(inputNames()[0]) + " [" + std::to_string(defpar)
+        + "]";
+}
+
+tlogoobject* tLogoProcDescV::inputList() const
+{
+    ListBuilder count;
+    count.append(makeInteger(defpar));
+    ValueRef countList(count.finish());
+    ListBuilder inputs;
+    inputs.append(makeWord(NameCodes::instance().nameOf(inputNames()[0])));
+    inputs.append(countList.get());
+    return inputs.finish();
+}
+
+} // namespace velmora
