@@ -1,6 +1,8 @@
 #include "core/MainObj.h"
 
+#include "core/ApplyPrimitives.h"
 #include "core/ArithmeticPrimitives.h"
+#include "core/CatchPrimitives.h"
 #include "core/ControlPrimitives.h"
 #include "core/PrintPrimitives.h"
 #include "core/VariablePrimitives.h"
@@ -26,6 +28,8 @@ void tMainLogoObject::registerPrimitives()
 {
     registerArithmeticPrimitives(*m_procedures, this);
     registerControlPrimitives(*m_procedures, this);
+    registerCatchPrimitives(*m_procedures, this);
+    registerApplyPrimitives(*m_procedures, this);
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
 }

@@ -1,5 +1,6 @@
 #include "interpreter/ErrorText.h"
 
+#include "localization/LanguageDictionary.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 
@@ -20,8 +21,14 @@ namespace {
 
     std::string placeName(const eLogoException& error)
     {
-        // The owner's name goes in front once objects have names of their own.
+        // The owner's name goes in front once objects have names of their own; procedures of the
+        // main object (and the main window) are named alone.
         return error.procName;
+    }
+
+    std::string captionTemplate(std::string_view key)
+    {
+        return languageDictionary().getString("ErrorCaptions", key, MissingEntry::Report);
     }
 
 } // namespace
@@ -69,6 +76,24 @@ std::string expandErrorTemplate(const eLogoException& error, std::string_view te
         }
     }
     return text;
+}
+
+std::string errorMessage(const eLogoException& error, std::string_view separator)
+{
+    std::string message = errorMessage(error);
+    const size_t lineBreak = message.find("\r\n");
+    if (lineBreak != std::string::npos)
+        message.replace(lineBreak, 2, separator);
+    return message;
+}
+
+std::string errorCaption(const eLogoException& error, std::string_view defaultKey)
+{
+    if (error.placeKind == ipNone)
+        return expandErrorTemplate(error, captionTemplate(defaultKey));
+    if (error.placeKind == ipProc && error.line < 0)
+        return expandErrorTemplate(error, captionTemplate("errorinproc"));
+    return expandErrorTemplate(error, captionTemplate(inprocTypeName(error.placeKind)));
 }
 
 std::string errorMessage(const eLogoException& error)

@@ -15,5 +15,10 @@ namespace velmora {
 std::string expandErrorTemplate(const eLogoException& error, std::string_view templateText);
 // The message template of the error's code from the dictionary, expanded.
 std::string errorMessage(const eLogoException& error);
+// The message with its first line break replaced by `separator`.
+std::string errorMessage(const eLogoException& error, std::string_view separator);
+// The caption for the place of the error: `defaultKey` of section "ErrorCaptions" outside any
+// place, "errorinproc" for a procedure without a known line, else the entry of the place kind.
+std::string errorCaption(const eLogoException& error, std::string_view defaultKey = "Error");
 
 } // namespace velmora

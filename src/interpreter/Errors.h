@@ -51,6 +51,8 @@ public:
     ValueRef placeObject;
     tInprocType placeKind = ipNone;
     int32_t line = -1;
+    // The text of that line, for "error".
+    std::string lineText;
     std::string primName;
     ValueRef datum;
     NameCode datumCode = 0;

@@ -434,6 +434,53 @@ void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
     callCommandAt(s, Resolved { desc, nullptr, 0 }, inputCount, &notLast);
 }
 
+void applyAsCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
+{
+    try {
+        desc->applyCommand(inputCount);
+    } catch (eLogoException& error) {
+        error.recordFailingName(desc->name);
+        throw;
+    }
+    if (s.stopFlag && s.pendingCall)
+        runTailCallLoop(s);
+    s.valueStack.popCommandResult();
+}
+
+ValueRef applyForValue(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
+{
+    if (desc->procKind != ProcKind::Ordinary)
+        throw eLogoException::withPrimitive(erDidNotReport, desc->name);
+    try {
+        desc->applyOperation(inputCount);
+    } catch (eOutputException&) {
+        throw eLogoException::withPrimitive(erDidNotReport, desc->name);
+    } catch (eLogoException& error) {
+        error.recordFailingName(desc->name);
+        throw;
+    }
+    if (s.pendingCall || !s.valueStack.peekTop()) {
+        s.stopFlag = 0;
+        s.pendingCall = nullptr;
+        s.valueStack.popAndRelease();
+        throw eLogoException::withName(erDidNotReport, desc->name);
+    }
+    return s.valueStack.pop();
+}
+
+std::vector<ValueRef> evaluateEach(InterpreterState& s, tlogoobject* expressions)
+{
+    ValueRef keep(expressions);
+    const CodeRef code(expressions->compile(CompileMode::Instructions));
+    RunScope scope(s, code.get());
+    std::vector<ValueRef> values;
+    for (CodeRecord* pc = code.get()->begin(); pc->kind != etEnd;) {
+        comparison(s, pc);
+        values.push_back(s.valueStack.pop());
+    }
+    return values;
+}
+
 // The chain of tail calls shares the frame the first call opened; it is closed once, at the end,
 // also when an error ends the chain.
 void runTailCallLoop(InterpreterState& s)

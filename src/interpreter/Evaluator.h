@@ -15,6 +15,7 @@
 #include "interpreter/InterpreterState.h"
 
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -35,6 +36,14 @@ namespace evaluator {
     void callCommand(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
     // Runs pending tail calls (see the evaluator's header note).
     void runTailCallLoop(InterpreterState& state);
+
+    // Calls a descriptor through its apply entries with the n inputs on the stack, as "apply"
+    // does: as a command (a value it outputs is error 2), or for its value (none is error 33).
+    void applyAsCommand(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
+    ValueRef applyForValue(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
+
+    // Evaluates the expressions of a list one after another ([1 :n + 1] gives 1 and n + 1).
+    std::vector<ValueRef> evaluateEach(InterpreterState& state, tlogoobject* expressions);
 
 } // namespace evaluator
 

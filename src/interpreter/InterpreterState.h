@@ -6,8 +6,12 @@
 // touched only by its own thread, and only while that thread holds the interpreter lock.
 #pragma once
 
+#include "interpreter/LastError.h"
 #include "interpreter/LogoStack.h"
 #include "interpreter/ProcDesc.h"
+
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -66,6 +70,9 @@ public:
     int32_t lockNesting = 0;
     // The value a value-class operation is applied to, set by the dispatcher that calls it.
     tlogoobject* methodSelf = nullptr;
+    // The tags of the active "catch"es, lower-cased, innermost last.
+    std::vector<std::string> catchTags;
+    LastError lastError;
     // Where this process reports errors and sends printed text; none discards.
     Icommander* commander = nullptr;
     // Called at every yield point; the process machinery sets it.

@@ -38,6 +38,21 @@ namespace {
         return result;
     }
 
+    // Line n (from 1) of a CR LF text; empty when there is none.
+    std::string lineOf(std::string_view text, int32_t n)
+    {
+        size_t start = 0;
+        for (int32_t i = 1; i < n; ++i) {
+            start = text.find("\r\n", start);
+            if (start == std::string_view::npos)
+                return {};
+            start += 2;
+        }
+        if (n < 1 || start >= text.size())
+            return {};
+        return std::string(text.substr(start, text.find("\r\n", start) - start));
+    }
+
     // Restores what a call changed in the process state, on every way out.
     class CallScope {
     public:
@@ -199,8 +214,10 @@ void tLogoProcDesc::recordPlace(eLogoException& error)
     if (!error.procName.empty())
         return;
     const int32_t element = failingElementNumber(m_body->compile(CompileMode::Lines), error);
-    const int32_t line = element < 1 ? 0 : locateElement(bodyListing(), element);
+    const std::string listing = bodyListing();
+    const int32_t line = element < 1 ? 0 : locateElement(listing, element);
     error.recordPlace(nameText(), table ? table->owner : nullptr, line, ipProc);
+    error.lineText = lineOf(listing, line);
 }
 
 std::string tLogoProcDesc::bodyListing() { return withoutTitleAndComments(valueText()); }

@@ -95,6 +95,9 @@ void ConsoleSession::runLine(std::string_view line)
     } catch (const eLogoException& error) {
         m_state.stopFlag = 0;
         report(error);
+    } catch (const eTerminateException&) {
+        // "throw "toplevel" and stops end the line quietly.
+        m_state.stopFlag = 0;
     }
 }
 
