@@ -2,9 +2,12 @@
 
 #include "core/ApplyPrimitives.h"
 #include "core/ArithmeticPrimitives.h"
+#include "core/AskPrimitives.h"
 #include "core/CatchPrimitives.h"
 #include "core/ControlPrimitives.h"
+#include "core/ElapsedTime.h"
 #include "core/PrintPrimitives.h"
+#include "core/TimerPrimitives.h"
 #include "core/VariablePrimitives.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
@@ -15,6 +18,7 @@ tMainLogoObject::tMainLogoObject()
     : tlogoobject(ValueKind::Object)
     , m_procedures(std::make_unique<tLogoTab>())
     , m_globals(std::make_unique<tLogoGlobalVarTab>())
+    , m_timers { { std::string(), nowMilliseconds() } }
 {
     ownTable = m_procedures.get();
     m_procedures->owner = this;
@@ -30,6 +34,8 @@ void tMainLogoObject::registerPrimitives()
     registerControlPrimitives(*m_procedures, this);
     registerCatchPrimitives(*m_procedures, this);
     registerApplyPrimitives(*m_procedures, this);
+    registerTimerPrimitives(*m_procedures, this);
+    registerAskPrimitives(*m_procedures, this);
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
 }

@@ -7,6 +7,8 @@
 #include "interpreter/LogoVarTab.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -21,11 +23,19 @@ public:
 
     tLogoGlobalVarTab& globals() { return *m_globals; }
 
+    // Entry 0 is the unnamed timer; named ones are added on first use and kept.
+    struct Timer {
+        std::string name;
+        int64_t start;
+    };
+    std::vector<Timer>& timers() { return m_timers; }
+
 private:
     void registerPrimitives();
 
     std::unique_ptr<tLogoTab> m_procedures;
     std::unique_ptr<tLogoGlobalVarTab> m_globals;
+    std::vector<Timer> m_timers;
 };
 
 } // namespace velmora

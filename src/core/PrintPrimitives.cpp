@@ -2,6 +2,7 @@
 
 #include "interpreter/Commander.h"
 #include "interpreter/Registration.h"
+#include "values/LogoList.h"
 
 namespace velmora {
 
@@ -46,6 +47,27 @@ namespace {
         return nullptr;
     }
 
+    // Each input on a line of its own; a list gives a line per item.
+    tlogoobject* primPrintLine(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        std::string text;
+        for (int32_t i = count - 1; i >= 0; --i) {
+            tlogoobject* input = stack.lookAt(i);
+            if (!input->isList()) {
+                input->appendPrintForm(text, false);
+                text += "\r\n";
+                continue;
+            }
+            for (tlogoobject* item : elements(static_cast<tLogoList*>(input))) {
+                item->appendPrintForm(text, false);
+                text += "\r\n";
+            }
+        }
+        if (!text.empty())
+            write(text);
+        return nullptr;
+    }
+
 } // namespace
 
 void registerPrintPrimitives(tLogoTab& table, tlogoobject* owner)
@@ -54,6 +76,7 @@ void registerPrintPrimitives(tLogoTab& table, tlogoobject* owner)
         variable("print", etIfFun, 1, primPrint),
         variable("show", etIfFun, 1, primShow),
         variable("type", etIfFun, 1, primType),
+        variable("printline", etIfFun, 1, primPrintLine),
     };
     registerPrimitives(table, owner, rows);
 }

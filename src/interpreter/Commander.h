@@ -19,6 +19,8 @@ public:
     virtual void printText(std::string_view text) = 0;
     // A line of text typed by the user; error 170 where nobody can type.
     virtual std::string readText() { throw eLogoException(erNoTextInput); }
+    // "bye": the program should close once the running line is done.
+    virtual void closeRequested() { }
 };
 
 } // namespace velmora

@@ -10,6 +10,7 @@
 #include "interpreter/LogoStack.h"
 #include "interpreter/ProcDesc.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,16 @@ public:
     int32_t lockNesting = 0;
     // The value a value-class operation is applied to, set by the dispatcher that calls it.
     tlogoobject* methodSelf = nullptr;
+    // Objects addressed by "tell" and "ask" (none: no who list). Objects are not held: destroying
+    // one clears it from every who list and ask stack.
+    using WhoList = std::vector<tlogoobject*>;
+    std::optional<WhoList> whoList;
+    struct AskEntry {
+        tlogoobject* object;
+        tLogoTab* table;
+        std::optional<WhoList> whoList;
+    };
+    std::vector<AskEntry> askStack;
     // The tags of the active "catch"es, lower-cased, innermost last.
     std::vector<std::string> catchTags;
     LastError lastError;

@@ -46,7 +46,7 @@ namespace {
                 if (interactive) {
                     std::cout << (session.collectingDefinition() ? "> " : "? ") << std::flush;
                 }
-                if (!std::getline(input, line))
+                if (commander.closing() || !std::getline(input, line))
                     break;
                 session.feedLine(text.fromConsole(line));
                 std::cout.flush();

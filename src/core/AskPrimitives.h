@@ -1,0 +1,10 @@
+// Running code as other objects: "ask", "askeach", "tell", "each", "who" and "runevent".
+#pragma once
+
+#include "interpreter/LogoTab.h"
+
+namespace velmora {
+
+void registerAskPrimitives(tLogoTab& table, tlogoobject* owner);
+
+} // namespace velmora
