@@ -8,6 +8,7 @@
 #include "interpreter/ErrorText.h"
 #include "startup/ConsoleSession.h"
 #include "startup/ConsoleText.h"
+#include "startup/LargeStackThread.h"
 
 #include <gtest/gtest.h>
 
@@ -73,10 +74,10 @@ namespace {
 
     class GoldenScript : public testing::TestWithParam<std::string> { };
 
-    TEST_P(GoldenScript, RunsAsExpected)
+    void runScript(const std::string& path)
     {
-        std::ifstream file(GetParam());
-        ASSERT_TRUE(file) << GetParam();
+        std::ifstream file(path);
+        ASSERT_TRUE(file) << path;
         startEngine();
         const ConsoleText text(iconvCodePageOf("english"));
         CapturingCommander commander;
@@ -89,7 +90,7 @@ namespace {
             commander.messages.clear();
             session.feedLine(text.fromConsole(line));
             const std::string printed = text.toConsole(asExpectationText(commander.output));
-            const std::string where = GetParam() + ":" + std::to_string(number) + ": " + line;
+            const std::string where = path + ":" + std::to_string(number) + ": " + line;
             if (expectation.error) {
                 ASSERT_EQ(commander.errors.size(), 1u) << where;
                 EXPECT_EQ(commander.errors[0], *expectation.error) << where;
@@ -102,6 +103,12 @@ namespace {
             }
         }
         session.finish();
+    }
+
+    // Scripts run on a thread with the stack of a Logo process, as the console runner runs them.
+    TEST_P(GoldenScript, RunsAsExpected)
+    {
+        runOnLargeStack([this] { runScript(GetParam()); });
     }
 
     std::vector<std::string> goldenScripts()
