@@ -7,6 +7,7 @@
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
 #include "core/PrintPrimitives.h"
+#include "core/ProcessPrimitives.h"
 #include "core/TimerPrimitives.h"
 #include "core/VariablePrimitives.h"
 #include "localization/LanguageWords.h"
@@ -36,6 +37,7 @@ void tMainLogoObject::registerPrimitives()
     registerApplyPrimitives(*m_procedures, this);
     registerTimerPrimitives(*m_procedures, this);
     registerAskPrimitives(*m_procedures, this);
+    registerProcessPrimitives(*m_procedures, this);
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
 }

@@ -18,6 +18,7 @@ namespace velmora {
 
 class Icommander;
 class tLogoLocaltab;
+class tLogoprocess;
 class tLogoTab;
 class tLogoVarTab;
 
@@ -84,6 +85,8 @@ public:
     // The tags of the active "catch"es, lower-cased, innermost last.
     std::vector<std::string> catchTags;
     LastError lastError;
+    // The process that owns this state; none outside processes.
+    tLogoprocess* process = nullptr;
     // Where this process reports errors and sends printed text; none discards.
     Icommander* commander = nullptr;
     // Called at every yield point; the process machinery sets it.

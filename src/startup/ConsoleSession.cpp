@@ -1,11 +1,13 @@
 #include "startup/ConsoleSession.h"
 
-#include "interpreter/Evaluator.h"
-#include "interpreter/ProcedureDefinition.h"
-#include "interpreter/SystemCodes.h"
+#include "core/MainObj.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameComparison.h"
+#include "processes/AllThreads.h"
+#include "processes/InterpreterLock.h"
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace velmora {
@@ -33,78 +35,84 @@ namespace {
 
 } // namespace
 
+void ConsoleSession::CountingCommander::reportError(const eLogoException& error)
+{
+    ++m_count;
+    m_target.reportError(error);
+}
+
 ConsoleSession::ConsoleSession(Icommander& commander)
-    : m_commander(commander)
-    , m_main(new tMainLogoObject)
-    , m_state(m_main.get(), &static_cast<tMainLogoObject*>(m_main.get())->globals())
-    , m_activation(m_state)
+    : m_errors(commander)
     , m_toWord(languageDictionary().firstWord("other", "to"))
     , m_endWord(languageDictionary().firstWord("other", "end"))
 {
-    m_state.commander = &commander;
+    MainThreadCaller::install(&m_mainThread);
+    HeldLock lock;
+    auto* main = new tMainLogoObject;
+    m_main = main;
+    ProcessStart start;
+    start.name = "@commander";
+    start.kind = ProcessKind::Commander;
+    start.owner = main;
+    start.globals = &main->globals();
+    start.commander = &m_errors;
+    m_commandLine = std::make_shared<tLogoCommanderProcess>(std::move(start));
+    tLogoprocess::launch(m_commandLine);
 }
 
-ConsoleSession::~ConsoleSession() = default;
+ConsoleSession::~ConsoleSession()
+{
+    tallthreads::instance().stopAll(nullptr, SpareProtected::No);
+    m_commandLine->close();
+    serveUntil([this] { return m_commandLine->ended(); });
+    m_commandLine.reset();
+    tallthreads::instance().reap();
+    MainThreadCaller::install(nullptr);
+    HeldLock lock;
+    m_main = nullptr;
+}
+
+void ConsoleSession::serveUntil(const std::function<bool()>& done)
+{
+    using namespace std::chrono_literals;
+    while (!done()) {
+        m_mainThread.serve();
+        std::this_thread::sleep_for(200us);
+    }
+    m_mainThread.serve();
+}
+
+void ConsoleSession::run(Command command)
+{
+    m_commandLine->submit(std::move(command));
+    serveUntil([this] { return m_commandLine->idle(); });
+}
 
 void ConsoleSession::feedLine(std::string_view line)
 {
     const std::string_view text = trimmed(line);
     if (collectingDefinition()) {
-        m_definition += std::string(line) + "\r\n";
+        m_definition.append(line).append("\r\n");
         if (isWord(text, m_endWord))
-            define(std::exchange(m_definition, {}));
+            run({ Command::Kind::Define, std::exchange(m_definition, {}) });
         return;
     }
     if (text.empty() || text[0] == ';')
         return;
     if (isWord(firstWord(text), m_toWord)) {
-        m_definition = std::string(line) + "\r\n";
+        m_definition = std::string(line).append("\r\n");
         return;
     }
-    runLine(text);
+    run({ Command::Kind::Run, std::string(text) });
 }
 
 void ConsoleSession::finish()
 {
     if (collectingDefinition()) {
         m_definition.clear();
-        report(eLogoException(erMissingTO));
+        m_errors.reportError(eLogoException(erMissingTO));
     }
-}
-
-void ConsoleSession::define(const std::string& definition)
-{
-    try {
-        defineFromText(m_main.get(), definition);
-    } catch (const eLogoException& error) {
-        report(error);
-    }
-}
-
-void ConsoleSession::runLine(std::string_view line)
-{
-    try {
-        evaluator::runText(m_state, line);
-        if (m_state.stopFlag) {
-            const bool output = m_state.outputValue != nullptr;
-            m_state.stopFlag = 0;
-            release(takeFromHolder(m_state.outputValue));
-            if (output)
-                throw eLogoException::withName(erWrongPlace, SystemCodes::instance().output);
-        }
-    } catch (const eLogoException& error) {
-        m_state.stopFlag = 0;
-        report(error);
-    } catch (const eTerminateException&) {
-        // "throw "toplevel" and stops end the line quietly.
-        m_state.stopFlag = 0;
-    }
-}
-
-void ConsoleSession::report(const eLogoException& error)
-{
-    ++m_errorCount;
-    m_commander.reportError(error);
+    serveUntil([this] { return !tallthreads::instance().anyRunningExcept(m_commandLine.get()); });
 }
 
 } // namespace velmora

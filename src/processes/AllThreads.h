@@ -1,0 +1,52 @@
+// tallthreads: the list of all Logo processes, in creation order.
+//
+// Locking: the list has its own lock, always taken after the interpreter lock and never held
+// while waiting for a process: operations that stop processes collect them under the list lock,
+// then wait with no list lock held (and with the interpreter lock released by the waiter).
+// Processes that ended stay in a second list until their threads are joined.
+#pragma once
+
+#include "processes/lThread.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+enum class SpareProtected { No, Yes };
+
+class tallthreads {
+public:
+    static tallthreads& instance();
+
+    void add(std::shared_ptr<tLogoprocess> process);
+    // Called by a process's own thread as it ends.
+    void remove(tLogoprocess* process);
+    std::vector<std::shared_ptr<tLogoprocess>> processes() const;
+
+    // Stops every process but the caller (and, when spared, those named "%p%..."), waiting for
+    // each.
+    void stopAll(tLogoprocess* caller, SpareProtected spare);
+    // Stops every other process of that name (case-insensitive), waiting for each; reports
+    // whether the caller bears the name too.
+    bool cancel(std::string_view name, tLogoprocess* caller);
+    bool exists(std::string_view name) const;
+    // The name, or the name followed by 1, 2, ... when it is taken.
+    std::string uniqueName(const std::string& name) const;
+    void pauseAll();
+    void resumeAll();
+    // Whether a process other than `except` is still running.
+    bool anyRunningExcept(const tLogoprocess* except) const;
+
+    // Joins the threads of processes that have ended (not the caller's own).
+    void reap();
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::shared_ptr<tLogoprocess>> m_running;
+    std::vector<std::shared_ptr<tLogoprocess>> m_ended;
+};
+
+} // namespace velmora
