@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets the machine up, builds the release tree and runs the whole test suite, then builds and runs
-# it again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# it again under AddressSanitizer with UndefinedBehaviorSanitizer, and under ThreadSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -15,3 +15,8 @@ bash "$root/tools/build.sh" build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELMORA_SANITIZE=address,undefined
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$jobs"
+
+echo "== thread sanitizer"
+bash "$root/tools/build.sh" build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE=thread
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ctest --test-dir "$root/build-tsan" --output-on-failure --parallel "$jobs"
