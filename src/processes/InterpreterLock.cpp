@@ -24,6 +24,27 @@ void InterpreterLock::acquire()
     waiter.wake.wait(guard, [&] { return waiter.granted; });
 }
 
+void InterpreterLock::yield()
+{
+    std::unique_lock guard(m_mutex);
+    if (m_queue.empty())
+        return;
+    handOver();
+    Waiter waiter;
+    m_queue.push_back(&waiter);
+    m_waiting.fetch_add(1, std::memory_order_relaxed);
+    waiter.wake.wait(guard, [&] { return waiter.granted; });
+}
+
+void InterpreterLock::handOver()
+{
+    Waiter* next = m_queue.front();
+    m_queue.pop_front();
+    m_waiting.fetch_sub(1, std::memory_order_relaxed);
+    next->granted = true;
+    next->wake.notify_one();
+}
+
 void InterpreterLock::release()
 {
     std::lock_guard guard(m_mutex);
@@ -33,11 +54,7 @@ void InterpreterLock::release()
         return;
     }
     // Hand the lock straight to the longest waiter: it stays held throughout.
-    Waiter* next = m_queue.front();
-    m_queue.pop_front();
-    m_waiting.fetch_sub(1, std::memory_order_relaxed);
-    next->granted = true;
-    next->wake.notify_one();
+    handOver();
 }
 
 ReleasedLock::ReleasedLock()

@@ -27,6 +27,10 @@ public:
 
     void acquire();
     void release();
+    // Lets every thread waiting now run before the caller goes on: hands the lock to the longest
+    // waiter and queues the caller behind the others in one step, so that no scheduling delay of
+    // the caller can cost it its place. Returns at once when nobody waits.
+    void yield();
     // Whether another thread waits for the lock (read without locking; a hint for yield points).
     bool contended() const { return m_waiting.load(std::memory_order_relaxed) > 0; }
     // Whether the calling thread holds the lock.
@@ -37,6 +41,9 @@ private:
         std::condition_variable wake;
         bool granted = false;
     };
+
+    // Gives the lock to the longest waiter; m_mutex held, queue not empty.
+    void handOver();
 
     std::mutex m_mutex;
     bool m_held = false;

@@ -148,9 +148,11 @@ void tLogoprocess::yieldPoint(InterpreterState& state)
     tLogoprocess* self = state.process;
     if (self->m_finished.load(std::memory_order_relaxed))
         throw eTerminateException();
-    if (!InterpreterLock::instance().contended() && !self->m_paused.load(std::memory_order_relaxed))
-        return;
-    {
+    InterpreterLock& lock = InterpreterLock::instance();
+    if (!self->m_paused.load(std::memory_order_relaxed)) {
+        if (lock.contended())
+            lock.yield();
+    } else {
         ReleasedLock released;
         self->m_runEvent.wait();
     }
