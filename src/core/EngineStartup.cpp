@@ -5,6 +5,8 @@
 #include "localization/NameCodes.h"
 #include "localization/NameComparison.h"
 #include "localization/TranslationTables.h"
+#include "values/ClassTables.h"
+#include "values/ListOperations.h"
 
 namespace velmora {
 
@@ -18,6 +20,7 @@ bool startEngine(std::string_view language)
                                   : NameComparison::caseInsensitive(codePageOfLanguage(language)));
     NameCodes::instance().clear();
     buildTranslationTables();
+    registerListOperations(ClassTables::instance());
     SystemCodes::intern();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "core/CatchPrimitives.h"
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
+#include "core/ListPrimitives.h"
 #include "core/PrintPrimitives.h"
 #include "core/ProcessPrimitives.h"
 #include "core/TimerPrimitives.h"
@@ -40,6 +41,7 @@ void tMainLogoObject::registerPrimitives()
     registerProcessPrimitives(*m_procedures, this);
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
+    registerListPrimitives(*m_procedures, this);
 }
 
 tlogoobject* tMainLogoObject::findObject(NameCode name)

@@ -5,8 +5,6 @@
 
 namespace velmora {
 
-thread_local InterpreterState* InterpreterState::t_current = nullptr;
-
 InterpreterState::InterpreterState(tlogoobject* object, tLogoVarTab* globals)
     : localTable(new tLogoLocaltab)
     , currentObject(object)

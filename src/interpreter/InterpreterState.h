@@ -93,7 +93,7 @@ public:
     void (*yieldHook)(InterpreterState&) = nullptr;
 
 private:
-    static thread_local InterpreterState* t_current;
+    static constinit inline thread_local InterpreterState* t_current = nullptr;
 };
 
 } // namespace velmora

@@ -2,8 +2,6 @@
 
 namespace velmora {
 
-thread_local bool InterpreterLock::t_held = false;
-
 InterpreterLock& InterpreterLock::instance()
 {
     static InterpreterLock lock;

@@ -49,7 +49,7 @@ private:
     bool m_held = false;
     std::deque<Waiter*> m_queue;
     std::atomic<int> m_waiting { 0 };
-    static thread_local bool t_held;
+    static constinit inline thread_local bool t_held = false;
 };
 
 // Holds the interpreter lock for a scope (start-up work of the window thread, tests).

@@ -9,8 +9,6 @@
 
 namespace velmora {
 
-thread_local bool PoolAccess::t_allowed = false;
-
 namespace {
     template <typename T, typename Pool> T* fromPool(Pool& pool)
     {

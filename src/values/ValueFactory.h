@@ -70,7 +70,7 @@ public:
     static void allow(bool allowed) { t_allowed = allowed; }
 
 private:
-    static thread_local bool t_allowed;
+    static constinit inline thread_local bool t_allowed = false;
 };
 
 } // namespace velmora

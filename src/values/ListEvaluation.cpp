@@ -1,0 +1,138 @@
+// List operations that run Logo code or compare: "!" and "!2" (fill a template list with values),
+// "foreach", "not", and the comparisons of a list with another value.
+#include "interpreter/Evaluator.h"
+#include "interpreter/LogoLocaltab.h"
+#include "values/Arithmetic.h"
+#include "values/ListHelpers.h"
+#include "values/ListOperationRows.h"
+#include "values/ValueFactory.h"
+
+namespace velmora {
+
+namespace {
+
+    InterpreterState& state() { return *InterpreterState::current(); }
+
+    tLogoList* list(tlogoobject* self) { return static_cast<tLogoList*>(self); }
+
+    bool isWordStartingWith(tlogoobject* element, char first)
+    {
+        return element->isWord() && !element->text().empty() && element->text()[0] == first;
+    }
+
+    bool isWordEqualTo(tlogoobject* element, char only)
+    {
+        return element->isWord() && element->text().size() == 1 && element->text()[0] == only;
+    }
+
+    // The group from the cell holding "(" to its matching ")", parentheses included; `cell` is
+    // left on the ")". Error 30 when the group is not closed.
+    tLogoList* parenthesisedGroup(tLogoList*& cell)
+    {
+        ListBuilder group;
+        int32_t depth = 0;
+        for (; cell && cell->first(); cell = cell->rest()) {
+            tlogoobject* element = cell->first();
+            group.append(element);
+            depth += isWordEqualTo(element, '(') ? 1 : isWordEqualTo(element, ')') ? -1 : 0;
+            if (depth == 0)
+                return group.finish();
+        }
+        throw eLogoException(erMissingRpar);
+    }
+
+    // Words beginning with ":" become their values, parenthesised groups the value of their
+    // expression, sublists are filled the same way; everything else stays.
+    tLogoList* filledTemplate(InterpreterState& s, tLogoList* source)
+    {
+        ListBuilder filled;
+        for (tLogoList* cell = source; cell && cell->first(); cell = cell->rest()) {
+            tlogoobject* element = cell->first();
+            if (element->isList())
+                filled.append(ValueRef(filledTemplate(s, list(element))).get());
+            else if (isWordStartingWith(element, ':'))
+                filled.append(evaluator::evaluateValue(s, element).get());
+            else if (isWordEqualTo(element, '('))
+                filled.append(
+                    evaluator::evaluateValue(s, ValueRef(parenthesisedGroup(cell)).get()).get());
+            else
+                filled.append(element);
+        }
+        return filled.finish();
+    }
+
+    tlogoobject* primFill(tlogoobject* self) { return filledTemplate(state(), list(self)); }
+
+    // Puts the enclosing loop's repeat counter back and ends the loop variable on every way out.
+    // The variable is bound in the innermost local frame, so the body sees it as a local.
+    class ForEachScope {
+    public:
+        ForEachScope(InterpreterState& s, NameCode name)
+            : m_state(s)
+            , m_name(name)
+            , m_savedCounter(s.repeatCounter)
+        {
+            s.localTable->declare(name);
+            s.repeatCounter = 0;
+        }
+        ~ForEachScope()
+        {
+            m_state.localTable->endLocal(m_name);
+            m_state.repeatCounter = m_savedCounter;
+        }
+        ForEachScope(const ForEachScope&) = delete;
+        ForEachScope& operator=(const ForEachScope&) = delete;
+
+        void next(tlogoobject* element)
+        {
+            ++m_state.repeatCounter;
+            m_state.localTable->binding(m_name)->assign(element);
+        }
+
+    private:
+        InterpreterState& m_state;
+        NameCode m_name;
+        int32_t m_savedCounter;
+    };
+
+    tlogoobject* primForEach(tlogoobject* self, tlogoobject* name, tlogoobject* instructions)
+    {
+        InterpreterState& s = state();
+        const CodeRef code(instructions->compile(CompileMode::Instructions));
+        ForEachScope scope(s, name->nameCode());
+        for (tlogoobject* element : elements(list(self))) {
+            scope.next(element);
+            evaluator::runList(s, code.get());
+            if (s.stopFlag)
+                break;
+        }
+        return nullptr;
+    }
+
+    // The list is an expression; its truth value negated.
+    bool primNot(tlogoobject* self) { return !evaluator::evaluateValue(state(), self)->asBool(); }
+
+    bool primEqual(tlogoobject* self, tlogoobject* x) { return self->equals(x); }
+    bool primNotEqual(tlogoobject* self, tlogoobject* x) { return self->differs(x); }
+
+    // A list has no order: these raise error 8 naming it, as ordering of any value does.
+    bool primOrdering(tlogoobject* self, tlogoobject* x) { return compareValues(self, x) < 0; }
+
+} // namespace
+
+std::vector<PrimitiveRow> listEvaluationRows()
+{
+    std::vector<PrimitiveRow> rows = {
+        operation<0>("!", primFill),
+        operation<0>("!2", primFill),
+        operation<2>("foreach", primForEach),
+        operation<0, ResultForm::Truth>("not", primNot),
+        operation<1, ResultForm::Truth>("=", primEqual),
+        operation<1, ResultForm::Truth>("<>", primNotEqual),
+    };
+    for (std::string_view name : { "<", ">", "<=", ">=", "less?", "greater?" })
+        rows.push_back(operation<1, ResultForm::Truth>(name, primOrdering));
+    return rows;
+}
+
+} // namespace velmora

@@ -1,0 +1,16 @@
+// The operations of lists, registered into the list class table at start-up.
+//
+// "first" of a list, "item" of a list, "+" of a list and the rest are value-class operations:
+// the main object's generic dispatchers find them in the table of the list they are applied to.
+// The families live in ListAccess.cpp, ListConstruction.cpp, ListEvaluation.cpp,
+// ListVectors.cpp and ListSort.cpp.
+#pragma once
+
+namespace velmora {
+
+struct ClassTables;
+
+// Registers every list operation into `tables.lists`; entries of the same names are replaced.
+void registerListOperations(ClassTables& tables);
+
+} // namespace velmora
