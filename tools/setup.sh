@@ -12,6 +12,8 @@ packages=(
     libfluidsynth-dev libjack-jackd2-dev timgm6mb-soundfont libasound2-dev
     libjpeg-dev zlib1g-dev
     xvfb xauth imagemagick
+    # peers the benchmarks measure against (bench/): Lua, and what building UCBLogo needs
+    lua5.4 autoconf automake autoconf-archive libncurses-dev
 )
 
 missing=()
