@@ -1,66 +1,99 @@
 #include "core/ArithmeticPrimitives.h"
 
-#include "interpreter/Registration.h"
+#include "core/StackInputs.h"
 #include "values/Arithmetic.h"
+#include "values/ListVectors.h"
+#include "values/NumberOperations.h"
+#include "values/ValueFactory.h"
+
+#include <vector>
 
 namespace velmora {
 
 namespace {
 
-    tlogoobject* primAdd(tlogoobject*, tlogoobject* a, tlogoobject* b) { return add(a, b); }
-    tlogoobject* primSubtract(tlogoobject*, tlogoobject* a, tlogoobject* b)
+    // A first input that is a list makes the whole a vector operation of lists.
+    tlogoobject* vectorAccumulation(VectorOp op, const StackInputs& inputs)
     {
-        return subtract(a, b);
-    }
-    tlogoobject* primMultiply(tlogoobject*, tlogoobject* a, tlogoobject* b)
-    {
-        return multiply(a, b);
-    }
-    tlogoobject* primDivide(tlogoobject*, tlogoobject* a, tlogoobject* b) { return divide(a, b); }
-    tlogoobject* primNegate(tlogoobject*, tlogoobject* a) { return negate(a); }
-
-    // Unary plus: the number itself (error 12 when it is none).
-    tlogoobject* primIdentity(tlogoobject*, tlogoobject* a)
-    {
-        a->asReal();
-        return a;
+        std::vector<tlogoobject*> values;
+        for (tlogoobject* input : inputs)
+            values.push_back(input);
+        return vectorAccumulate(op, values);
     }
 
-    bool primEqual(tlogoobject*, tlogoobject* a, tlogoobject* b) { return a->equals(b); }
-    bool primNotEqual(tlogoobject*, tlogoobject* a, tlogoobject* b) { return a->differs(b); }
-    bool primLess(tlogoobject*, tlogoobject* a, tlogoobject* b) { return compareValues(a, b) < 0; }
-    bool primGreater(tlogoobject*, tlogoobject* a, tlogoobject* b)
+    tlogoobject* accumulation(
+        NumberAccumulator::Operation operation, VectorOp vectorOp, const StackInputs& inputs)
     {
-        return compareValues(a, b) > 0;
+        if (!inputs.empty() && inputs[0]->isList())
+            return vectorAccumulation(vectorOp, inputs);
+        NumberAccumulator accumulator(operation);
+        for (tlogoobject* input : inputs)
+            accumulator.take(input);
+        return accumulator.result();
     }
-    bool primLessOrEqual(tlogoobject*, tlogoobject* a, tlogoobject* b)
+
+    tlogoobject* primSum(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
     {
-        return compareValues(a, b) <= 0;
+        return accumulation(
+            NumberAccumulator::Operation::Sum, VectorOp::Add, StackInputs(stack, count));
     }
-    bool primGreaterOrEqual(tlogoobject*, tlogoobject* a, tlogoobject* b)
+
+    tlogoobject* primProduct(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
     {
-        return compareValues(a, b) >= 0;
+        return accumulation(
+            NumberAccumulator::Operation::Product, VectorOp::Multiply, StackInputs(stack, count));
+    }
+
+    // The first input must be a word other than a real number object (error 26); the others
+    // are taken with `asInteger`. Of no inputs: `identity`.
+    template <typename Op> tlogoobject* bitwise(const StackInputs& inputs, int32_t identity, Op op)
+    {
+        if (inputs.empty())
+            return makeInteger(identity);
+        int32_t result = bitOperand(inputs[0]);
+        for (int32_t i = 1; i < inputs.size(); ++i)
+            result = op(result, inputs[i]->asInteger());
+        return makeInteger(result);
+    }
+
+    // Of no inputs, all bits set: the identity of "and".
+    tlogoobject* primBitAnd(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        return bitwise(StackInputs(stack, count), -1, [](int32_t x, int32_t y) { return x & y; });
+    }
+
+    tlogoobject* primBitOr(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        return bitwise(StackInputs(stack, count), 0, [](int32_t x, int32_t y) { return x | y; });
+    }
+
+    tlogoobject* primBitXor(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        return bitwise(StackInputs(stack, count), 0, [](int32_t x, int32_t y) { return x ^ y; });
+    }
+
+    // True when every further input equals the first.
+    tlogoobject* primEqualP(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        const StackInputs inputs(stack, count);
+        for (int32_t i = 1; i < inputs.size(); ++i)
+            if (!inputs[0]->equals(inputs[i]))
+                return makeBool(false);
+        return makeBool(true);
     }
 
 } // namespace
 
-void registerArithmeticPrimitives(tLogoTab& table, tlogoobject* owner)
+std::vector<PrimitiveRow> arithmeticPrimitiveRows()
 {
-    const PrimitiveRow rows[] = {
-        fixed<2>("+", etFun, primAdd),
-        fixed<2>("-", etFun, primSubtract),
-        fixed<2>("*", etFun, primMultiply),
-        fixed<2>("/", etFun, primDivide),
-        fixed<1>("<unary ->", etFun, primNegate),
-        fixed<1>("<unary +>", etFun, primIdentity),
-        predicate<2>("=", etFun, primEqual),
-        predicate<2>("<>", etFun, primNotEqual),
-        predicate<2>("<", etFun, primLess),
-        predicate<2>(">", etFun, primGreater),
-        predicate<2>("<=", etFun, primLessOrEqual),
-        predicate<2>(">=", etFun, primGreaterOrEqual),
+    return {
+        variable("sum", etFun, 2, primSum),
+        variable("product", etFun, 2, primProduct),
+        variable("bitand", etFun, 2, primBitAnd),
+        variable("bitor", etFun, 2, primBitOr),
+        variable("bitxor", etFun, 2, primBitXor),
+        variable("equal?", etFun, 2, primEqualP),
     };
-    registerPrimitives(table, owner, rows);
 }
 
 } // namespace velmora

@@ -1,10 +1,14 @@
-// The infix operators, the unary signs and the comparisons of the main object.
+// The arithmetic primitives of the main object that take any number of inputs: "sum",
+// "product", the bit operations and "equal?". The operators and the one-input functions are
+// generic operations (GenericOperations.h) reaching the word classes' own operations.
 #pragma once
 
-#include "interpreter/LogoTab.h"
+#include "interpreter/Registration.h"
+
+#include <vector>
 
 namespace velmora {
 
-void registerArithmeticPrimitives(tLogoTab& table, tlogoobject* owner);
+std::vector<PrimitiveRow> arithmeticPrimitiveRows();
 
 } // namespace velmora

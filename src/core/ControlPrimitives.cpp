@@ -237,14 +237,6 @@ namespace {
 
     tlogoobject* primIgnore(tlogoobject*, tLogoStack&, int32_t, CallForm) { return nullptr; }
 
-    // "foreach" runs the collection's own iteration: words by character, lists by element.
-    PrimitiveRow foreachDispatcher()
-    {
-        return { "foreach", [](NameCode code, tlogoobject*) -> tProcDesc* {
-                    return new tObjectProcDesc(code, etFun, false, 3, DispatchOn::InputBelowTop, 1);
-                } };
-    }
-
 } // namespace
 
 void registerControlPrimitives(tLogoTab& table, tlogoobject* owner)
@@ -256,7 +248,8 @@ void registerControlPrimitives(tLogoTab& table, tlogoobject* owner)
         fixed<2>("while", etFun, primWhile),
         fixed<1>("waituntil", etFun, primWaitUntil),
         fixed<3>("for", etFun, primFor),
-        foreachDispatcher(),
+        // "foreach" runs the collection's own iteration: words by character, lists by element.
+        dispatcher("foreach", etFun, 3, DispatchOn::InputBelowTop, 1),
         fixed<2>("if", etIfFun, primIf),
         commandOrOperation<3>("ifelse", etIfFun, runIfElse, evaluateIfElse),
         commandOrOperation<1>("run", etFun, runRun, evaluateRun),

@@ -1,5 +1,6 @@
 #include "core/EngineStartup.h"
 
+#include "core/Options.h"
 #include "interpreter/SystemCodes.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
@@ -7,6 +8,7 @@
 #include "localization/TranslationTables.h"
 #include "values/ClassTables.h"
 #include "values/ListOperations.h"
+#include "values/WordOperations.h"
 
 namespace velmora {
 
@@ -20,7 +22,11 @@ bool startEngine(std::string_view language)
                                   : NameComparison::caseInsensitive(codePageOfLanguage(language)));
     NameCodes::instance().clear();
     buildTranslationTables();
+    ClassTables::instance().clear();
+    // The operations of text words, integers, reals and booleans.
+    registerWordAndNumberOperations(ClassTables::instance());
     registerListOperations(ClassTables::instance());
+    resetOptions(OptionsReset::EngineStart);
     SystemCodes::intern();
     return true;
 }

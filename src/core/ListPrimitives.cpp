@@ -55,13 +55,6 @@ namespace {
         return lines.finish();
     }
 
-    PrimitiveRow dispatcher(std::string_view name, int32_t inputs, DispatchOn on, int32_t below = 0)
-    {
-        return { name, [=](NameCode code, tlogoobject*) -> tProcDesc* {
-                    return new tObjectProcDesc(code, etFun, false, inputs, on, below);
-                } };
-    }
-
 } // namespace
 
 void registerListPrimitives(tLogoTab& table, tlogoobject* owner)
@@ -70,17 +63,17 @@ void registerListPrimitives(tLogoTab& table, tlogoobject* owner)
         variable("list", etFun, 2, primList),
         variable("sentence", etFun, 2, primSentence),
         fixed<1>("text", etFun, primText),
-        dispatcher("sort", 1, DispatchOn::FirstInput),
-        dispatcher("!", 1, DispatchOn::FirstInput),
-        dispatcher("!2", 1, DispatchOn::FirstInput),
-        dispatcher("randompos", 1, DispatchOn::FirstInput),
-        dispatcher("topoints", 1, DispatchOn::FirstInput),
-        dispatcher("tovectors", 1, DispatchOn::FirstInput),
-        dispatcher("spline", 1, DispatchOn::FirstInput),
-        dispatcher("vectorangle", 2, DispatchOn::FirstInput),
-        dispatcher("rotate", 2, DispatchOn::FirstInput),
-        dispatcher("deepitem", 2, DispatchOn::LastInput),
-        dispatcher("deepreplace", 3, DispatchOn::InputBelowTop, 1),
+        dispatcher("sort", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("!", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("!2", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("randompos", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("topoints", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("tovectors", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("spline", etFun, 1, DispatchOn::FirstInput),
+        dispatcher("vectorangle", etFun, 2, DispatchOn::FirstInput),
+        dispatcher("rotate", etFun, 2, DispatchOn::FirstInput),
+        dispatcher("deepitem", etFun, 2, DispatchOn::LastInput),
+        dispatcher("deepreplace", etFun, 3, DispatchOn::InputBelowTop, 1),
     };
     registerPrimitives(table, owner, rows);
 }

@@ -1,16 +1,20 @@
 #include "core/MainObj.h"
 
 #include "core/ApplyPrimitives.h"
-#include "core/ArithmeticPrimitives.h"
 #include "core/AskPrimitives.h"
 #include "core/CatchPrimitives.h"
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
+#include "core/KeyPrimitives.h"
 #include "core/ListPrimitives.h"
+#include "core/OptionPrimitives.h"
 #include "core/PrintPrimitives.h"
 #include "core/ProcessPrimitives.h"
+#include "core/RegisteredNames.h"
+#include "core/TextFilePrimitives.h"
 #include "core/TimerPrimitives.h"
 #include "core/VariablePrimitives.h"
+#include "core/WordPrimitives.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 
@@ -32,7 +36,7 @@ tMainLogoObject::~tMainLogoObject() = default;
 
 void tMainLogoObject::registerPrimitives()
 {
-    registerArithmeticPrimitives(*m_procedures, this);
+    registerWordAndArithmeticPrimitives(*m_procedures, this);
     registerControlPrimitives(*m_procedures, this);
     registerCatchPrimitives(*m_procedures, this);
     registerApplyPrimitives(*m_procedures, this);
@@ -42,6 +46,10 @@ void tMainLogoObject::registerPrimitives()
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
     registerListPrimitives(*m_procedures, this);
+    registerOptionPrimitives(*m_procedures, this);
+    registerTextFilePrimitives(*m_procedures, this);
+    registerKeyPrimitives(*m_procedures, this);
+    registerRemainingNames(*m_procedures, this);
 }
 
 tlogoobject* tMainLogoObject::findObject(NameCode name)

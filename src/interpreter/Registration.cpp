@@ -23,6 +23,14 @@ PrimitiveRow variable(
             } };
 }
 
+PrimitiveRow dispatcher(
+    std::string_view name, ElementTypes funtype, int32_t inputs, DispatchOn on, int32_t below)
+{
+    return { name, [=](NameCode code, tlogoobject*) -> tProcDesc* {
+                return new tObjectProcDesc(code, funtype, false, inputs, on, below);
+            } };
+}
+
 PrimitiveRow outputPrimitive(std::string_view name)
 {
     return { name, [](NameCode code, tlogoobject*) -> tProcDesc* { return new tOutput(code); } };

@@ -7,6 +7,7 @@
 
 #include "interpreter/LogoTab.h"
 #include "interpreter/PrimitiveDescriptors.h"
+#include "interpreter/ValueOperationDescriptors.h"
 
 #include <functional>
 #include <span>
@@ -62,6 +63,10 @@ PrimitiveRow commandOrOperation(std::string_view name, ElementTypes funtype,
 // A primitive taking `defpar` inputs, or any number in parentheses.
 PrimitiveRow variable(
     std::string_view name, ElementTypes funtype, int32_t defpar, tMainPasProcDesc::Handler handler);
+
+// A main-object dispatcher to the operation of the same name in the class table of one input.
+PrimitiveRow dispatcher(
+    std::string_view name, ElementTypes funtype, int32_t inputs, DispatchOn on, int32_t below = 0);
 
 PrimitiveRow outputPrimitive(std::string_view name);
 PrimitiveRow stopPrimitive(std::string_view name);

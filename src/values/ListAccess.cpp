@@ -168,17 +168,17 @@ namespace {
 std::vector<PrimitiveRow> listAccessRows()
 {
     return {
-        operation<0, ResultForm::Integer>("count", primCount),
-        operation<0>("first", primFirst),
-        operation<0>("last", primLast),
-        operation<0>("butfirst", primButFirst),
-        operation<0>("butlast", primButLast),
-        operation<1>("item", primItem),
-        operation<1>("deepitem", primDeepItem),
-        operation<1, ResultForm::Truth>("member?", primIsMember),
-        operation<1, ResultForm::Integer>("member", primMember),
-        operation<1>("frommember", primFromMember),
-        operation<0>("pick", primPick),
+        classOperation<0, ResultForm::Integer>("count", primCount),
+        classOperation<0>("first", primFirst),
+        classOperation<0>("last", primLast),
+        classOperation<0>("butfirst", primButFirst),
+        classOperation<0>("butlast", primButLast),
+        classOperation<1>("item", primItem),
+        classOperation<1>("deepitem", primDeepItem),
+        classOperation<1, ResultForm::Truth>("member?", primIsMember),
+        classOperation<1, ResultForm::Integer>("member", primMember),
+        classOperation<1>("frommember", primFromMember),
+        classOperation<0>("pick", primPick),
     };
 }
 

@@ -62,7 +62,8 @@ namespace {
     {
         if (!spec->isList()) {
             const int32_t position = spec->asInteger();
-            return splice(list(self), insertionIndex(position), position < 1 ? 0 : 1, { &value, 1 });
+            return splice(
+                list(self), insertionIndex(position), position < 1 ? 0 : 1, { &value, 1 });
         }
         const auto [position, count] = rangeOf(spec);
         const std::vector<tlogoobject*> inserted = elementsOf(requireList(value));
@@ -83,7 +84,8 @@ namespace {
         tLogoList* restOfPath = path->rest() && path->rest()->first() ? path->rest() : nullptr;
         if (restOfPath && !cell->first()->isList())
             return within;
-        ValueRef replacement(restOfPath ? replacedAt(list(cell->first()), restOfPath, value) : value);
+        ValueRef replacement(
+            restOfPath ? replacedAt(list(cell->first()), restOfPath, value) : value);
         tlogoobject* element = replacement.get();
         return splice(within, position - 1, 1, { &element, 1 });
     }
@@ -135,14 +137,14 @@ namespace {
 std::vector<PrimitiveRow> listConstructionRows()
 {
     return {
-        operation<1>("fput", primFput),
-        operation<1>("lput", primLput),
-        operation<1>("butitem", primButItem),
-        operation<2>("replace", primReplace),
-        operation<2>("deepreplace", primDeepReplace),
-        operation<1>("butmember", primButMember),
-        operation<0>("reverse", primReverse),
-        operation<0>("shuffle", primShuffle),
+        classOperation<1>("fput", primFput),
+        classOperation<1>("lput", primLput),
+        classOperation<1>("butitem", primButItem),
+        classOperation<2>("replace", primReplace),
+        classOperation<2>("deepreplace", primDeepReplace),
+        classOperation<1>("butmember", primButMember),
+        classOperation<0>("reverse", primReverse),
+        classOperation<0>("shuffle", primShuffle),
     };
 }
 

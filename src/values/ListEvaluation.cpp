@@ -1,8 +1,8 @@
 // List operations that run Logo code or compare: "!" and "!2" (fill a template list with values),
 // "foreach", "not", and the comparisons of a list with another value.
 #include "interpreter/Evaluator.h"
-#include "interpreter/LogoLocaltab.h"
 #include "values/Arithmetic.h"
+#include "values/ForEachScope.h"
 #include "values/ListHelpers.h"
 #include "values/ListOperationRows.h"
 #include "values/ValueFactory.h"
@@ -63,38 +63,6 @@ namespace {
 
     tlogoobject* primFill(tlogoobject* self) { return filledTemplate(state(), list(self)); }
 
-    // Puts the enclosing loop's repeat counter back and ends the loop variable on every way out.
-    // The variable is bound in the innermost local frame, so the body sees it as a local.
-    class ForEachScope {
-    public:
-        ForEachScope(InterpreterState& s, NameCode name)
-            : m_state(s)
-            , m_name(name)
-            , m_savedCounter(s.repeatCounter)
-        {
-            s.localTable->declare(name);
-            s.repeatCounter = 0;
-        }
-        ~ForEachScope()
-        {
-            m_state.localTable->endLocal(m_name);
-            m_state.repeatCounter = m_savedCounter;
-        }
-        ForEachScope(const ForEachScope&) = delete;
-        ForEachScope& operator=(const ForEachScope&) = delete;
-
-        void next(tlogoobject* element)
-        {
-            ++m_state.repeatCounter;
-            m_state.localTable->binding(m_name)->assign(element);
-        }
-
-    private:
-        InterpreterState& m_state;
-        NameCode m_name;
-        int32_t m_savedCounter;
-    };
-
     tlogoobject* primForEach(tlogoobject* self, tlogoobject* name, tlogoobject* instructions)
     {
         InterpreterState& s = state();
@@ -123,15 +91,15 @@ namespace {
 std::vector<PrimitiveRow> listEvaluationRows()
 {
     std::vector<PrimitiveRow> rows = {
-        operation<0>("!", primFill),
-        operation<0>("!2", primFill),
-        operation<2>("foreach", primForEach),
-        operation<0, ResultForm::Truth>("not", primNot),
-        operation<1, ResultForm::Truth>("=", primEqual),
-        operation<1, ResultForm::Truth>("<>", primNotEqual),
+        classOperation<0>("!", primFill),
+        classOperation<0>("!2", primFill),
+        classOperation<2>("foreach", primForEach),
+        classOperation<0, ResultForm::Truth>("not", primNot),
+        classOperation<1, ResultForm::Truth>("=", primEqual),
+        classOperation<1, ResultForm::Truth>("<>", primNotEqual),
     };
     for (std::string_view name : { "<", ">", "<=", ">=", "less?", "greater?" })
-        rows.push_back(operation<1, ResultForm::Truth>(name, primOrdering));
+        rows.push_back(classOperation<1, ResultForm::Truth>(name, primOrdering));
     return rows;
 }
 

@@ -39,8 +39,8 @@ tLogoList* cellAt(tLogoList* list, int32_t position)
     return cell && cell->first() ? cell : nullptr;
 }
 
-tLogoList* splice(tLogoList* list, int32_t start, int32_t removeCount,
-    std::span<tlogoobject* const> inserted)
+tLogoList* splice(
+    tLogoList* list, int32_t start, int32_t removeCount, std::span<tlogoobject* const> inserted)
 {
     std::vector<tlogoobject*> front;
     tLogoList* cell = list->first() ? list : nullptr;

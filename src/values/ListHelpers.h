@@ -29,8 +29,8 @@ tLogoList* cellAt(tLogoList* list, int32_t position);
 
 // A copy of the list in which `removeCount` elements from index `start` (from 0) are replaced by
 // `inserted`. Cells after the removed ones are shared, not copied.
-tLogoList* splice(tLogoList* list, int32_t start, int32_t removeCount,
-    std::span<tlogoobject* const> inserted);
+tLogoList* splice(
+    tLogoList* list, int32_t start, int32_t removeCount, std::span<tlogoobject* const> inserted);
 
 // What "first", "last", "butfirst", "butlast" and "pick" give for an empty list: error 4 when
 // the strictness level is above 0, else a new empty list.

@@ -6,22 +6,11 @@
 // object's dispatchers, which hand the list over as the operation's first argument ("self").
 #pragma once
 
-#include "interpreter/Registration.h"
-#include "interpreter/ValueOperationDescriptors.h"
+#include "values/ClassOperationRows.h"
 
 #include <vector>
 
 namespace velmora {
-
-// A value-class operation with `Arity` inputs besides the value it applies to.
-template <size_t Arity, ResultForm Form = ResultForm::Value>
-PrimitiveRow operation(
-    std::string_view name, typename tPasProcDescFixed<Arity, Form>::Handler handler)
-{
-    return { name, [=](NameCode code, tlogoobject*) -> tProcDesc* {
-                return new tPasProcDescFixed<Arity, Form>(code, etFun, handler);
-            } };
-}
 
 std::vector<PrimitiveRow> listAccessRows();
 std::vector<PrimitiveRow> listConstructionRows();

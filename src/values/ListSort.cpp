@@ -54,7 +54,8 @@ namespace {
     }
 
     // Top-down merge sort; on equal keys the left run goes first, which keeps it stable.
-    void mergeSort(std::vector<SortKey>& keys, size_t begin, size_t end, std::vector<SortKey>& spare)
+    void mergeSort(
+        std::vector<SortKey>& keys, size_t begin, size_t end, std::vector<SortKey>& spare)
     {
         if (end - begin < 2)
             return;
@@ -64,7 +65,8 @@ namespace {
         spare.clear();
         size_t left = begin, right = middle;
         while (left < middle && right < end)
-            spare.push_back(std::move(sortsBefore(keys[right], keys[left]) ? keys[right++] : keys[left++]));
+            spare.push_back(
+                std::move(sortsBefore(keys[right], keys[left]) ? keys[right++] : keys[left++]));
         std::move(keys.begin() + left, keys.begin() + middle, std::back_inserter(spare));
         std::move(keys.begin() + right, keys.begin() + end, std::back_inserter(spare));
         std::move(spare.begin(), spare.end(), keys.begin() + begin);
@@ -88,6 +90,6 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> listSortRows() { return { operation<0>("sort", primSort) }; }
+std::vector<PrimitiveRow> listSortRows() { return { classOperation<0>("sort", primSort) }; }
 
 } // namespace velmora

@@ -99,8 +99,8 @@ tLogoList* vectorArithmetic(VectorOp op, tlogoobject* left, tlogoobject* right)
     if (isPointList(left)) {
         if (!isPlanarVector(right) && !(scales(op) && right->isNumber()))
             throw eLogoException(erBadStructure, right);
-        return overPoints(list(left),
-            [&](tLogoList* point) { return plainVectorArithmetic(op, point, right); });
+        return overPoints(
+            list(left), [&](tLogoList* point) { return plainVectorArithmetic(op, point, right); });
     }
     if (isPointList(right) && isPlanarVector(left))
         return overPoints(list(right),
@@ -125,26 +125,6 @@ tlogoobject* vectorAccumulate(VectorOp op, std::span<tlogoobject* const> inputs)
 }
 
 namespace {
-
-    // Floored division and remainder of the integer values.
-    tlogonumber* flooredDiv(tlogoobject* a, tlogoobject* b)
-    {
-        const int64_t x = a->asInteger(), y = b->asInteger();
-        if (y == 0)
-            throw eLogoException(erDiv0, b);
-        const int64_t quotient = x / y - ((x % y != 0 && (x < 0) != (y < 0)) ? 1 : 0);
-        return makeNumber(static_cast<LogoReal>(quotient));
-    }
-
-    tlogonumber* flooredMod(tlogoobject* a, tlogoobject* b)
-    {
-        const int64_t x = a->asInteger(), y = b->asInteger();
-        if (y == 0)
-            throw eLogoException(erDiv0, b);
-        const int64_t remainder = x % y;
-        return makeInteger(static_cast<int32_t>(
-            remainder != 0 && (remainder < 0) != (y < 0) ? remainder + y : remainder));
-    }
 
     // 0 .. n-1 for positive n, the negative of 0 .. -n-1 for negative n.
     int32_t randomBelow(int64_t n)
@@ -290,24 +270,24 @@ namespace {
 std::vector<PrimitiveRow> listVectorRows()
 {
     return {
-        operation<1>("+", primArithmetic<VectorOp::Add>),
-        operation<1>("-", primArithmetic<VectorOp::Subtract>),
-        operation<1>("difference", primArithmetic<VectorOp::Subtract>),
-        operation<1>("*", primArithmetic<VectorOp::Multiply>),
-        operation<1>("/", primArithmetic<VectorOp::Divide>),
-        operation<1>("quotient", primArithmetic<VectorOp::Divide>),
-        operation<1>("div", primIntegerArithmetic<flooredDiv>),
-        operation<1>("mod", primIntegerArithmetic<flooredMod>),
-        operation<0>("random", primEach<randomElement>),
-        operation<0>("int", primEach<truncatedElement>),
-        operation<0>("round", primEach<roundedElement>),
-        operation<0>("abs", primAbs),
-        operation<1>("vectorangle", primVectorAngle),
-        operation<1>("rotate", primRotate),
-        operation<0>("randompos", primRandomPos),
-        operation<0>("topoints", primNeedsDrawingLists),
-        operation<0>("tovectors", primNeedsDrawingLists),
-        operation<0>("spline", primNeedsDrawingLists),
+        classOperation<1>("+", primArithmetic<VectorOp::Add>),
+        classOperation<1>("-", primArithmetic<VectorOp::Subtract>),
+        classOperation<1>("difference", primArithmetic<VectorOp::Subtract>),
+        classOperation<1>("*", primArithmetic<VectorOp::Multiply>),
+        classOperation<1>("/", primArithmetic<VectorOp::Divide>),
+        classOperation<1>("quotient", primArithmetic<VectorOp::Divide>),
+        classOperation<1>("div", primIntegerArithmetic<flooredQuotient>),
+        classOperation<1>("mod", primIntegerArithmetic<flooredRemainder>),
+        classOperation<0>("random", primEach<randomElement>),
+        classOperation<0>("int", primEach<truncatedElement>),
+        classOperation<0>("round", primEach<roundedElement>),
+        classOperation<0>("abs", primAbs),
+        classOperation<1>("vectorangle", primVectorAngle),
+        classOperation<1>("rotate", primRotate),
+        classOperation<0>("randompos", primRandomPos),
+        classOperation<0>("topoints", primNeedsDrawingLists),
+        classOperation<0>("tovectors", primNeedsDrawingLists),
+        classOperation<0>("spline", primNeedsDrawingLists),
     };
 }
 

@@ -1,0 +1,86 @@
+#include "core/GenericOperations.h"
+
+#include "interpreter/ValueOperationDescriptors.h"
+
+namespace velmora {
+
+namespace {
+
+    struct Dispatcher {
+        std::string_view name;
+        int32_t inputs;
+        DispatchOn on;
+        // Inputs are full expressions including comparisons (truth values).
+        ElementTypes funtype = etFun;
+        // For DispatchOn::InputBelowTop: how far below the last input the value lies.
+        int32_t below = 0;
+    };
+
+    constexpr DispatchOn last = DispatchOn::LastInput;
+    constexpr DispatchOn first = DispatchOn::FirstInput;
+
+    constexpr Dispatcher dispatchers[] = {
+        { "count", 1, last },
+        { "first", 1, last },
+        { "butfirst", 1, last },
+        { "last", 1, last },
+        { "butlast", 1, last },
+        { "reverse", 1, last },
+        { "shuffle", 1, last },
+        { "pick", 1, last },
+        { "char", 1, last },
+        { "ascii", 1, last },
+        { "not", 1, last, etIfFun },
+        { "random", 1, last },
+        { "abs", 1, last },
+        { "int", 1, last },
+        { "round", 1, last },
+        { "sin", 1, last },
+        { "cos", 1, last },
+        { "tan", 1, last },
+        { "arctan", 1, last },
+        { "exp", 1, last },
+        { "ln", 1, last },
+        { "sqrt", 1, last },
+        { "bitnot", 1, last },
+        { "<unary ->", 1, last },
+        { "<unary +>", 1, last },
+        { "fput", 2, last },
+        { "lput", 2, last },
+        { "item", 2, last },
+        { "butitem", 2, last },
+        { "member?", 2, last },
+        { "member", 2, last },
+        { "frommember", 2, last },
+        { "butmember", 2, last },
+        // The value to change lies between the position and the new part.
+        { "replace", 3, DispatchOn::InputBelowTop, etFun, 1 },
+        { "+", 2, first },
+        { "-", 2, first },
+        { "*", 2, first },
+        { "/", 2, first },
+        { "quotient", 2, first },
+        { "difference", 2, first },
+        { "div", 2, first },
+        { "mod", 2, first },
+        { "=", 2, first },
+        { "<>", 2, first },
+        { "<", 2, first },
+        { ">", 2, first },
+        { "<=", 2, first },
+        { ">=", 2, first },
+        { "less?", 2, first },
+        { "greater?", 2, first },
+    };
+
+} // namespace
+
+std::vector<PrimitiveRow> genericOperationRows()
+{
+    std::vector<PrimitiveRow> rows;
+    for (const Dispatcher& row : dispatchers)
+        rows.push_back(dispatcher(row.name, row.funtype, row.inputs, row.on, row.below));
+    return rows;
+}
+
+} // namespace velmora

@@ -1,0 +1,83 @@
+#include "core/KeyBuffer.h"
+
+namespace velmora {
+
+namespace {
+    IkeyBuffer* installed = nullptr;
+}
+
+bool MemoryKeyBuffer::keyWaiting()
+{
+    std::lock_guard lock(m_mutex);
+    return !m_keys.empty();
+}
+
+std::optional<KeyPress> MemoryKeyBuffer::takeKey()
+{
+    std::lock_guard lock(m_mutex);
+    if (m_keys.empty())
+        return std::nullopt;
+    KeyPress key = std::move(m_keys.front());
+    m_keys.pop_front();
+    return key;
+}
+
+void MemoryKeyBuffer::clear()
+{
+    std::lock_guard lock(m_mutex);
+    m_keys.clear();
+}
+
+std::string MemoryKeyBuffer::lastKeyName()
+{
+    std::lock_guard lock(m_mutex);
+    return m_lastName;
+}
+
+bool MemoryKeyBuffer::canReceiveKeys()
+{
+    std::lock_guard lock(m_mutex);
+    return m_feederConnected || !m_keys.empty();
+}
+
+void MemoryKeyBuffer::waitForKey(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    m_arrived.wait_for(lock, timeout, [this] { return !m_keys.empty(); });
+}
+
+void MemoryKeyBuffer::feed(KeyPress key)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_lastName = key.name;
+        m_keys.push_back(std::move(key));
+    }
+    m_arrived.notify_all();
+}
+
+void MemoryKeyBuffer::setFeederConnected(bool connected)
+{
+    std::lock_guard lock(m_mutex);
+    m_feederConnected = connected;
+}
+
+void MemoryKeyBuffer::reset()
+{
+    std::lock_guard lock(m_mutex);
+    m_keys.clear();
+    m_lastName.clear();
+    m_feederConnected = false;
+}
+
+MemoryKeyBuffer& memoryKeyBuffer()
+{
+    static MemoryKeyBuffer buffer;
+    return buffer;
+}
+
+IkeyBuffer& keyBuffer() { return installed ? *installed : memoryKeyBuffer(); }
+
+void installKeyBuffer(IkeyBuffer* implementation) { installed = implementation; }
+
+} // namespace velmora
