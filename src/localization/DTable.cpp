@@ -14,13 +14,31 @@ TDTable::TDTable(std::string_view name)
 
 void TDTable::insert(std::string key, std::string value)
 {
-    const auto after = std::upper_bound(m_entries.begin(), m_entries.end(), key,
-        [](const std::string& wanted, const DictionaryEntry& entry) { return wanted < entry.key; });
-    m_entries.insert(after, DictionaryEntry { std::move(key), std::move(value) });
+    if (!m_entries.empty() && key < m_entries.back().key)
+        m_sorted = false;
+    m_entries.push_back(DictionaryEntry { std::move(key), std::move(value) });
+}
+
+void TDTable::close()
+{
+    sort();
+    m_entries.shrink_to_fit();
+}
+
+// Insertion in file order, then one stable sort: the order that inserting each pair after every
+// pair with a key not greater would give, in n log n instead of n squared.
+void TDTable::sort() const
+{
+    if (m_sorted)
+        return;
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+        [](const DictionaryEntry& a, const DictionaryEntry& b) { return a.key < b.key; });
+    m_sorted = true;
 }
 
 std::optional<std::string_view> TDTable::find(std::string_view key) const
 {
+    sort();
     std::ptrdiff_t low = 0;
     std::ptrdiff_t high = static_cast<std::ptrdiff_t>(m_entries.size()) - 1;
     while (low <= high) {
