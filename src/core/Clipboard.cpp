@@ -1,5 +1,9 @@
 #include "core/Clipboard.h"
 
+#include "localization/LanguageDictionary.h"
+#include "localization/NameComparison.h"
+#include "values/LogoObject.h"
+
 namespace velmora {
 
 namespace {
@@ -33,5 +37,14 @@ MemoryClipboard& memoryClipboard()
 Iclipboard& clipboard() { return installed ? *installed : memoryClipboard(); }
 
 void installClipboard(Iclipboard* implementation) { installed = implementation; }
+
+bool namesClipboard(tlogoobject* name)
+{
+    if (!name->isWord())
+        return false;
+    const std::string& text = name->text();
+    return currentNameComparison().equal(text, "clipboard")
+        || languageDictionary().isSynonymInSection("other", "clipboard", text);
+}
 
 } // namespace velmora

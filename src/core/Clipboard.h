@@ -42,4 +42,9 @@ MemoryClipboard& memoryClipboard();
 // Installs an implementation (none puts the in-memory one back). Not owned.
 void installClipboard(Iclipboard* implementation);
 
+class tlogoobject;
+// Whether a file name input names the clipboard: "clipboard" in any letter case, or the
+// language's word for it.
+bool namesClipboard(tlogoobject* name);
+
 } // namespace velmora

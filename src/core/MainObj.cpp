@@ -3,6 +3,7 @@
 #include "core/ApplyPrimitives.h"
 #include "core/AskPrimitives.h"
 #include "core/CatchPrimitives.h"
+#include "core/Clipboard.h"
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
 #include "core/KeyPrimitives.h"
@@ -15,6 +16,8 @@
 #include "core/TimerPrimitives.h"
 #include "core/VariablePrimitives.h"
 #include "core/WordPrimitives.h"
+#include "interpreter/Commander.h"
+#include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 
@@ -50,6 +53,28 @@ void tMainLogoObject::registerPrimitives()
     registerTextFilePrimitives(*m_procedures, this);
     registerKeyPrimitives(*m_procedures, this);
     registerRemainingNames(*m_procedures, this);
+}
+
+void tMainLogoObject::writeOutput(std::string_view text)
+{
+    if (m_clipboardBuffer) {
+        m_clipboardBuffer->append(text);
+        return;
+    }
+    if (Icommander* commander = InterpreterState::current()->commander)
+        commander->printText(text);
+}
+
+void tMainLogoObject::redirectToClipboard()
+{
+    closeRedirection();
+    m_clipboardBuffer.emplace();
+}
+
+void tMainLogoObject::closeRedirection()
+{
+    if (m_clipboardBuffer)
+        clipboard().setText(*std::exchange(m_clipboardBuffer, std::nullopt));
 }
 
 tlogoobject* tMainLogoObject::findObject(NameCode name)

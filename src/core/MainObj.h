@@ -7,7 +7,9 @@
 #include "interpreter/LogoVarTab.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -30,12 +32,20 @@ public:
     };
     std::vector<Timer>& timers() { return m_timers; }
 
+    // The print family's output: into the open redirection, else to the process's commander.
+    void writeOutput(std::string_view text);
+    // "printto": a clipboard buffer becomes the redirection, closing any previous one.
+    void redirectToClipboard();
+    // Closes the redirection; a clipboard buffer goes onto the clipboard as its text.
+    void closeRedirection();
+
 private:
     void registerPrimitives();
 
     std::unique_ptr<tLogoTab> m_procedures;
     std::unique_ptr<tLogoGlobalVarTab> m_globals;
     std::vector<Timer> m_timers;
+    std::optional<std::string> m_clipboardBuffer;
 };
 
 } // namespace velmora

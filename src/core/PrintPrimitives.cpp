@@ -1,6 +1,7 @@
 #include "core/PrintPrimitives.h"
 
-#include "interpreter/Commander.h"
+#include "core/Clipboard.h"
+#include "core/MainObj.h"
 #include "interpreter/Registration.h"
 #include "values/LogoList.h"
 
@@ -23,32 +24,31 @@ namespace {
         return text;
     }
 
-    void write(const std::string& text)
+    void write(tlogoobject* owner, const std::string& text)
     {
-        if (Icommander* commander = InterpreterState::current()->commander)
-            commander->printText(text);
+        static_cast<tMainLogoObject*>(owner)->writeOutput(text);
     }
 
-    tlogoobject* primPrint(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    tlogoobject* primPrint(tlogoobject* owner, tLogoStack& stack, int32_t count, CallForm)
     {
-        write(printForms(stack, count, Brackets::None, " ") + "\r\n");
+        write(owner, printForms(stack, count, Brackets::None, " ") + "\r\n");
         return nullptr;
     }
 
-    tlogoobject* primShow(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    tlogoobject* primShow(tlogoobject* owner, tLogoStack& stack, int32_t count, CallForm)
     {
-        write(printForms(stack, count, Brackets::Outer, " ") + "\r\n");
+        write(owner, printForms(stack, count, Brackets::Outer, " ") + "\r\n");
         return nullptr;
     }
 
-    tlogoobject* primType(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    tlogoobject* primType(tlogoobject* owner, tLogoStack& stack, int32_t count, CallForm)
     {
-        write(printForms(stack, count, Brackets::None, ""));
+        write(owner, printForms(stack, count, Brackets::None, ""));
         return nullptr;
     }
 
     // Each input on a line of its own; a list gives a line per item.
-    tlogoobject* primPrintLine(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    tlogoobject* primPrintLine(tlogoobject* owner, tLogoStack& stack, int32_t count, CallForm)
     {
         std::string text;
         for (int32_t i = count - 1; i >= 0; --i) {
@@ -64,8 +64,34 @@ namespace {
             }
         }
         if (!text.empty())
-            write(text);
+            write(owner, text);
         return nullptr;
+    }
+
+    // "printto": the clipboard's name opens a buffer that goes onto the clipboard when closed; the
+    // empty list closes; any other name closes and is error 51.
+    tlogoobject* primPrintTo(tlogoobject* owner, tlogoobject* destination)
+    {
+        auto* main = static_cast<tMainLogoObject*>(owner);
+        if (destination->isList() && destination->isEmpty()) {
+            main->closeRedirection();
+            return nullptr;
+        }
+        if (!namesClipboard(destination)) {
+            main->closeRedirection();
+            throw eLogoException(erNoSave, destination);
+        }
+        main->redirectToClipboard();
+        return nullptr;
+    }
+
+    // Text boxes come with the window layer: until then no name denotes one (error 53).
+    tlogoobject* primPrintToTextBox(tlogoobject* owner, tlogoobject* textBox)
+    {
+        static_cast<tMainLogoObject*>(owner)->closeRedirection();
+        if (textBox->isList() && textBox->isEmpty())
+            return nullptr;
+        throw eLogoException(erNoTextboxName, textBox);
     }
 
 } // namespace
@@ -77,6 +103,8 @@ void registerPrintPrimitives(tLogoTab& table, tlogoobject* owner)
         variable("show", etIfFun, 1, primShow),
         variable("type", etIfFun, 1, primType),
         variable("printline", etIfFun, 1, primPrintLine),
+        fixed<1>("printto", etFun, primPrintTo),
+        fixed<1>("printtotextbox", etFun, primPrintToTextBox),
     };
     registerPrimitives(table, owner, rows);
 }

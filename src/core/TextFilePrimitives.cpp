@@ -12,15 +12,6 @@ namespace velmora {
 
 namespace {
 
-    bool namesClipboard(tlogoobject* name)
-    {
-        if (!name->isWord())
-            return false;
-        const std::string& text = name->text();
-        return currentNameComparison().equal(text, "clipboard")
-            || languageDictionary().isSynonymInSection("other", "clipboard", text);
-    }
-
     // The player never touches files: these fail with error 51 naming their input.
     tlogoobject* primRefuseFile(tlogoobject*, tlogoobject* name)
     {

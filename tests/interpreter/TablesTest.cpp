@@ -1,6 +1,7 @@
 #include "interpreter/LogoStack.h"
 #include "interpreter/LogoTab.h"
 #include "interpreter/LogoVarTab.h"
+#include "interpreter/ObjectDescriptors.h"
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"
 
@@ -80,6 +81,25 @@ namespace {
                 EXPECT_EQ(error.datumCode, 42);
             }
         }
+    }
+
+    TEST_F(Tables, ObjectCommandsTakeTheirInputsFromTheStackAndPushOneEntry)
+    {
+        auto sumOfInputs = [](void*, tLogoStack& stack, int32_t count) -> tlogoobject* {
+            int32_t total = 0;
+            for (int32_t i = 0; i < count; ++i)
+                total += stack.lookAt(i)->asInteger();
+            return makeInteger(total);
+        };
+        tObjVarParCommand command(7, 2, sumOfInputs);
+        tLogoStack& stack = state().valueStack;
+        const int32_t height = stack.height();
+        for (int32_t value : { 1, 2, 3 })
+            stack.push(makeInteger(value));
+        command.operation(3);
+        EXPECT_EQ(stack.height(), height + 1);
+        EXPECT_EQ(stack.pop()->asInteger(), 6);
+        EXPECT_TRUE(command.varpar);
     }
 
     TEST_F(Tables, StackMisuseRaisesItsInternalErrors)
