@@ -1,9 +1,9 @@
 // One section of a dictionary: key/value pairs kept sorted by key.
 //
 // The parser adds pairs in file order and the section sorts them once, stably, when it is closed
-// (or first searched), so pairs with equal keys keep their file order. Keys are compared by byte value. A lookup
-// halves the sorted pairs; when several pairs share the key, the one the halving meets first
-// answers, which is why dictionaries should not repeat a key within a section.
+// (or first searched), so pairs with equal keys keep their file order. Keys are compared by byte
+// value. A lookup halves the sorted pairs; when several pairs share the key, the one the halving
+// meets first answers, which is why dictionaries should not repeat a key within a section.
 #pragma once
 
 #include <optional>
