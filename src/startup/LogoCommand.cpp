@@ -3,7 +3,6 @@
 #include "core/EngineStartup.h"
 #include "startup/ConsoleCommander.h"
 #include "startup/ConsoleSession.h"
-#include "startup/LargeStackThread.h"
 
 #include <fstream>
 #include <iostream>
@@ -33,33 +32,25 @@ namespace {
 
     int runSession(std::istream& input, const LogoOptions& options, bool interactive)
     {
-        const ConsoleText text(iconvCodePageOf(options.language));
-        ConsoleCommander commander(text);
-        int errors = 0;
-        bool started = true;
-        runOnLargeStack([&] {
-            if (!(started = startEngine(options.language)))
-                return;
-            ConsoleSession session(commander);
-            std::string line;
-            for (;;) {
-                if (interactive) {
-                    std::cout << (session.collectingDefinition() ? "> " : "? ") << std::flush;
-                }
-                if (commander.closing() || !std::getline(input, line))
-                    break;
-                session.feedLine(text.fromConsole(line));
-                std::cout.flush();
-            }
-            session.finish();
-            std::fflush(stdout);
-            errors = session.errorCount();
-        });
-        if (!started) {
+        if (!startEngine(options.language)) {
             std::cerr << "Language " << options.language << " not available\n";
             return 2;
         }
-        return errors > 0 ? 1 : 0;
+        const ConsoleText text(iconvCodePageOf(options.language));
+        ConsoleCommander commander(text);
+        ConsoleSession session(commander);
+        std::string line;
+        for (;;) {
+            if (interactive)
+                std::cout << (session.collectingDefinition() ? "> " : "? ") << std::flush;
+            if (commander.closing() || !std::getline(input, line))
+                break;
+            session.feedLine(text.fromConsole(line));
+            std::cout.flush();
+        }
+        session.finish();
+        std::fflush(stdout);
+        return session.errorCount() > 0 ? 1 : 0;
     }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "core/EngineStartup.h"
 #include "core/KeyBuffer.h"
 #include "startup/ConsoleSession.h"
-#include "startup/LargeStackThread.h"
 
 #include <gtest/gtest.h>
 
@@ -26,20 +25,17 @@ namespace {
     // "error N" lines).
     std::string runLines(const std::vector<std::string>& lines)
     {
-        std::string result;
-        runOnLargeStack([&] {
-            startEngine();
-            RecordingCommander commander;
-            {
-                ConsoleSession session(commander);
-                for (const std::string& line : lines)
-                    session.feedLine(line);
-                session.finish();
-            }
-            result = commander.output;
-            for (int code : commander.errors)
-                result += "error " + std::to_string(code) + "\r\n";
-        });
+        startEngine();
+        RecordingCommander commander;
+        {
+            ConsoleSession session(commander);
+            for (const std::string& line : lines)
+                session.feedLine(line);
+            session.finish();
+        }
+        std::string result = commander.output;
+        for (int code : commander.errors)
+            result.append("error ").append(std::to_string(code)).append("\r\n");
         return result;
     }
 

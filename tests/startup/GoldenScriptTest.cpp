@@ -8,7 +8,6 @@
 #include "interpreter/ErrorText.h"
 #include "startup/ConsoleSession.h"
 #include "startup/ConsoleText.h"
-#include "startup/LargeStackThread.h"
 
 #include <gtest/gtest.h>
 
@@ -105,11 +104,7 @@ namespace {
         session.finish();
     }
 
-    // Scripts run on a thread with the stack of a Logo process, as the console runner runs them.
-    TEST_P(GoldenScript, RunsAsExpected)
-    {
-        runOnLargeStack([this] { runScript(GetParam()); });
-    }
+    TEST_P(GoldenScript, RunsAsExpected) { runScript(GetParam()); }
 
     std::vector<std::string> goldenScripts()
     {
