@@ -1,6 +1,9 @@
 #include "core/GenericOperations.h"
 
 #include "interpreter/ValueOperationDescriptors.h"
+#include "values/ValueFactory.h"
+
+#include <cstdint>
 
 namespace velmora {
 
@@ -14,7 +17,26 @@ namespace {
         ElementTypes funtype = etFun;
         // For DispatchOn::InputBelowTop: how far below the last input the value lies.
         int32_t below = 0;
+        // The answer for two integers, computed without dispatching.
+        IntegerShortcut shortcut = nullptr;
     };
+
+    // Integer arithmetic that fits 32 bits, and integer comparisons: exactly what the integers'
+    // own operations answer, without finding them first. Overflow falls back to the operation.
+    tlogoobject* integerOrNone(int64_t value)
+    {
+        return value >= INT32_MIN && value <= INT32_MAX ? makeInteger(static_cast<int32_t>(value))
+                                                        : nullptr;
+    }
+    tlogoobject* integerSum(int32_t a, int32_t b) { return integerOrNone(int64_t(a) + b); }
+    tlogoobject* integerDifference(int32_t a, int32_t b) { return integerOrNone(int64_t(a) - b); }
+    tlogoobject* integerProduct(int32_t a, int32_t b) { return integerOrNone(int64_t(a) * b); }
+    tlogoobject* integerEqual(int32_t a, int32_t b) { return makeBool(a == b); }
+    tlogoobject* integerUnequal(int32_t a, int32_t b) { return makeBool(a != b); }
+    tlogoobject* integerLess(int32_t a, int32_t b) { return makeBool(a < b); }
+    tlogoobject* integerGreater(int32_t a, int32_t b) { return makeBool(a > b); }
+    tlogoobject* integerAtMost(int32_t a, int32_t b) { return makeBool(a <= b); }
+    tlogoobject* integerAtLeast(int32_t a, int32_t b) { return makeBool(a >= b); }
 
     constexpr DispatchOn last = DispatchOn::LastInput;
     constexpr DispatchOn first = DispatchOn::FirstInput;
@@ -55,22 +77,22 @@ namespace {
         { "butmember", 2, last },
         // The value to change lies between the position and the new part.
         { "replace", 3, DispatchOn::InputBelowTop, etFun, 1 },
-        { "+", 2, first },
-        { "-", 2, first },
-        { "*", 2, first },
+        { "+", 2, first, etFun, 0, integerSum },
+        { "-", 2, first, etFun, 0, integerDifference },
+        { "*", 2, first, etFun, 0, integerProduct },
         { "/", 2, first },
         { "quotient", 2, first },
-        { "difference", 2, first },
+        { "difference", 2, first, etFun, 0, integerDifference },
         { "div", 2, first },
         { "mod", 2, first },
-        { "=", 2, first },
-        { "<>", 2, first },
-        { "<", 2, first },
-        { ">", 2, first },
-        { "<=", 2, first },
-        { ">=", 2, first },
-        { "less?", 2, first },
-        { "greater?", 2, first },
+        { "=", 2, first, etFun, 0, integerEqual },
+        { "<>", 2, first, etFun, 0, integerUnequal },
+        { "<", 2, first, etFun, 0, integerLess },
+        { ">", 2, first, etFun, 0, integerGreater },
+        { "<=", 2, first, etFun, 0, integerAtMost },
+        { ">=", 2, first, etFun, 0, integerAtLeast },
+        { "less?", 2, first, etFun, 0, integerLess },
+        { "greater?", 2, first, etFun, 0, integerGreater },
     };
 
 } // namespace
@@ -79,7 +101,8 @@ std::vector<PrimitiveRow> genericOperationRows()
 {
     std::vector<PrimitiveRow> rows;
     for (const Dispatcher& row : dispatchers)
-        rows.push_back(dispatcher(row.name, row.funtype, row.inputs, row.on, row.below));
+        rows.push_back(
+            dispatcher(row.name, row.funtype, row.inputs, row.on, row.below, row.shortcut));
     return rows;
 }
 

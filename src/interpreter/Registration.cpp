@@ -23,11 +23,11 @@ PrimitiveRow variable(
             } };
 }
 
-PrimitiveRow dispatcher(
-    std::string_view name, ElementTypes funtype, int32_t inputs, DispatchOn on, int32_t below)
+PrimitiveRow dispatcher(std::string_view name, ElementTypes funtype, int32_t inputs, DispatchOn on,
+    int32_t below, IntegerShortcut shortcut)
 {
     return { name, [=](NameCode code, tlogoobject*) -> tProcDesc* {
-                return new tObjectProcDesc(code, funtype, false, inputs, on, below);
+                return new tObjectProcDesc(code, funtype, false, inputs, on, below, shortcut);
             } };
 }
 

@@ -65,8 +65,8 @@ PrimitiveRow variable(
     std::string_view name, ElementTypes funtype, int32_t defpar, tMainPasProcDesc::Handler handler);
 
 // A main-object dispatcher to the operation of the same name in the class table of one input.
-PrimitiveRow dispatcher(
-    std::string_view name, ElementTypes funtype, int32_t inputs, DispatchOn on, int32_t below = 0);
+PrimitiveRow dispatcher(std::string_view name, ElementTypes funtype, int32_t inputs, DispatchOn on,
+    int32_t below = 0, IntegerShortcut shortcut = nullptr);
 
 PrimitiveRow outputPrimitive(std::string_view name);
 PrimitiveRow stopPrimitive(std::string_view name);

@@ -1,5 +1,7 @@
 #include "interpreter/ValueOperationDescriptors.h"
 
+#include "values/LogoNumber.h"
+
 namespace velmora {
 
 namespace {
@@ -31,13 +33,31 @@ namespace {
 
 void refuseDirectCalls(tProcDesc& desc) { desc.setCallEntries({ refuse, &desc }); }
 
-tObjectProcDesc::tObjectProcDesc(
-    NameCode name, ElementTypes funtype, bool varpar, int32_t defpar, DispatchOn on, int32_t below)
+tObjectProcDesc::tObjectProcDesc(NameCode name, ElementTypes funtype, bool varpar, int32_t defpar,
+    DispatchOn on, int32_t below, IntegerShortcut shortcut)
     : tProcDesc(name, defpar, varpar, funtype)
     , m_on(on)
     , m_below(below)
+    , m_shortcut(shortcut)
 {
     setCallEntries({ dispatch, this });
+}
+
+bool tObjectProcDesc::tryShortcut(tLogoStack& stack, int32_t inputCount) const
+{
+    if (!m_shortcut || inputCount != 2)
+        return false;
+    tlogoobject* a = stack.lookAt(1);
+    tlogoobject* b = stack.lookAt(0);
+    if (a->kind() != ValueKind::Integer || b->kind() != ValueKind::Integer)
+        return false;
+    tlogoobject* result
+        = m_shortcut(static_cast<tLogoInt*>(a)->value(), static_cast<tLogoInt*>(b)->value());
+    if (!result)
+        return false;
+    stack.drop(2);
+    stack.push(result);
+    return true;
 }
 
 void tObjectProcDesc::dispatch(void* data, int32_t inputCount)
@@ -45,6 +65,8 @@ void tObjectProcDesc::dispatch(void* data, int32_t inputCount)
     auto* desc = static_cast<tObjectProcDesc*>(data);
     InterpreterState& state = *InterpreterState::current();
     tLogoStack& stack = state.valueStack;
+    if (desc->tryShortcut(stack, inputCount))
+        return;
     if (inputCount < 1)
         throw eLogoException::withPrimitive(erNotEnoughInputs, desc->name);
     const int32_t position = desc->m_on == DispatchOn::FirstInput ? inputCount - 1

@@ -60,17 +60,24 @@ using tPasProcDesc1i = tPasProcDescFixed<1, ResultForm::Integer>;
 // Which input a dispatcher hands over as self.
 enum class DispatchOn { FirstInput, LastInput, InputBelowTop };
 
+// The result of an operation on two integers, computed without dispatching, or none when the
+// integers' own operation must decide (an overflow into a real, a division).
+using IntegerShortcut = tlogoobject* (*)(int32_t a, int32_t b);
+
 class tObjectProcDesc : public tProcDesc {
 public:
     // `below` is k for DispatchOn::InputBelowTop (0 is the last input).
     tObjectProcDesc(NameCode name, ElementTypes funtype, bool varpar, int32_t defpar, DispatchOn on,
-        int32_t below = 0);
+        int32_t below = 0, IntegerShortcut shortcut = nullptr);
 
 private:
     static void dispatch(void* data, int32_t inputCount);
+    // Two integers with a shortcut: the answer their class's operation would give, at once.
+    bool tryShortcut(tLogoStack& stack, int32_t inputCount) const;
 
     DispatchOn m_on;
     int32_t m_below;
+    IntegerShortcut m_shortcut;
 };
 
 } // namespace velmora
