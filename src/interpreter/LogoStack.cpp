@@ -41,13 +41,6 @@ tlogoobject* tLogoStack::popUncounted()
     return value;
 }
 
-tlogoobject* tLogoStack::lookAt(int32_t n) const
-{
-    if (n < 0 || n >= m_height)
-        throw eLogoException(erStackLookstack);
-    return m_slots[m_height - 1 - n];
-}
-
 void tLogoStack::removeAt(int32_t n)
 {
     if (n < 0 || n >= m_height)
@@ -64,12 +57,6 @@ void tLogoStack::removeBelowTop()
     if (m_height < 2)
         throw eLogoException(erStackShiftTop);
     removeAt(1);
-}
-
-void tLogoStack::drop(int32_t n)
-{
-    for (int32_t i = 0; i < n; ++i)
-        popAndRelease();
 }
 
 void tLogoStack::cutBackTo(int32_t height)

@@ -67,12 +67,23 @@ public:
         --m_height;
     }
     // The entry n places below the top (0 is the top).
-    tlogoobject* lookAt(int32_t n) const;
+    tlogoobject* lookAt(int32_t n) const
+    {
+        if (n < 0 || n >= m_height)
+            throw eLogoException(erStackLookstack);
+        return m_slots[m_height - 1 - n];
+    }
     // Removes the entry n places below the top, releasing it.
     void removeAt(int32_t n);
     // Removes the entry just below the top.
     void removeBelowTop();
-    void drop(int32_t n);
+    void drop(int32_t n)
+    {
+        if (n > m_height)
+            throw eLogoException(erStackDeletetop);
+        for (int32_t i = 0; i < n; ++i)
+            release(m_slots[--m_height]);
+    }
     // Releases everything above the given height.
     void cutBackTo(int32_t height);
 
