@@ -3,6 +3,7 @@
 #include "interpreter/ErrorText.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/Registration.h"
+#include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "values/ValueFactory.h"
@@ -14,14 +15,6 @@ namespace velmora {
 namespace {
 
     InterpreterState& state() { return *InterpreterState::current(); }
-
-    std::string lowerCased(std::string_view text)
-    {
-        std::string result(text);
-        for (char& c : result)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return result;
-    }
 
     bool isErrorTag(std::string_view tag)
     {
@@ -75,7 +68,7 @@ namespace {
     tlogoobject* primCatch(tlogoobject*, tlogoobject* tag, tlogoobject* list)
     {
         InterpreterState& s = state();
-        const std::string name = lowerCased(tag->text());
+        const std::string name = asciiLowered(tag->text());
         CatchScope scope(s, name);
         try {
             evaluator::runValue(s, list);
@@ -99,7 +92,7 @@ namespace {
     tlogoobject* primThrow(tlogoobject*, tlogoobject* tag)
     {
         InterpreterState& s = state();
-        const std::string name = lowerCased(tag->text());
+        const std::string name = asciiLowered(tag->text());
         if (isTopLevelTag(name))
             throw eTerminateException(eTerminateException::Reason::ThrowToTopLevel);
         if (std::find(s.catchTags.begin(), s.catchTags.end(), name) == s.catchTags.end())

@@ -1,5 +1,6 @@
 #include "interpreter/Compiler.h"
 
+#include "localization/DictionaryText.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 #include "values/Reader.h"
@@ -12,14 +13,6 @@
 namespace velmora {
 
 namespace {
-
-    std::string lowerCased(std::string_view text)
-    {
-        std::string result(text);
-        std::transform(result.begin(), result.end(), result.begin(),
-            [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-        return result;
-    }
 
     ElementTypes kindOfShortName(std::string_view name)
     {
@@ -116,10 +109,10 @@ namespace {
                 addName(kind, kind == etLpar || kind == etRpar ? 0 : codes.intern(name));
                 return;
             }
-            const std::string lower = lowerCased(name);
+            const std::string lower = asciiLowered(name);
             for (std::string_view prefix :
                 { std::string_view(usualPrefix()), internalUsualPrefix }) {
-                if (lower.starts_with(lowerCased(prefix)) && name.size() > prefix.size()) {
+                if (lower.starts_with(asciiLowered(prefix)) && name.size() > prefix.size()) {
                     addName(etUsualPrefix, codes.intern(name.substr(prefix.size())));
                     return;
                 }

@@ -4,6 +4,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/InterpreterState.h"
 #include "interpreter/LogoLocaltab.h"
+#include "interpreter/ProcedureDefinition.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "values/Reader.h"
@@ -16,26 +17,6 @@ namespace {
     std::string otherWord(std::string_view key)
     {
         return languageDictionary().firstWord("other", key);
-    }
-
-    // The text with its first line and its comment lines removed, as the reader counts elements.
-    std::string withoutTitleAndComments(std::string_view text)
-    {
-        std::string result;
-        size_t start = text.find("\r\n");
-        if (start == std::string_view::npos)
-            return result;
-        for (start += 2; start < text.size();) {
-            size_t end = text.find("\r\n", start);
-            if (end == std::string_view::npos)
-                end = text.size();
-            const std::string_view line = text.substr(start, end - start);
-            const size_t first = line.find_first_not_of(" \t");
-            if (first == std::string_view::npos || line[first] != ';')
-                result.append(line).append("\r\n");
-            start = end + 2;
-        }
-        return result;
     }
 
     // Line n (from 1) of a CR LF text; empty when there is none.
@@ -220,7 +201,7 @@ void tLogoProcDesc::recordPlace(eLogoException& error)
     error.lineText = lineOf(listing, line);
 }
 
-std::string tLogoProcDesc::bodyListing() { return withoutTitleAndComments(valueText()); }
+std::string tLogoProcDesc::bodyListing() { return bodyText(valueText()); }
 
 bool tLogoProcDesc::mayRedefine(bool whileRunning)
 {

@@ -3,6 +3,7 @@
 #include "interpreter/Errors.h"
 #include "interpreter/LogoProcDesc.h"
 #include "interpreter/LogoTab.h"
+#include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "values/Reader.h"
@@ -24,14 +25,6 @@ namespace {
         return result;
     }
 
-    std::string_view trimmed(std::string_view text)
-    {
-        const size_t begin = text.find_first_not_of(" \t\r\n");
-        if (begin == std::string_view::npos)
-            return {};
-        return text.substr(begin, text.find_last_not_of(" \t\r\n") - begin + 1);
-    }
-
     // The text without its final "end" word, ending in CR LF.
     std::string withoutEnd(std::string_view text)
     {
@@ -43,25 +36,6 @@ namespace {
             && languageDictionary().isSynonymInSection("other", "end", last))
             return std::string(trimmed(body.substr(0, lastBreak))) + "\r\n";
         return std::string(body) + "\r\n";
-    }
-
-    // The body text: the lines after the title, without comment lines.
-    std::string bodyText(std::string_view text)
-    {
-        std::string result;
-        size_t start = text.find("\r\n");
-        for (start = start == std::string_view::npos ? text.size() : start + 2;
-             start < text.size();) {
-            size_t end = text.find("\r\n", start);
-            if (end == std::string_view::npos)
-                end = text.size();
-            const std::string_view line = text.substr(start, end - start);
-            const size_t first = line.find_first_not_of(" \t");
-            if (first == std::string_view::npos || line[first] != ';')
-                result.append(line).append("\r\n");
-            start = end + 2;
-        }
-        return result;
     }
 
     // "to name :a :b" → [:a :b] inputs; "to name :inputs [3]" stays as it is.
@@ -120,6 +94,25 @@ namespace {
     }
 
 } // namespace
+
+std::string bodyText(std::string_view text)
+{
+    std::string result;
+    size_t start = text.find("\r\n");
+    if (start == std::string_view::npos)
+        return result;
+    for (start += 2; start < text.size();) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line[first] != ';')
+            result.append(line).append("\r\n");
+        start = end + 2;
+    }
+    return result;
+}
 
 bool isAcceptableProcedureName(tlogoobject* name)
 {

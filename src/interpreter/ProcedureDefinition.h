@@ -18,6 +18,8 @@ void defineFromText(
 // Defines a procedure from [[inputs] line ...]; `sourceText` is kept for listing (may be empty).
 void defineFromList(
     tlogoobject* object, NameCode name, tlogoobject* definition, std::string sourceText = {});
+// The lines of a definition text after its title, without comment lines, each ending in CR LF.
+std::string bodyText(std::string_view text);
 // Whether a name can name a procedure: not empty, not a number, no leading quote or colon, no
 // blanks or control characters.
 bool isAcceptableProcedureName(tlogoobject* name);

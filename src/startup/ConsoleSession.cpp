@@ -1,6 +1,7 @@
 #include "startup/ConsoleSession.h"
 
 #include "core/MainObj.h"
+#include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameComparison.h"
 #include "processes/AllThreads.h"
@@ -13,15 +14,6 @@
 namespace velmora {
 
 namespace {
-
-    std::string_view trimmed(std::string_view line)
-    {
-        const size_t begin = line.find_first_not_of(" \t\r\n");
-        if (begin == std::string_view::npos)
-            return {};
-        const size_t end = line.find_last_not_of(" \t\r\n");
-        return line.substr(begin, end - begin + 1);
-    }
 
     std::string_view firstWord(std::string_view line)
     {

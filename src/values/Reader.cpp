@@ -1,6 +1,7 @@
 #include "values/Reader.h"
 
 #include "interpreter/Errors.h"
+#include "localization/DictionaryText.h"
 #include "localization/LanguageWords.h"
 #include "values/Characters.h"
 #include "values/NumberText.h"
@@ -439,17 +440,12 @@ tLogoList* readList(std::string_view text, BracketPolicy policy)
 
 tLogoList* readLines(std::string_view text)
 {
-    size_t begin = 0, end = text.size();
-    while (begin < end && static_cast<uint8_t>(text[begin]) <= ' ')
-        ++begin;
-    while (end > begin && static_cast<uint8_t>(text[end - 1]) <= ' ')
-        --end;
-    const std::string trimmed = std::string(text.substr(begin, end - begin)) + "\r\n";
+    const std::string withLineEnd = std::string(trimmed(text)).append("\r\n");
     ListBuilder lines;
     size_t start = 0;
-    for (size_t found; (found = trimmed.find("\r\n", start)) != std::string::npos;
+    for (size_t found; (found = withLineEnd.find("\r\n", start)) != std::string::npos;
          start = found + 2) {
-        ValueRef line(readList(std::string_view(trimmed).substr(start, found - start)));
+        ValueRef line(readList(std::string_view(withLineEnd).substr(start, found - start)));
         lines.append(line.get());
     }
     return lines.finish();
