@@ -13,10 +13,6 @@ void CodeCache::store(CodeArray* code, CompileMode mode)
     m_mode = mode;
 }
 
-void CodeCache::clear()
-{
-    if (m_code)
-        releaseCodeArray(std::exchange(m_code, nullptr));
-}
+void CodeCache::releaseCode() { releaseCodeArray(std::exchange(m_code, nullptr)); }
 
 } // namespace velmora

@@ -16,9 +16,15 @@ public:
     CodeArray* find(CompileMode mode) const { return m_mode == mode ? m_code : nullptr; }
     // Replaces the cache; the cache takes the caller's reference to `code`.
     void store(CodeArray* code, CompileMode mode);
-    void clear();
+    void clear()
+    {
+        if (m_code)
+            releaseCode();
+    }
 
 private:
+    void releaseCode();
+
     CodeArray* m_code = nullptr;
     CompileMode m_mode = CompileMode::Instructions;
 };

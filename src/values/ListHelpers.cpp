@@ -42,20 +42,15 @@ tLogoList* cellAt(tLogoList* list, int32_t position)
 tLogoList* splice(
     tLogoList* list, int32_t start, int32_t removeCount, std::span<tlogoobject* const> inserted)
 {
-    std::vector<tlogoobject*> front;
+    ListBuilder front;
     tLogoList* cell = list->first() ? list : nullptr;
-    for (; cell && static_cast<int32_t>(front.size()) < start; cell = cell->rest())
-        front.push_back(cell->first());
+    for (int32_t kept = 0; cell && kept < start; ++kept, cell = cell->rest())
+        front.append(cell->first());
     for (int32_t removed = 0; cell && removed < removeCount; ++removed)
         cell = cell->rest();
-    front.insert(front.end(), inserted.begin(), inserted.end());
-    tLogoList* result = cell && cell->first() ? cell : nullptr;
-    if (front.empty())
-        return result ? result : makeEmptyList();
-    // Built back to front onto the shared tail; each new cell is held by the one before it.
-    for (auto element = front.rbegin(); element != front.rend(); ++element)
-        result = makeListCell(*element, result);
-    return result;
+    for (tlogoobject* element : inserted)
+        front.append(element);
+    return front.finishOnto(cell && cell->first() ? cell : nullptr);
 }
 
 tLogoList* emptyListAnswer(tLogoList* list)

@@ -16,25 +16,17 @@ tLogoList::tLogoList(tlogoobject* first, tLogoList* rest)
     addRef(rest);
 }
 
-void tLogoList::reset(tlogoobject* first, tLogoList* rest)
-{
-    refCount = 0;
-    m_first = first;
-    m_rest = rest;
-    addRef(first);
-    addRef(rest);
-}
-
-// Frees the chain of cells iteratively, so that a long list costs no native stack.
+// Frees the chain of cells iteratively, so that a long list costs no native stack. A recycled
+// cell keeps stale fields until the pool hands it out again.
 void tLogoList::free()
 {
+    ListCellPool& pool = ValuePools::instance().cells;
     tLogoList* cell = this;
     while (cell) {
-        tlogoobject* first = std::exchange(cell->m_first, nullptr);
-        tLogoList* next = std::exchange(cell->m_rest, nullptr);
+        tlogoobject* first = cell->m_first;
+        tLogoList* next = cell->m_rest;
         cell->m_code.clear();
-        cell->scratchLast = nullptr;
-        ValuePools::instance().cells.recycle(cell);
+        pool.recycle(cell);
         release(first);
         cell = (next && --next->refCount < 1) ? next : nullptr;
     }
@@ -55,8 +47,6 @@ int32_t tLogoList::count() const
         ++n;
     return n;
 }
-
-void tLogoList::setRest(tLogoList* rest) { assignHolder(m_rest, rest); }
 
 bool tLogoList::equals(tlogoobject* other)
 {

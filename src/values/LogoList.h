@@ -8,6 +8,7 @@
 
 #include "values/CodeCache.h"
 #include "values/LogoObject.h"
+#include "values/ValueRef.h"
 
 namespace velmora {
 
@@ -33,13 +34,24 @@ public:
     // Number of elements.
     int32_t count() const;
 
-    // Cell-level construction, used while a list is being built front to back.
-    void setRest(tLogoList* rest);
-    tLogoList* scratchLast = nullptr;
+    // Cell-level construction, used while a list is being built front to back: gives a cell that
+    // has no rest yet its rest.
+    void linkRest(tLogoList* rest)
+    {
+        m_rest = rest;
+        addRef(rest);
+    }
 
 private:
     friend class ListCellPool;
-    void reset(tlogoobject* first, tLogoList* rest);
+    void reset(tlogoobject* first, tLogoList* rest)
+    {
+        refCount = 0;
+        m_first = first;
+        m_rest = rest;
+        addRef(first);
+        addRef(rest);
+    }
     void appendForm(std::string& out, bool bracketed, bool source);
 
     tlogoobject* m_first;

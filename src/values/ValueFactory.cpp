@@ -99,31 +99,15 @@ tLogoBool* makeBoolWithText(bool value, std::string text)
     return boolean;
 }
 
-tLogoList* makeListCell(tlogoobject* first, tLogoList* rest)
-{
-    return ValuePools::instance().cells.take(first, rest);
-}
-
 tLogoList* makeEmptyList() { return makeListCell(nullptr, nullptr); }
 
 ListBuilder::~ListBuilder() { release(m_head); }
 
-void ListBuilder::append(tlogoobject* element)
-{
-    tLogoList* cell = makeListCell(element, nullptr);
-    if (!m_head) {
-        m_head = cell;
-        addRef(m_head);
-    } else {
-        m_last->setRest(cell);
-    }
-    m_last = cell;
-}
-
-tLogoList* ListBuilder::finish()
+tLogoList* ListBuilder::finishOnto(tLogoList* tail)
 {
     if (!m_head)
-        return makeEmptyList();
+        return tail ? tail : makeEmptyList();
+    m_last->linkRest(tail);
     tLogoList* head = takeFromHolder(m_head);
     --head->refCount;
     m_last = nullptr;

@@ -9,6 +9,7 @@
 #include "values/LogoList.h"
 #include "values/LogoNumber.h"
 #include "values/LogoString.h"
+#include "values/ValuePools.h"
 
 #include <string>
 #include <string_view>
@@ -37,7 +38,10 @@ tLogoReal* makeRealWithText(LogoReal value, std::string text);
 tLogoBool* makeBoolWithText(bool value, std::string text);
 
 // A list cell; takes a reference to first and rest.
-tLogoList* makeListCell(tlogoobject* first, tLogoList* rest);
+inline tLogoList* makeListCell(tlogoobject* first, tLogoList* rest)
+{
+    return ValuePools::instance().cells.take(first, rest);
+}
 tLogoList* makeEmptyList();
 
 // Builds a list front to back in linear time.
@@ -53,9 +57,22 @@ public:
     }
     ~ListBuilder();
 
-    void append(tlogoobject* element);
+    void append(tlogoobject* element)
+    {
+        tLogoList* cell = makeListCell(element, nullptr);
+        if (!m_head) {
+            m_head = cell;
+            addRef(m_head);
+        } else {
+            m_last->linkRest(cell);
+        }
+        m_last = cell;
+    }
     // The finished list (the empty list when nothing was appended), with no holder.
-    tLogoList* finish();
+    tLogoList* finish() { return finishOnto(nullptr); }
+    // The appended elements followed by the elements of `tail` (which is shared, not copied);
+    // `tail` itself when nothing was appended, the empty list when both are empty.
+    tLogoList* finishOnto(tLogoList* tail);
 
 private:
     tLogoList* m_head = nullptr;

@@ -2,12 +2,7 @@
 
 namespace velmora {
 
-ValuePools& ValuePools::instance()
-{
-    // Never destroyed: values freed during static destruction still find their pools.
-    static ValuePools* pools = new ValuePools;
-    return *pools;
-}
+ValuePools* ValuePools::create() { return new ValuePools; }
 
 ListCellPool::~ListCellPool()
 {
@@ -15,21 +10,9 @@ ListCellPool::~ListCellPool()
         delete m_free[i];
 }
 
-tLogoList* ListCellPool::take(tlogoobject* first, tLogoList* rest)
+tLogoList* ListCellPool::makeFresh(tlogoobject* first, tLogoList* rest)
 {
-    if (m_count == 0)
-        return new tLogoList(first, rest);
-    tLogoList* cell = m_free[--m_count];
-    cell->reset(first, rest);
-    return cell;
-}
-
-void ListCellPool::recycle(tLogoList* cell)
-{
-    if (m_count < capacity)
-        m_free[m_count++] = cell;
-    else
-        delete cell;
+    return new tLogoList(first, rest);
 }
 
 } // namespace velmora

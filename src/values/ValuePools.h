@@ -53,11 +53,26 @@ public:
     static constexpr size_t capacity = 10000;
     ~ListCellPool();
 
-    tLogoList* take(tlogoobject* first, tLogoList* rest);
+    tLogoList* take(tlogoobject* first, tLogoList* rest)
+    {
+        if (m_count == 0) [[unlikely]]
+            return makeFresh(first, rest);
+        tLogoList* cell = m_free[--m_count];
+        cell->reset(first, rest);
+        return cell;
+    }
     // Keeps a freed cell (its references already dropped) or deletes it when the pool is full.
-    void recycle(tLogoList* cell);
+    void recycle(tLogoList* cell)
+    {
+        if (m_count < capacity)
+            m_free[m_count++] = cell;
+        else
+            delete cell;
+    }
 
 private:
+    static tLogoList* makeFresh(tlogoobject* first, tLogoList* rest);
+
     std::array<tLogoList*, capacity> m_free {};
     size_t m_count = 0;
 };
@@ -69,7 +84,15 @@ struct ValuePools {
     ValuePool<tLogoBool, 100> booleans;
     ListCellPool cells;
 
-    static ValuePools& instance();
+    static ValuePools& instance()
+    {
+        // Never destroyed: values freed during static destruction still find their pools.
+        static ValuePools* pools = create();
+        return *pools;
+    }
+
+private:
+    static ValuePools* create();
 };
 
 } // namespace velmora
