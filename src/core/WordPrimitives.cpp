@@ -16,7 +16,13 @@ namespace {
     // Words by their text, other values by their print form without outer brackets.
     tlogoobject* primWord(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
     {
+        // Reserved up front, so that growing a long word by a character copies it once.
+        size_t length = 0;
+        for (tlogoobject* input : StackInputs(stack, count))
+            if (input->isWord())
+                length += input->text().size();
         std::string text;
+        text.reserve(length);
         for (tlogoobject* input : StackInputs(stack, count)) {
             if (input->isWord())
                 text += input->text();

@@ -14,6 +14,10 @@ namespace {
     {
         return PoolAccess::allowed() ? pool.take() : nullptr;
     }
+
+    // Longer texts never go into pooled words: a variable copies a pooled value it keeps, and
+    // copying a long text costs more than the allocation the pool saves.
+    constexpr size_t longestPooledText = 64;
 }
 
 tLogoInt* makeInteger(int32_t value)
@@ -57,10 +61,12 @@ tLogoString* makeWord(std::string text)
 {
     if (!text.empty() && text[0] == middleDot)
         text = translateInternalName(std::move(text));
-    if (tLogoString* pooled = fromPool<tLogoString>(ValuePools::instance().words)) {
-        pooled->refCount = 0;
-        pooled->setText(std::move(text));
-        return pooled;
+    if (text.size() <= longestPooledText) {
+        if (tLogoString* pooled = fromPool<tLogoString>(ValuePools::instance().words)) {
+            pooled->refCount = 0;
+            pooled->setText(std::move(text));
+            return pooled;
+        }
     }
     return new tLogoString(std::move(text));
 }
