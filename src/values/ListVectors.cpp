@@ -1,6 +1,7 @@
 #include "values/ListVectors.h"
 
 #include "interpreter/Errors.h"
+#include "values/Angles.h"
 #include "values/Arithmetic.h"
 #include "values/ListHelpers.h"
 #include "values/ListOperationRows.h"
@@ -200,17 +201,6 @@ namespace {
         return makeReal(std::atan2(std::fabs(cross), dot) * degreesPerRadian);
     }
 
-    // Sine and cosine of an angle in degrees, exact at the multiples of 90.
-    Planar cosineAndSine(LogoReal degrees)
-    {
-        const LogoReal reduced = std::fmod(degrees, 360);
-        if (reduced == std::trunc(reduced) && static_cast<int64_t>(reduced) % 90 == 0) {
-            static constexpr Planar quarterTurns[] = { { 1, 0 }, { 0, 1 }, { -1, 0 }, { 0, -1 } };
-            return quarterTurns[((static_cast<int64_t>(reduced) / 90) % 4 + 4) % 4];
-        }
-        return { std::cos(degrees / degreesPerRadian), std::sin(degrees / degreesPerRadian) };
-    }
-
     // Clockwise, as headings turn: [0 1] rotated by 90 is [1 0].
     tLogoList* rotated(tlogoobject* vector, Planar turn)
     {
@@ -225,7 +215,8 @@ namespace {
     {
         if (!angle->isNumber())
             throw eLogoException(erBadStructure, angle);
-        const Planar turn = cosineAndSine(angle->asReal());
+        const CosineAndSine angleTurn = cosineAndSineOfDegrees(angle->asReal());
+        const Planar turn { angleTurn.cosine, angleTurn.sine };
         if (isPointList(self))
             return overPoints(list(self), [&](tLogoList* point) { return rotated(point, turn); });
         return rotated(self, turn);

@@ -4,6 +4,7 @@
 #include "values/NumberOperations.h"
 
 #include "interpreter/Errors.h"
+#include "values/Angles.h"
 #include "values/Arithmetic.h"
 #include "values/ClassOperationRows.h"
 #include "values/ListVectors.h"
@@ -81,8 +82,14 @@ namespace {
 
     LogoReal radians(tlogoobject* degrees) { return degrees->asReal() / degreesPerRadian; }
 
-    tlogoobject* primSin(tlogoobject* self) { return makeReal(std::sin(radians(self))); }
-    tlogoobject* primCos(tlogoobject* self) { return makeReal(std::cos(radians(self))); }
+    tlogoobject* primSin(tlogoobject* self)
+    {
+        return makeReal(cosineAndSineOfDegrees(self->asReal()).sine);
+    }
+    tlogoobject* primCos(tlogoobject* self)
+    {
+        return makeReal(cosineAndSineOfDegrees(self->asReal()).cosine);
+    }
     tlogoobject* primTan(tlogoobject* self) { return finiteResult(std::tan(radians(self)), self); }
 
     tlogoobject* primArcTan(tlogoobject* self)
