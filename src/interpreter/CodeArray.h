@@ -39,11 +39,22 @@ inline bool isNameKind(uint8_t kind)
         || kind == etUsualPrefix;
 }
 
+class tProcDesc;
+
+// What a name record resolved to, for the object it was resolved for, while the resolution stamp
+// read then holds.
+struct ResolvedName {
+    tProcDesc* desc = nullptr;
+    const tlogoobject* object = nullptr;
+    uint64_t stamp = 0;
+};
+
 struct CodeRecord {
     uint8_t kind;
     uint8_t afterParen;
     NameCode name; // names, operators, variables and prefixes
     tlogoobject* constant; // constants (one reference held)
+    ResolvedName resolved {};
 };
 
 struct CodeArray {

@@ -105,7 +105,15 @@ namespace {
             ++pc;
             return result;
         }
-        result.desc = lookUp(s.currentObject, pc->name, result.level);
+        ResolvedName& cached = pc->resolved;
+        const uint64_t stamp = ResolutionStamp::current();
+        if (cached.object == s.currentObject && cached.stamp == stamp) {
+            result.desc = cached.desc;
+        } else {
+            result.desc = lookUp(s.currentObject, pc->name, result.level);
+            if (result.level == 0)
+                cached = { result.desc, s.currentObject, stamp };
+        }
         ++pc;
         return result;
     }
@@ -261,6 +269,7 @@ namespace {
             const SystemCodes& codes = SystemCodes::instance();
             pc->name = pc->name == codes.minus ? codes.unaryMinus : codes.unaryPlus;
             pc->kind = etUnOp;
+            pc->resolved = {};
             [[fallthrough]];
         }
         case etUnOp: {

@@ -41,17 +41,6 @@ tlogoobject* tLogoStack::popUncounted()
     return value;
 }
 
-void tLogoStack::removeAt(int32_t n)
-{
-    if (n < 0 || n >= m_height)
-        throw eLogoException(erStackShift);
-    const int32_t index = m_height - 1 - n;
-    tlogoobject* removed = m_slots[index];
-    std::copy(m_slots.get() + index + 1, m_slots.get() + m_height, m_slots.get() + index);
-    --m_height;
-    release(removed);
-}
-
 void tLogoStack::removeBelowTop()
 {
     if (m_height < 2)

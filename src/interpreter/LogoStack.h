@@ -73,8 +73,21 @@ public:
             throw eLogoException(erStackLookstack);
         return m_slots[m_height - 1 - n];
     }
+    // Removes the entry n places below the top and hands its reference to the caller; the
+    // entries above it move down in order.
+    ValueRef takeAt(int32_t n)
+    {
+        if (n < 0 || n >= m_height)
+            throw eLogoException(erStackShift);
+        const int32_t index = m_height - 1 - n;
+        tlogoobject* taken = m_slots[index];
+        for (int32_t i = index + 1; i < m_height; ++i)
+            m_slots[i - 1] = m_slots[i];
+        --m_height;
+        return ValueRef::adopt(taken);
+    }
     // Removes the entry n places below the top, releasing it.
-    void removeAt(int32_t n);
+    void removeAt(int32_t n) { takeAt(n); }
     // Removes the entry just below the top.
     void removeBelowTop();
     void drop(int32_t n)

@@ -17,6 +17,7 @@ tLogoTab::~tLogoTab() { clear(); }
 
 void tLogoTab::clear()
 {
+    noteChange();
     {
         std::lock_guard guard(tableOrderLock());
         m_firstDesc = m_lastDesc = nullptr;
@@ -74,6 +75,7 @@ void tLogoTab::growFor(NameCode name)
 void tLogoTab::registerDesc(tTabDesc* desc)
 {
     std::unique_ptr<tTabDesc> owned(desc);
+    noteChange();
     if (desc->name < m_low || desc->name > m_high || m_entries.empty())
         growFor(desc->name);
     if (find(desc->name))
@@ -92,6 +94,7 @@ void tLogoTab::registerDesc(tTabDesc* desc)
 
 void tLogoTab::eraseAt(NameCode name)
 {
+    noteChange();
     tTabDesc*& slot = m_entries[static_cast<size_t>(name - m_low)];
     tTabDesc* desc = slot;
     {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "interpreter/ProcDesc.h"
+#include "interpreter/ResolutionStamp.h"
 
 #include <functional>
 #include <memory>
@@ -67,12 +68,22 @@ public:
     tlogoobject* owner = nullptr;
 
 protected:
+    // Tables that hold only variables leave the procedure stamp alone.
+    void holdOnlyVariables() { m_holdsProcedures = false; }
+
     virtual void missingOnGet(NameCode name);
     virtual void missingOnErase(NameCode name);
 
 private:
     void eraseAt(NameCode name);
     void growFor(NameCode name);
+    void noteChange()
+    {
+        if (m_holdsProcedures)
+            ResolutionStamp::advance();
+    }
+
+    bool m_holdsProcedures = true;
 
     std::string_view m_labelKey;
     std::vector<tTabDesc*> m_entries;

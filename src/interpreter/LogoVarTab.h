@@ -33,6 +33,7 @@ public:
     explicit tLogoVarTab(std::string_view labelKey = "variablesLabel")
         : tLogoTab(labelKey)
     {
+        holdOnlyVariables();
     }
     void setVar(NameCode name, tlogoobject* value, uint8_t flags = 0);
     void setVarMarked(NameCode name, tlogoobject* value);

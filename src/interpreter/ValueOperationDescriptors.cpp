@@ -1,5 +1,6 @@
 #include "interpreter/ValueOperationDescriptors.h"
 
+#include "interpreter/LogoTab.h"
 #include "values/LogoNumber.h"
 
 namespace velmora {
@@ -28,6 +29,16 @@ namespace {
         InterpreterState& m_state;
         tlogoobject* m_saved;
     };
+
+    // A value's operations are the entries of its class table, found without the virtual
+    // lookup that objects need; whatever is missing there takes the full lookup and its error.
+    tProcDesc* methodOf(tlogoobject* self, NameCode name, int32_t level)
+    {
+        if (self->kind() != ValueKind::Object && self->ownTable)
+            if (tProcDesc* method = self->ownTable->findProc(name))
+                return method;
+        return self->findProc(name, level);
+    }
 
 } // namespace
 
@@ -73,9 +84,8 @@ void tObjectProcDesc::dispatch(void* data, int32_t inputCount)
         : desc->m_on == DispatchOn::LastInput                     ? 0
                                                                   : desc->m_below;
     // The chosen input leaves the stack; the others stay in their order for the method.
-    const ValueRef self(stack.lookAt(position));
-    stack.removeAt(position);
-    tProcDesc* method = self->findProc(desc->name, state.foundLevel);
+    const ValueRef self = stack.takeAt(position);
+    tProcDesc* method = methodOf(self.get(), desc->name, state.foundLevel);
     SelfScope scope(state, self.get());
     method->firstMethod(inputCount - 1);
 }

@@ -1,4 +1,7 @@
 // Sine and cosine of angles in degrees, as "sin", "cos" and "rotate" take them.
+//
+// The angle is brought within 45 degrees of a whole number of quarter turns before it is turned
+// into radians, so that a large angle loses no accuracy and the multiples of 90 come out exact.
 #pragma once
 
 #include "values/LogoObject.h"
@@ -10,8 +13,8 @@ struct CosineAndSine {
     LogoReal sine;
 };
 
-// The angle is brought within 45 degrees of a quarter turn before it is turned into radians, so
-// that a large angle loses no accuracy and the multiples of 90 come out exact.
+LogoReal sineOfDegrees(LogoReal degrees);
+LogoReal cosineOfDegrees(LogoReal degrees);
 CosineAndSine cosineAndSineOfDegrees(LogoReal degrees);
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "interpreter/Errors.h"
 #include "interpreter/LogoTab.h"
+#include "interpreter/ResolutionStamp.h"
 #include "localization/LanguageWords.h"
 #include "values/ClassTables.h"
 
@@ -11,6 +12,13 @@ tlogoobject::tlogoobject(ValueKind kind)
     : ownTable(ClassTables::of(kind))
     , m_kind(kind)
 {
+}
+
+tlogoobject::~tlogoobject()
+{
+    // Names resolved for this object must not be trusted for another at the same address.
+    if (m_kind == ValueKind::Object)
+        ResolutionStamp::advance();
 }
 
 void tlogoobject::free() { delete this; }

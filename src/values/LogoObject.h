@@ -33,6 +33,7 @@ class tlogoobject : public TheapObject {
 public:
     // Attaches the table of the value's class (none for objects and images).
     explicit tlogoobject(ValueKind kind);
+    ~tlogoobject() override;
 
     tLogoTab* ownTable = nullptr;
     ValueKind kind() const { return m_kind; }

@@ -82,14 +82,8 @@ namespace {
 
     LogoReal radians(tlogoobject* degrees) { return degrees->asReal() / degreesPerRadian; }
 
-    tlogoobject* primSin(tlogoobject* self)
-    {
-        return makeReal(cosineAndSineOfDegrees(self->asReal()).sine);
-    }
-    tlogoobject* primCos(tlogoobject* self)
-    {
-        return makeReal(cosineAndSineOfDegrees(self->asReal()).cosine);
-    }
+    tlogoobject* primSin(tlogoobject* self) { return makeReal(sineOfDegrees(self->asReal())); }
+    tlogoobject* primCos(tlogoobject* self) { return makeReal(cosineOfDegrees(self->asReal())); }
     tlogoobject* primTan(tlogoobject* self) { return finiteResult(std::tan(radians(self)), self); }
 
     tlogoobject* primArcTan(tlogoobject* self)
