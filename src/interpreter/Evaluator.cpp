@@ -105,20 +105,14 @@ namespace {
             ++pc;
             return result;
         }
-        ResolvedName& cached = pc->resolved;
-        const uint64_t stamp = ResolutionStamp::current();
-        if (cached.object == s.currentObject && cached.stamp == stamp) {
-            result.desc = cached.desc;
-        } else {
-            result.desc = lookUp(s.currentObject, pc->name, result.level);
-            if (result.level == 0)
-                cached = { result.desc, s.currentObject, stamp };
-        }
+        result.desc = lookUp(s.currentObject, pc->name, result.level);
+        if (result.level == 0)
+            pc->resolved = { result.desc, s.currentObject, ResolutionStamp::current() };
         ++pc;
         return result;
     }
 
-    Resolved resolve(InterpreterState& s, CodeRecord*& pc)
+    [[gnu::noinline]] Resolved resolveByLookup(InterpreterState& s, CodeRecord*& pc)
     {
         const NameCode name = pc->name;
         try {
@@ -127,6 +121,20 @@ namespace {
             error.recordFailingName(name);
             throw;
         }
+    }
+
+    // A plain name resolved before for the same object, with no procedure table changed since,
+    // resolves to the same descriptor. Prefixed names never keep a resolution, so the cached
+    // object never matches them.
+    Resolved resolve(InterpreterState& s, CodeRecord*& pc)
+    {
+        const ResolvedName& cached = pc->resolved;
+        if (cached.object == s.currentObject && cached.stamp == ResolutionStamp::current()) {
+            tProcDesc* desc = cached.desc;
+            ++pc;
+            return { desc, nullptr, 0 };
+        }
+        return resolveByLookup(s, pc);
     }
 
     void input(InterpreterState& s, CodeRecord*& pc, tProcDesc* desc)
