@@ -3,6 +3,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/ProcedureDefinition.h"
 #include "processes/InterpreterLock.h"
+#include "processes/MainThreadCall.h"
 
 namespace velmora {
 
@@ -82,6 +83,7 @@ void tLogoCommanderProcess::stepEnded()
         ++m_completed;
     }
     m_changed.notify_all();
+    MainThreadCaller::current().wake();
 }
 
 void tLogoCommanderProcess::body(InterpreterState& state)

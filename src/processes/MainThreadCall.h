@@ -19,6 +19,9 @@ public:
     virtual ~MainThreadCaller() = default;
     // Runs `work` in the main thread and returns when it has run.
     virtual void call(const std::function<void()>& work) = 0;
+    // Tells the main thread that a process changed state (a command completed, a process
+    // ended), so that a main thread waiting for that looks again.
+    virtual void wake() { }
 
     static MainThreadCaller& current();
     static void install(MainThreadCaller* caller);
@@ -32,8 +35,7 @@ public:
     void serve();
     // Waits until a call arrives or `woken` says the main thread has other work.
     void waitForWork(const std::function<bool()>& woken);
-    // Tells a waiting main thread to look at its other work.
-    void wake();
+    void wake() override;
 
 private:
     struct Call {

@@ -187,6 +187,7 @@ void tLogoprocess::threadRoutine()
         MainThreadCaller::current().call(m_start.onTerminate);
     t_currentProcess = nullptr;
     m_ended.set();
+    MainThreadCaller::current().wake();
 }
 
 void tLogoprocess::finish(InterpreterState& state)

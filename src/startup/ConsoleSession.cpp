@@ -7,8 +7,6 @@
 #include "processes/AllThreads.h"
 #include "processes/InterpreterLock.h"
 
-#include <chrono>
-#include <thread>
 #include <utility>
 
 namespace velmora {
@@ -66,10 +64,9 @@ ConsoleSession::~ConsoleSession()
 
 void ConsoleSession::serveUntil(const std::function<bool()>& done)
 {
-    using namespace std::chrono_literals;
     while (!done()) {
         m_mainThread.serve();
-        std::this_thread::sleep_for(200us);
+        m_mainThread.waitForWork(done);
     }
     m_mainThread.serve();
 }
