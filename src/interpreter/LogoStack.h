@@ -9,6 +9,7 @@
 #include "interpreter/Errors.h"
 #include "values/ValueRef.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace velmora {
@@ -81,8 +82,10 @@ public:
             throw eLogoException(erStackShift);
         const int32_t index = m_height - 1 - n;
         tlogoobject* taken = m_slots[index];
-        for (int32_t i = index + 1; i < m_height; ++i)
-            m_slots[i - 1] = m_slots[i];
+        if (n == 1)
+            m_slots[index] = m_slots[index + 1]; // the usual case, without a call to memmove
+        else if (n > 1)
+            std::copy(&m_slots[index + 1], &m_slots[m_height], &m_slots[index]);
         --m_height;
         return ValueRef::adopt(taken);
     }

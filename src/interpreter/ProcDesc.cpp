@@ -20,7 +20,7 @@ namespace {
 const std::string& tTabDesc::nameText() const { return NameCodes::instance().nameOf(name); }
 
 tProcDesc::tProcDesc(NameCode name, int32_t defpar, bool varpar, ElementTypes funtype)
-    : tTabDesc(name)
+    : tTabDesc(name, ProcedureEntry {})
     , defpar(defpar)
     , varpar(varpar)
     , funtype(funtype)

@@ -27,7 +27,6 @@ class tProcDesc : public tTabDesc {
 public:
     tProcDesc(NameCode name, int32_t defpar, bool varpar, ElementTypes funtype);
 
-    bool isProcedure() const override { return true; }
     // The default target of the first five entries.
     virtual void invoke(int32_t inputCount);
     // The "text" form of a user procedure; none for primitives.

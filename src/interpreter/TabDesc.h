@@ -40,7 +40,8 @@ public:
         (void)whileRunning;
         return false;
     }
-    virtual bool isProcedure() const { return false; }
+    // Lookups that want a procedure accept only these entries.
+    bool isProcedure() const { return m_isProcedure; }
 
     NameCode name;
     uint8_t flags = 0;
@@ -48,6 +49,17 @@ public:
     tTabDesc* prevDesc = nullptr;
     tLogoTab* table = nullptr;
     uint8_t isUserEntry = 0;
+
+protected:
+    struct ProcedureEntry { };
+    tTabDesc(NameCode name, ProcedureEntry)
+        : name(name)
+        , m_isProcedure(true)
+    {
+    }
+
+private:
+    bool m_isProcedure = false;
 };
 
 } // namespace velmora

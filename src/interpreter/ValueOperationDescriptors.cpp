@@ -54,10 +54,8 @@ tObjectProcDesc::tObjectProcDesc(NameCode name, ElementTypes funtype, bool varpa
     setCallEntries({ dispatch, this });
 }
 
-bool tObjectProcDesc::tryShortcut(tLogoStack& stack, int32_t inputCount) const
+bool tObjectProcDesc::tryShortcut(tLogoStack& stack) const
 {
-    if (!m_shortcut || inputCount != 2)
-        return false;
     tlogoobject* a = stack.lookAt(1);
     tlogoobject* b = stack.lookAt(0);
     if (a->kind() != ValueKind::Integer || b->kind() != ValueKind::Integer)
@@ -76,7 +74,7 @@ void tObjectProcDesc::dispatch(void* data, int32_t inputCount)
     auto* desc = static_cast<tObjectProcDesc*>(data);
     InterpreterState& state = *InterpreterState::current();
     tLogoStack& stack = state.valueStack;
-    if (desc->tryShortcut(stack, inputCount))
+    if (desc->m_shortcut && inputCount == 2 && desc->tryShortcut(stack))
         return;
     if (inputCount < 1)
         throw eLogoException::withPrimitive(erNotEnoughInputs, desc->name);

@@ -72,8 +72,9 @@ public:
 
 private:
     static void dispatch(void* data, int32_t inputCount);
-    // Two integers with a shortcut: the answer their class's operation would give, at once.
-    bool tryShortcut(tLogoStack& stack, int32_t inputCount) const;
+    // Two inputs, for a dispatcher with a shortcut: when both are integers, the answer their
+    // class's operation would give, at once.
+    bool tryShortcut(tLogoStack& stack) const;
 
     DispatchOn m_on;
     int32_t m_below;
