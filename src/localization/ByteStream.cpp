@@ -1,20 +1,41 @@
 #include "localization/ByteStream.h"
 
-#include <array>
-
 namespace velmora {
 
+namespace {
+
+    constexpr size_t chunkSize = 16384;
+
+    // The bytes left when the stream knows them, and one more so that the read finding the end
+    // needs no growing; a chunk when it does not.
+    size_t expectedRoom(ByteStream& stream)
+    {
+        const int64_t size = stream.size();
+        const int64_t position = stream.position();
+        if (size < 0 || position < 0 || position > size)
+            return chunkSize;
+        return static_cast<size_t>(size - position) + 1;
+    }
+
+} // namespace
+
+// Reads straight into the text, sized once from the stream, instead of through a chunk.
 std::optional<std::string> readToEnd(ByteStream& stream)
 {
-    std::string text;
-    std::array<uint8_t, 16384> chunk;
+    std::string text(expectedRoom(stream), '\0');
+    size_t filled = 0;
     for (;;) {
-        const int64_t count = stream.read(chunk);
+        if (filled == text.size())
+            text.resize(text.size() + chunkSize);
+        const int64_t count = stream.read(
+            { reinterpret_cast<uint8_t*>(text.data()) + filled, text.size() - filled });
         if (count < 0)
             return std::nullopt;
-        if (count == 0)
+        if (count == 0) {
+            text.resize(filled);
             return text;
-        text.append(reinterpret_cast<const char*>(chunk.data()), static_cast<size_t>(count));
+        }
+        filled += static_cast<size_t>(count);
     }
 }
 

@@ -41,11 +41,15 @@ int64_t tcodedstream::read(std::span<uint8_t> buffer)
     if (m_mode != CodedStreamMode::Reading)
         return -1;
     const int64_t count = recordFailure(m_stream.read(buffer));
+    // The sum is kept in a local: the bytes written could alias the member, which would make the
+    // compiler store and reload it for every byte.
+    uint8_t sum = m_readSum;
     for (int64_t i = 0; i < count; ++i) {
         const uint8_t stored = buffer[static_cast<size_t>(i)];
-        buffer[static_cast<size_t>(i)] = static_cast<uint8_t>(stored - m_readSum);
-        m_readSum = static_cast<uint8_t>(m_readSum + stored);
+        buffer[static_cast<size_t>(i)] = static_cast<uint8_t>(stored - sum);
+        sum = static_cast<uint8_t>(sum + stored);
     }
+    m_readSum = sum;
     return count;
 }
 

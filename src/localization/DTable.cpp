@@ -1,58 +1,63 @@
 #include "localization/DTable.h"
 
-#include "localization/DictionaryText.h"
-
 #include <algorithm>
 #include <cstddef>
 
 namespace velmora {
 
-TDTable::TDTable(std::string_view name)
-    : m_name(asciiLowered(trimmed(name)))
-{
-}
+namespace {
 
-void TDTable::insert(std::string key, std::string value)
-{
-    if (!m_entries.empty() && key < m_entries.back().key)
-        m_sorted = false;
-    m_entries.push_back(DictionaryEntry { std::move(key), std::move(value) });
-}
-
-void TDTable::close()
-{
-    sort();
-    m_entries.shrink_to_fit();
-}
-
-// Insertion in file order, then one stable sort: the order that inserting each pair after every
-// pair with a key not greater would give, in n log n instead of n squared.
-void TDTable::sort() const
-{
-    if (m_sorted)
-        return;
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-        [](const DictionaryEntry& a, const DictionaryEntry& b) { return a.key < b.key; });
-    m_sorted = true;
-}
-
-std::optional<std::string_view> TDTable::find(std::string_view key) const
-{
-    sort();
-    std::ptrdiff_t low = 0;
-    std::ptrdiff_t high = static_cast<std::ptrdiff_t>(m_entries.size()) - 1;
-    while (low <= high) {
-        const std::ptrdiff_t middle = low + (high - low) / 2;
-        const DictionaryEntry& entry = m_entries[static_cast<size_t>(middle)];
-        const int order = entry.key.compare(key);
-        if (order == 0)
-            return entry.value;
-        if (order < 0)
-            low = middle + 1;
-        else
-            high = middle - 1;
+    // The byte order of string_view's comparison, written out: keys are short and mostly differ
+    // in their first bytes, where a call to memcmp would cost more than the comparing.
+    bool keyBefore(const DictionaryEntry& a, const DictionaryEntry& b)
+    {
+        const size_t common = std::min(a.key.size(), b.key.size());
+        for (size_t i = 0; i < common; ++i) {
+            if (a.key[i] != b.key[i])
+                return static_cast<unsigned char>(a.key[i]) < static_cast<unsigned char>(b.key[i]);
+        }
+        return a.key.size() < b.key.size();
     }
-    return std::nullopt;
+
+    // The halving every lookup makes; order(key) tells how a stored key sorts against the wanted
+    // one.
+    template <typename Order>
+    const DictionaryEntry* halve(std::span<const DictionaryEntry> entries, Order order)
+    {
+        std::ptrdiff_t low = 0;
+        std::ptrdiff_t high = static_cast<std::ptrdiff_t>(entries.size()) - 1;
+        while (low <= high) {
+            const std::ptrdiff_t middle = low + (high - low) / 2;
+            const DictionaryEntry& entry = entries[static_cast<size_t>(middle)];
+            const int sign = order(entry.key);
+            if (sign == 0)
+                return &entry;
+            if (sign < 0)
+                low = middle + 1;
+            else
+                high = middle - 1;
+        }
+        return nullptr;
+    }
+
+} // namespace
+
+// The stable sort gives the order that inserting each pair after every pair with a key not
+// greater would give; a section written in key order needs no sorting at all.
+TDTable::TDTable(std::string_view name, std::span<DictionaryEntry> entries)
+    : m_name(name)
+    , m_entries(entries)
+{
+    if (!std::is_sorted(entries.begin(), entries.end(), keyBefore))
+        std::stable_sort(entries.begin(), entries.end(), keyBefore);
+}
+
+std::optional<std::string_view> TDTable::find(std::string_view key, LetterCase letterCase) const
+{
+    const DictionaryEntry* entry = letterCase == LetterCase::Exact
+        ? halve(m_entries, [key](std::string_view stored) { return stored.compare(key); })
+        : halve(m_entries, [key](std::string_view stored) { return compareLowered(stored, key); });
+    return entry ? std::optional(entry->value) : std::nullopt;
 }
 
 } // namespace velmora

@@ -1,50 +1,43 @@
 // One section of a dictionary: key/value pairs kept sorted by key.
 //
-// The parser adds pairs in file order and the section sorts them once, stably, when it is closed
-// (or first searched), so pairs with equal keys keep their file order. Keys are compared by byte
-// value. A lookup halves the sorted pairs; when several pairs share the key, the one the halving
-// meets first answers, which is why dictionaries should not repeat a key within a section.
+// A section is a view: its name and pairs point into text and pair storage that the dictionary
+// holding it owns (TDTables), so a section lives only as long as that dictionary. The parser
+// hands over the pairs in file order and the section sorts them once, stably, so pairs with
+// equal keys keep their file order. Keys are compared by byte value. A lookup halves the sorted
+// pairs; when several pairs share the key, the one the halving meets first answers, which is why
+// dictionaries should not repeat a key within a section.
 #pragma once
+
+#include "localization/DictionaryText.h"
 
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace velmora {
 
 struct DictionaryEntry {
-    std::string key;
-    std::string value;
+    std::string_view key;
+    std::string_view value;
 };
 
 class TDTable {
 public:
-    // The name is kept trimmed and lower-cased (A to Z only).
-    explicit TDTable(std::string_view name);
+    // The name and keys must already be trimmed and lower-cased (A to Z only) as the parser does
+    // it; the pairs are sorted here, in place.
+    TDTable(std::string_view name, std::span<DictionaryEntry> entries);
 
-    const std::string& name() const { return m_name; }
-    std::span<const DictionaryEntry> entries() const
-    {
-        sort();
-        return m_entries;
-    }
+    std::string_view name() const { return m_name; }
+    std::span<const DictionaryEntry> entries() const { return m_entries; }
 
-    // The key must already be lower-cased as the parser does it.
-    void insert(std::string key, std::string value);
-    // Sorts the pairs and returns the spare room reserved while the section was being filled.
-    void close();
-
-    // The key is compared as given, byte by byte.
-    std::optional<std::string_view> find(std::string_view key) const;
+    // Exact: the key is compared as given, byte by byte. Either: its letters A to Z are folded
+    // to small letters first, as the stored keys are.
+    std::optional<std::string_view> find(
+        std::string_view key, LetterCase letterCase = LetterCase::Exact) const;
 
 private:
-    void sort() const;
-
-    std::string m_name;
-    mutable std::vector<DictionaryEntry> m_entries;
-    mutable bool m_sorted = true;
+    std::string_view m_name;
+    std::span<const DictionaryEntry> m_entries;
 };
 
 } // namespace velmora

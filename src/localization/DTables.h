@@ -8,9 +8,16 @@
 // sorted by name in the same stable way as the pairs inside them, and when two sections share
 // a name only the later one in file order is ever searched. Lookups fold A to Z only and
 // compare bytes. A dictionary is read-only once parsed; it is shared under the interpreter lock.
+//
+// The dictionary keeps one copy of its text, with names and keys lower-cased in place, and one
+// array of pairs; sections, keys and values are views into them, so parsing allocates nothing
+// per pair and a dictionary can be neither copied nor moved.
 #pragma once
 
 #include "localization/DTable.h"
+
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -18,6 +25,10 @@ class tcodedstream;
 
 class TDTables {
 public:
+    TDTables() = default;
+    TDTables(const TDTables&) = delete;
+    TDTables& operator=(const TDTables&) = delete;
+
     // Discards all sections and parses everything from the stream's position to its end; a
     // failing stream leaves the dictionary empty.
     void parse(tcodedstream& stream);
@@ -30,12 +41,23 @@ public:
     std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
 
 private:
+    // The section being filled: its name and where its pairs start.
+    struct Filling {
+        std::string_view name;
+        size_t firstEntry;
+    };
+
+    void parseOwnText();
     void parseLine(std::string_view line);
     void openSection(std::string_view name);
     void closeSection();
+    // The place of a part of the text, to lower-case it there.
+    std::span<char> writable(std::string_view part);
 
+    std::string m_text;
+    std::vector<DictionaryEntry> m_entries;
     std::vector<TDTable> m_sections;
-    std::optional<TDTable> m_filling;
+    std::optional<Filling> m_filling;
 };
 
 } // namespace velmora

@@ -46,6 +46,11 @@ std::string_view trimmed(std::string_view text)
 std::string asciiLowered(std::string_view text) { return transformed(text, asciiLower); }
 std::string asciiUppered(std::string_view text) { return transformed(text, asciiUpper); }
 
+void lowerAscii(std::span<char> text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), asciiLower);
+}
+
 std::string_view firstSynonym(std::string_view text) { return text.substr(0, text.find(' ')); }
 
 std::vector<std::string> split(std::string_view text, char separator)

@@ -6,6 +6,7 @@
 // comparison, not to the lookup. A blank is a space or any control character.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,23 @@ bool isBlank(char c);
 std::string_view trimmed(std::string_view text);
 std::string asciiLowered(std::string_view text);
 std::string asciiUppered(std::string_view text);
+void lowerAscii(std::span<char> text);
+
+// Negative, zero or positive as lowered (already lower-case) sorts before, equals or sorts after
+// text lower-cased, bytes compared unsigned: the order of comparing with asciiLowered(text),
+// without the copy. Inline because every dictionary lookup runs it a dozen times.
+inline int compareLowered(std::string_view lowered, std::string_view text)
+{
+    const size_t common = lowered.size() < text.size() ? lowered.size() : text.size();
+    for (size_t i = 0; i < common; ++i) {
+        const unsigned char wanted = static_cast<unsigned char>(text[i]);
+        const int order = static_cast<unsigned char>(lowered[i])
+            - (wanted >= 'A' && wanted <= 'Z' ? wanted + ('a' - 'A') : wanted);
+        if (order != 0)
+            return order;
+    }
+    return lowered.size() < text.size() ? -1 : (lowered.size() > text.size() ? 1 : 0);
+}
 
 // The text up to its first space: the main word of a synonym list.
 std::string_view firstSynonym(std::string_view text);

@@ -52,8 +52,14 @@ const TDTables& LanguageDictionary::dictionary() const
 std::string LanguageDictionary::getString(
     std::string_view section, std::string_view key, MissingEntry missing) const
 {
+    return std::string(entry(section, key, missing));
+}
+
+std::string_view LanguageDictionary::entry(
+    std::string_view section, std::string_view key, MissingEntry missing) const
+{
     if (const auto value = dictionary().find(section, key))
-        return std::string(*value);
+        return *value;
     if (missing == MissingEntry::Report)
         report(std::string(unknownStringMessage) + std::string(section) + "-" + std::string(key));
     return {};
@@ -76,7 +82,7 @@ std::string LanguageDictionary::getterWords(std::string_view key) const
 
 std::string LanguageDictionary::firstDictionaryWord(std::string_view key) const
 {
-    return orMarked(std::string(firstSynonym(dictionaryWord(key))), key);
+    return orMarked(std::string(firstSynonym(entry("dict", key, MissingEntry::Report))), key);
 }
 
 std::string LanguageDictionary::firstWord(std::string_view section, std::string_view key) const
@@ -87,7 +93,7 @@ std::string LanguageDictionary::firstWord(std::string_view section, std::string_
 std::string LanguageDictionary::firstWordOrEmpty(
     std::string_view section, std::string_view key) const
 {
-    return std::string(firstSynonym(getString(section, key, MissingEntry::Ignore)));
+    return std::string(firstSynonym(entry(section, key, MissingEntry::Ignore)));
 }
 
 std::vector<std::string> LanguageDictionary::synonyms(std::string_view key) const

@@ -37,6 +37,9 @@ public:
 
     // Lookups. Each section and key is folded A to Z before comparing.
     std::string getString(std::string_view section, std::string_view key, MissingEntry) const;
+    // The value as the dictionary holds it, without a copy; valid until another dictionary is
+    // installed.
+    std::string_view entry(std::string_view section, std::string_view key, MissingEntry) const;
     std::string dictionaryWord(std::string_view key) const;
     std::string setterWords(std::string_view key) const;
     std::string getterWords(std::string_view key) const;

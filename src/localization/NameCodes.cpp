@@ -8,6 +8,22 @@
 
 namespace velmora {
 
+namespace {
+
+    // Room for the names an English start-up interns without growing; a power of two.
+    constexpr size_t initialIndexSize = 4096;
+
+    // FNV-1a over the folded bytes, so that spellings the comparison calls equal meet.
+    size_t foldedHash(const NameComparison& comparison, std::string_view name)
+    {
+        uint32_t hash = 2166136261u;
+        for (char c : name)
+            hash = (hash ^ comparison.fold(static_cast<uint8_t>(c))) * 16777619u;
+        return hash;
+    }
+
+} // namespace
+
 NameCodes& NameCodes::instance()
 {
     static NameCodes codes;
@@ -28,11 +44,26 @@ bool NameCodes::numericCode(std::string_view name, NameCode& code)
     return true;
 }
 
-size_t NameCodes::lowerBound(std::string_view folded) const
+// Linear probing in a table kept at most half full.
+size_t NameCodes::slotOf(std::string_view name) const
 {
-    auto it = std::lower_bound(m_byName.begin(), m_byName.end(), folded,
-        [](const Record* record, std::string_view key) { return record->folded < key; });
-    return static_cast<size_t>(it - m_byName.begin());
+    const NameComparison& comparison = currentNameComparison();
+    const size_t mask = m_index.size() - 1;
+    for (size_t slot = foldedHash(comparison, name) & mask;; slot = (slot + 1) & mask) {
+        const NameCode code = m_index[slot];
+        if (code == 0 || comparison.equal(m_byCode[static_cast<size_t>(code - 1)], name))
+            return slot;
+    }
+}
+
+void NameCodes::growIndex()
+{
+    std::vector<NameCode> old(std::max(initialIndexSize, m_index.size() * 2), 0);
+    old.swap(m_index);
+    for (NameCode code : old) {
+        if (code != 0)
+            m_index[slotOf(m_byCode[static_cast<size_t>(code - 1)])] = code;
+    }
 }
 
 NameCode NameCodes::find(std::string_view name) const
@@ -40,11 +71,7 @@ NameCode NameCodes::find(std::string_view name) const
     NameCode code = 0;
     if (numericCode(name, code))
         return code;
-    const std::string folded = currentNameComparison().folded(name);
-    const size_t index = lowerBound(folded);
-    if (index < m_byName.size() && m_byName[index]->folded == folded)
-        return m_byName[index]->code;
-    return 0;
+    return m_index.empty() ? 0 : m_index[slotOf(name)];
 }
 
 NameCode NameCodes::intern(std::string_view spelling)
@@ -59,15 +86,14 @@ NameCode NameCodes::intern(std::string_view spelling)
     NameCode code = 0;
     if (numericCode(name, code))
         return code;
-    std::string folded = currentNameComparison().folded(name);
-    const size_t index = lowerBound(folded);
-    if (index < m_byName.size() && m_byName[index]->folded == folded)
-        return m_byName[index]->code;
-    code = static_cast<NameCode>(m_byCode.size() + 1);
-    auto record = std::make_unique<Record>(Record { code, std::string(name), std::move(folded) });
-    m_byName.insert(m_byName.begin() + static_cast<std::ptrdiff_t>(index), record.get());
-    m_byCode.push_back(std::move(record));
-    return code;
+    if (2 * (m_byCode.size() + 1) > m_index.size())
+        growIndex();
+    const size_t slot = slotOf(name);
+    if (m_index[slot] != 0)
+        return m_index[slot];
+    m_byCode.emplace_back(name);
+    m_index[slot] = static_cast<NameCode>(m_byCode.size());
+    return m_index[slot];
 }
 
 const std::string& NameCodes::nameOf(NameCode code) const
@@ -75,13 +101,13 @@ const std::string& NameCodes::nameOf(NameCode code) const
     static const std::string unknown = "<Unknown name>";
     if (code < 1 || code > static_cast<NameCode>(m_byCode.size()))
         return unknown;
-    return m_byCode[static_cast<size_t>(code - 1)]->name;
+    return m_byCode[static_cast<size_t>(code - 1)];
 }
 
 void NameCodes::clear()
 {
-    m_byName.clear();
     m_byCode.clear();
+    std::fill(m_index.begin(), m_index.end(), 0);
 }
 
 } // namespace velmora

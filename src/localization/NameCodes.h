@@ -2,9 +2,10 @@
 //
 // A name code is a positive integer standing for one spelling of a name; equal spellings under the
 // current name comparison get the same code. Codes are given from 1 in order of first use, so name
-// tables can be arrays indexed by code. The code table (`tcodetab`) keeps the names sorted by their
-// folded spelling for interning by binary search; the string table (`tstringtab`) is ordered by
-// code, which here is simply the order of creation.
+// tables can be arrays indexed by code. The string table (`tstringtab`) is ordered by code, which
+// here is simply the order of creation; the code table (`tcodetab`) is a hash index over the
+// folded spellings, so interning neither copies nor sorts a name. The index folds with the
+// comparison in force, so the codes must be cleared whenever it changes, as start-up does.
 //
 // The tables grow whenever a new name is interned, from any process, always under the interpreter
 // lock.
@@ -12,7 +13,7 @@
 
 #include "values/LogoObject.h"
 
-#include <memory>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,8 @@ public:
     NameCode intern(std::string_view name);
     // Its code, or 0 when the name was never interned.
     NameCode find(std::string_view name) const;
-    // Its name; "<Unknown name>" for 0 and unknown codes.
+    // Its name; "<Unknown name>" for 0 and unknown codes. The reference stays valid until
+    // clear().
     const std::string& nameOf(NameCode code) const;
     int32_t count() const { return static_cast<int32_t>(m_byCode.size()); }
 
@@ -36,17 +38,13 @@ public:
     void clear();
 
 private:
-    struct Record {
-        NameCode code;
-        std::string name;
-        std::string folded;
-    };
     static bool numericCode(std::string_view name, NameCode& code);
-    // Index of the first record whose folded name is not below `folded`.
-    size_t lowerBound(std::string_view folded) const;
+    // The slot of the index holding the name's code, or the empty slot where it belongs.
+    size_t slotOf(std::string_view name) const;
+    void growIndex();
 
-    std::vector<Record*> m_byName; // tcodetab
-    std::vector<std::unique_ptr<Record>> m_byCode; // tstringtab, index = code - 1
+    std::deque<std::string> m_byCode; // tstringtab, index = code - 1; a deque keeps names in place
+    std::vector<NameCode> m_index; // tcodetab: open addressing, 0 marks an empty slot
 };
 
 } // namespace velmora

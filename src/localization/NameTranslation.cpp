@@ -5,6 +5,7 @@
 #include "localization/NameComparison.h"
 #include "values/Characters.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace velmora {
@@ -38,14 +39,14 @@ namespace {
     Found translateRest(std::string_view rest, std::string& word, int& failure)
     {
         const LanguageDictionary& dictionary = languageDictionary();
-        const std::string entry = dictionary.getString("dict", rest, MissingEntry::Ignore);
+        const std::string_view entry = dictionary.entry("dict", rest, MissingEntry::Ignore);
         if (!entry.empty()) {
             word = firstOf(entry);
             return Found::Word;
         }
         if (rest.starts_with("set")) {
-            const std::string setter
-                = dictionary.getString("dict", rest.substr(3), MissingEntry::Ignore);
+            const std::string_view setter
+                = dictionary.entry("dict", rest.substr(3), MissingEntry::Ignore);
             failure = 1;
             if (setter.empty())
                 return Found::NotFound;
@@ -60,17 +61,23 @@ namespace {
         return word.empty() ? Found::NotFound : Found::Word;
     }
 
-    std::vector<std::string> splitAtBlanks(std::string_view text)
+    // Calls visit with every piece of text between spaces, empty pieces left out.
+    template <typename Visit> void forEachWord(std::string_view text, Visit visit)
     {
-        std::vector<std::string> pieces;
         size_t start = 0;
         while (start < text.size()) {
             const size_t end = std::min(text.find(' ', start), text.size());
             if (end > start)
-                pieces.emplace_back(text.substr(start, end - start));
+                visit(text.substr(start, end - start));
             start = end + 1;
         }
-        return pieces;
+    }
+
+    size_t wordCount(std::string_view text)
+    {
+        size_t count = 0;
+        forEachWord(text, [&count](std::string_view) { ++count; });
+        return count;
     }
 
     bool isOperatorName(std::string_view name)
@@ -81,12 +88,16 @@ namespace {
             && name[0] != middleDot;
     }
 
-    std::string entryOrMarked(std::string_view key)
+    // The "dict" entry of key, or "@key@" written into spare so that a missing translation
+    // shows up.
+    std::string_view entryOrMarked(std::string_view key, std::string& spare)
     {
-        std::string entry = languageDictionary().dictionaryWord(key);
-        if (entry.empty())
-            entry.append(1, '@').append(key).append(1, '@');
-        return entry;
+        const std::string_view entry
+            = languageDictionary().entry("dict", key, MissingEntry::Report);
+        if (!entry.empty())
+            return entry;
+        spare.assign(1, '@').append(key).append(1, '@');
+        return spare;
     }
 
 } // namespace
@@ -146,39 +157,48 @@ std::string setterForm(std::string_view word)
     return dictionary.setterPrefix() + std::string(firstOf(word)) + dictionary.setterSuffix();
 }
 
+// The words are interned straight from the dictionary's text, once every lookup is made so that
+// a missing entry is reported before any message interning gives; they are counted first so
+// that the list is allocated once.
 std::vector<NameCode> codesOf(std::string_view internalName)
 {
     NameCodes& codes = NameCodes::instance();
     if (isOperatorName(internalName))
         return { codes.intern(internalName) };
-    std::vector<std::string> spellings;
+    const LanguageDictionary& dictionary = languageDictionary();
+    std::string spare;
+    std::string_view synonyms, extras;
+    bool setters = false;
     if (internalName.starts_with("set*")) {
-        const std::string_view rest = internalName.substr(4);
-        for (const std::string& synonym : splitAtBlanks(entryOrMarked(rest)))
-            spellings.push_back(setterForm(synonym));
-        for (std::string& extra : splitAtBlanks(languageDictionary().setterWords(rest)))
-            spellings.push_back(std::move(extra));
+        synonyms = entryOrMarked(internalName.substr(4), spare);
+        extras = dictionary.entry("set", internalName.substr(4), MissingEntry::Ignore);
+        setters = true;
     } else if (internalName.starts_with("*")) {
-        const std::string_view rest = internalName.substr(1);
-        spellings = splitAtBlanks(entryOrMarked(rest));
-        for (std::string& extra : splitAtBlanks(languageDictionary().getterWords(rest)))
-            spellings.push_back(std::move(extra));
+        synonyms = entryOrMarked(internalName.substr(1), spare);
+        extras = dictionary.entry("get", internalName.substr(1), MissingEntry::Ignore);
     } else {
-        spellings = splitAtBlanks(entryOrMarked(internalName));
+        synonyms = entryOrMarked(internalName, spare);
     }
     std::vector<NameCode> result;
-    for (const std::string& spelling : spellings)
-        result.push_back(codes.intern(spelling));
+    result.reserve(wordCount(synonyms) + wordCount(extras));
+    const auto intern
+        = [&](std::string_view spelling) { result.push_back(codes.intern(spelling)); };
+    if (setters)
+        forEachWord(synonyms, [&](std::string_view synonym) { intern(setterForm(synonym)); });
+    else
+        forEachWord(synonyms, intern);
+    forEachWord(extras, intern);
     return result;
 }
 
 bool isAnySynonym(std::string_view word)
 {
-    const std::string entry = languageDictionary().getString("dict", "any", MissingEntry::Ignore);
-    for (const std::string& synonym : splitAtBlanks(entry.empty() ? "any" : entry))
-        if (currentNameComparison().equal(word, synonym))
-            return true;
-    return false;
+    const std::string_view entry = languageDictionary().entry("dict", "any", MissingEntry::Ignore);
+    bool found = false;
+    forEachWord(entry.empty() ? "any" : entry, [&](std::string_view synonym) {
+        found = found || currentNameComparison().equal(word, synonym);
+    });
+    return found;
 }
 
 } // namespace velmora

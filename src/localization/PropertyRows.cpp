@@ -231,12 +231,15 @@ namespace {
         "",
     };
 
-    // "a b" + " " + "c" without stray blanks when either side is empty.
-    std::string joined(const std::string& front, const std::string& back)
+    // Adds a word (or blank-separated words) to a blank-separated text, without stray blanks
+    // when either side is empty.
+    void appendWords(std::string& text, std::string_view words)
     {
-        if (front.empty() || back.empty())
-            return front + back;
-        return front + ' ' + back;
+        if (words.empty())
+            return;
+        if (!text.empty())
+            text += ' ';
+        text += words;
     }
 
     std::vector<NameCode> internAll(std::string_view spellings)
@@ -253,18 +256,15 @@ namespace {
     {
         const LanguageDictionary& dictionary = languageDictionary();
         PropertyRow row;
-        row.setterSpellings = dictionary.setterWords(name);
-        row.getterSpellings = dictionary.getterWords(name);
-        row.synonyms = split(dictionary.getString("dict", name, MissingEntry::Ignore), ' ');
+        row.synonyms = split(dictionary.entry("dict", name, MissingEntry::Ignore), ' ');
         if (row.synonyms.empty())
             row.synonyms.emplace_back(name);
-        std::string furtherGetters, furtherSetters;
         for (size_t index = 1; index < row.synonyms.size(); ++index) {
-            furtherGetters = joined(furtherGetters, row.synonyms[index]);
-            furtherSetters = joined(furtherSetters, setterForm(row.synonyms[index]));
+            appendWords(row.getterSpellings, row.synonyms[index]);
+            appendWords(row.setterSpellings, setterForm(row.synonyms[index]));
         }
-        row.getterSpellings = joined(furtherGetters, row.getterSpellings);
-        row.setterSpellings = joined(furtherSetters, row.setterSpellings);
+        appendWords(row.getterSpellings, dictionary.entry("get", name, MissingEntry::Ignore));
+        appendWords(row.setterSpellings, dictionary.entry("set", name, MissingEntry::Ignore));
         row.mainCode = NameCodes::instance().intern(row.synonyms.front());
         row.setterCode = NameCodes::instance().intern(setterForm(row.synonyms.front()));
         return row;

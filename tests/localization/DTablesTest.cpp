@@ -22,8 +22,16 @@ namespace {
     {
         std::vector<std::string> names;
         for (const auto& section : tables.sections())
-            names.push_back(section.name());
+            names.emplace_back(section.name());
         return names;
+    }
+
+    std::vector<std::string> pairsOf(const TDTables& tables, std::string_view section)
+    {
+        std::vector<std::string> pairs;
+        for (const auto& entry : tables.findSection(section)->entries())
+            pairs.push_back(std::string(entry.key) + "=" + std::string(entry.value));
+        return pairs;
     }
 
     struct LookupCase {
@@ -51,6 +59,8 @@ namespace {
             { "lines end at CR", "[s]\rk=v\rj=w", "s", "j", "w" },
             { "lines end at CR LF", "[s]\r\nk=v\r\n\r\nj=w\r\n", "s", "j", "w" },
             { "lines end at LF CR", "[s]\n\rk=v\n\rj=w", "s", "j", "w" },
+            { "line ends mixed", "[s]\rk=v\r\nj=w\nl=x\rm=y", "s", "l", "x" },
+            { "line ends mixed, CR after LF", "[s]\rk=v\r\nj=w\nl=x\rm=y", "s", "m", "y" },
             { "zero byte ends the text", "[s]\nk=v\0j=w"s, "s", "j", std::nullopt },
             { "text before a zero byte counts", "[s]\nk=v\0j=w"s, "s", "k", "v" },
         };
@@ -76,17 +86,29 @@ namespace {
         TDTables tables;
         tables.parseText("[b]\nz=1\nk=1\nk=2\nk=3\na=1\n[a]\n[c]\n");
         EXPECT_EQ(sectionNames(tables), (std::vector<std::string> { "a", "b", "c" }));
-        std::vector<std::string> pairs;
-        for (const auto& entry : tables.findSection("b")->entries())
-            pairs.push_back(entry.key + "=" + entry.value);
-        EXPECT_EQ(pairs, (std::vector<std::string> { "a=1", "k=1", "k=2", "k=3", "z=1" }));
+        EXPECT_EQ(
+            pairsOf(tables, "b"), (std::vector<std::string> { "a=1", "k=1", "k=2", "k=3", "z=1" }));
     }
 
     TEST(DTables, OfEqualKeysTheHalvingMeetsOneFirst)
     {
-        // Two equal keys: the halving stops at the first; three: at the middle one.
+        // Two equal keys: the halving stops at the first; three: at the middle one. Keys that
+        // differ only in letter case are equal once lower-cased, in a sorted section as in an
+        // unsorted one.
         EXPECT_EQ(lookUp("[s]\nk=1\nk=2\n", "s", "k"), "1");
         EXPECT_EQ(lookUp("[s]\nk=1\nk=2\nk=3\n", "s", "k"), "2");
+        EXPECT_EQ(lookUp("[s]\nK=1\nk=2\nK=3\n", "s", "k"), "2");
+        EXPECT_EQ(lookUp("[s]\nz=0\nK=1\nk=2\nK=3\n", "s", "K"), "2");
+    }
+
+    TEST(DTables, SectionsWrittenInOrderKeepTheirPairs)
+    {
+        TDTables tables;
+        tables.parseText("[in order]\na=1\nb=1\nB=2\nc=1\n[reversed]\nc=1\nb=1\na=1\n");
+        EXPECT_EQ(
+            pairsOf(tables, "in order"), (std::vector<std::string> { "a=1", "b=1", "b=2", "c=1" }));
+        EXPECT_EQ(pairsOf(tables, "reversed"), (std::vector<std::string> { "a=1", "b=1", "c=1" }));
+        EXPECT_EQ(tables.find("IN ORDER", "C"), "1");
     }
 
     TEST(DTables, LaterSectionOfTheSameNameHidesTheEarlier)
