@@ -73,7 +73,8 @@ public:
 private:
     static tLogoList* makeFresh(tlogoobject* first, tLogoList* rest);
 
-    std::array<tLogoList*, capacity> m_free {};
+    // Left uninitialised: the slots above m_count are never read, and untouched pages cost nothing.
+    std::array<tLogoList*, capacity> m_free;
     size_t m_count = 0;
 };
 
