@@ -1,7 +1,9 @@
 #include "values/Angles.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 namespace velmora {
 
@@ -17,25 +19,66 @@ namespace {
     QuarterTurns quarterTurns(LogoReal degrees)
     {
         constexpr LogoReal radiansPerDegree = std::numbers::pi_v<LogoReal> / 180;
-        const LogoReal turn = std::fmod(degrees, 360);
+        const LogoReal turn = std::fabs(degrees) < 360 ? degrees : std::fmod(degrees, 360);
         if (!std::isfinite(turn))
             return { 0, turn };
-        const LogoReal quarters = std::nearbyint(turn / 90);
-        return { (static_cast<int>(quarters) % 4 + 4) % 4, (turn - quarters * 90) * radiansPerDegree };
+        // Nearest whole quarter, by conversion: the library's rounding is many times slower.
+        const int quarters = static_cast<int>(turn / 90 + (turn < 0 ? -0.5L : 0.5L));
+        return { (quarters % 4 + 4) % 4, (turn - quarters * 90) * radiansPerDegree };
+    }
+
+    // The Taylor coefficients (-1)^k / (2k + first)! of sine (first 1) or cosine (first 0).
+    template <int First, size_t Terms> constexpr std::array<LogoReal, Terms> taylorCoefficients()
+    {
+        std::array<LogoReal, Terms> coefficients {};
+        LogoReal factorial = 1;
+        for (int n = 2; n <= First; ++n)
+            factorial *= n;
+        for (size_t k = 0; k < Terms; ++k) {
+            coefficients[k] = (k % 2 ? -1 : 1) / factorial;
+            const int next = First + 2 * static_cast<int>(k) + 1;
+            factorial *= static_cast<LogoReal>(next) * (next + 1);
+        }
+        return coefficients;
+    }
+
+    // Within 45 degrees the series through x^21 (sine) or x^22 (cosine) is exact to well below
+    // the last bit of the extended mantissa, and faster than the library's functions, which
+    // reduce their argument again.
+    LogoReal series(std::span<const LogoReal> coefficients, LogoReal square)
+    {
+        LogoReal sum = 0;
+        for (auto c = coefficients.rbegin(); c != coefficients.rend(); ++c)
+            sum = sum * square + *c;
+        return sum;
+    }
+
+    LogoReal sineWithin45(LogoReal x)
+    {
+        static constexpr auto coefficients = taylorCoefficients<1, 11>();
+        return x * series(coefficients, x * x);
+    }
+
+    LogoReal cosineWithin45(LogoReal x)
+    {
+        static constexpr auto coefficients = taylorCoefficients<0, 12>();
+        return series(coefficients, x * x);
     }
 
     // The sine of an angle a whole number of quarter turns past the remainder.
     LogoReal sineAfterQuarters(int quarters, LogoReal radians)
     {
+        if (!std::isfinite(radians))
+            return std::sin(radians);
         switch (quarters % 4) {
         case 1:
-            return std::cos(radians);
+            return cosineWithin45(radians);
         case 2:
-            return -std::sin(radians);
+            return -sineWithin45(radians);
         case 3:
-            return -std::cos(radians);
+            return -cosineWithin45(radians);
         default:
-            return std::sin(radians);
+            return sineWithin45(radians);
         }
     }
 
