@@ -22,8 +22,10 @@ namespace {
         const LogoReal turn = std::fabs(degrees) < 360 ? degrees : std::fmod(degrees, 360);
         if (!std::isfinite(turn))
             return { 0, turn };
-        // Nearest whole quarter, by conversion: the library's rounding is many times slower.
-        const int quarters = static_cast<int>(turn / 90 + (turn < 0 ? -0.5L : 0.5L));
+        // The nearest whole quarter by comparisons: rounding or converting an extended real to an
+        // integer switches the x87 rounding mode, which is slow.
+        const int quarters = (turn > 45) + (turn > 135) + (turn > 225) + (turn > 315) - (turn < -45)
+            - (turn < -135) - (turn < -225) - (turn < -315);
         return { (quarters % 4 + 4) % 4, (turn - quarters * 90) * radiansPerDegree };
     }
 

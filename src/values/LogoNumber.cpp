@@ -7,6 +7,8 @@
 #include "values/ValuePools.h"
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace velmora {
 
@@ -48,13 +50,6 @@ void tlogonumber::setSourceText(std::string text)
 {
     m_numText = std::move(text);
     m_textValid = true;
-}
-
-void tlogonumber::invalidateText()
-{
-    m_textValid = false;
-    m_numText.clear();
-    dropTextCaches();
 }
 
 tLogoInt::tLogoInt(int32_t value)
@@ -109,7 +104,27 @@ void tLogoReal::free()
 
 tlogoobject* tLogoReal::copy() { return new tLogoReal(m_value); }
 
-bool tLogoReal::isInteger() { return m_value == std::trunc(m_value); }
+// Read off the bits: whether any mantissa bit below the binary point is set. The library's trunc
+// changes the x87 rounding mode, which costs more than the arithmetic it guards.
+bool tLogoReal::isInteger()
+{
+    static_assert(std::numeric_limits<LogoReal>::digits == 64, "x87 extended reals");
+    struct ExtendedBits {
+        uint64_t mantissa; // with its explicit integer bit
+        uint16_t signAndExponent;
+    } bits {};
+    std::memcpy(&bits, &m_value, 10);
+    const int exponent = (bits.signAndExponent & 0x7fff) - 16383;
+    if (bits.mantissa == 0)
+        return true; // zero
+    if ((bits.signAndExponent & 0x7fff) == 0x7fff)
+        return bits.mantissa << 1 == 0; // infinities are integers, NaNs are not, as with trunc
+    if (exponent < 0)
+        return false;
+    if (exponent >= 63)
+        return true;
+    return (bits.mantissa & ((uint64_t { 1 } << (63 - exponent)) - 1)) == 0;
+}
 
 int32_t tLogoReal::asInteger() { return roundedInteger(m_value, this); }
 

@@ -21,7 +21,14 @@ public:
 
 protected:
     virtual std::string computeText() const = 0;
-    void invalidateText();
+    void invalidateText()
+    {
+        if (m_textValid) {
+            m_textValid = false;
+            m_numText.clear();
+        }
+        dropTextCaches();
+    }
 
 private:
     bool m_textValid = false;

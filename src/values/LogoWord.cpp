@@ -49,10 +49,4 @@ void tLogoWord::appendPrintForm(std::string& out, bool)
 
 void tLogoWord::appendSourceForm(std::string& out, bool) { out += text(); }
 
-void tLogoWord::dropTextCaches()
-{
-    m_nameCodeCache = 0;
-    m_code.clear();
-}
-
 } // namespace velmora

@@ -24,7 +24,11 @@ public:
 
 protected:
     // Forget what was derived from the text (the content changed through reuse).
-    void dropTextCaches();
+    void dropTextCaches()
+    {
+        m_nameCodeCache = 0;
+        m_code.clear();
+    }
 
     NameCode m_nameCodeCache = 0;
     CodeCache m_code;

@@ -4,6 +4,9 @@
 #include "values/ValueFixture.h"
 #include "values/ValuePools.h"
 
+#include <cmath>
+#include <limits>
+
 namespace velmora {
 namespace {
 
@@ -59,8 +62,25 @@ namespace {
             EXPECT_EQ(error.code, erMinMax);
             EXPECT_EQ(error.numB, 2147483647);
         }
-        ValueRef three(makeReal(3.0L));
-        EXPECT_TRUE(three->isInteger());
+    }
+
+    TEST_F(Values, RealsWithoutAFractionAreIntegers)
+    {
+        const LogoReal infinity = std::numeric_limits<LogoReal>::infinity();
+        const struct {
+            LogoReal value;
+            bool integer;
+        } cases[] = {
+            { 3.0L, true }, { -2.0L, true }, { 0.0L, true }, { -0.0L, true }, { 1e30L, true },
+            { 0x1p63L + 2, true }, { 0x1p62L + 0.5L, false }, { 3.5L, false }, { -0.25L, false },
+            { 1e-4940L, false }, { infinity, true }, { -infinity, true },
+            { std::numeric_limits<LogoReal>::quiet_NaN(), false },
+        };
+        for (const auto& c : cases) {
+            ValueRef real(new tLogoReal(c.value));
+            EXPECT_EQ(real->isInteger(), c.integer) << c.value;
+            EXPECT_EQ(real->isInteger(), c.value == std::trunc(c.value)) << c.value;
+        }
     }
 
     TEST_F(Values, TruthValues)
