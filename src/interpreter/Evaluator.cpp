@@ -137,8 +137,33 @@ namespace {
         return resolveByLookup(s, pc);
     }
 
+    void pushVariable(InterpreterState& s, NameCode name)
+    {
+        s.valueStack.push(readVariable(s, name));
+    }
+
+    // A constant or a variable that no operator follows, the commonest input, is pushed at once
+    // instead of descending through every level of the expression grammar. The array always ends
+    // with an end record, so the record after one is there to look at.
+    bool pushedLoneOperand(InterpreterState& s, CodeRecord*& pc)
+    {
+        const uint8_t following = pc[1].kind;
+        if (following == etAddOp || following == etMulOp || following == etRelOp)
+            return false;
+        if (pc->kind == etConst)
+            s.valueStack.push(pc->constant);
+        else if (pc->kind == etVariable)
+            pushVariable(s, pc->name);
+        else
+            return false;
+        ++pc;
+        return true;
+    }
+
     void input(InterpreterState& s, CodeRecord*& pc, tProcDesc* desc)
     {
+        if (pushedLoneOperand(s, pc))
+            return;
         try {
             if (desc->funtype == etIfFun)
                 comparison(s, pc);
@@ -241,11 +266,6 @@ namespace {
         s.pendingCall = nullptr;
         s.valueStack.popAndRelease();
         throw eLogoException::withName(erDidNotReport, desc->name);
-    }
-
-    void pushVariable(InterpreterState& s, NameCode name)
-    {
-        s.valueStack.push(readVariable(s, name));
     }
 
     // The name at the cursor with its inputs, called as a command or as an operation.

@@ -18,11 +18,6 @@ tLogoLocaltab::~tLogoLocaltab()
 
 void tLogoLocaltab::openFrame() { m_frameStarts.push_back(m_saved.size()); }
 
-tLogoLocaltab::tLocalBinding* tLogoLocaltab::entry(NameCode name) const
-{
-    return static_cast<tLocalBinding*>(find(name));
-}
-
 // Bindings take values as they are: a procedure's inputs come straight off the value stack, and
 // copying pooled numbers there would cost an allocation per call. An entry whose binding ends
 // stays in the table, unbound, so calling a procedure again allocates nothing.

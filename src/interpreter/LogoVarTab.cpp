@@ -64,14 +64,6 @@ void tLogoVarTab::setIfChanged(NameCode name, tlogoobject* value)
         setVar(name, value);
 }
 
-tlogoobject* tLogoVarTab::getValue(NameCode name)
-{
-    if (tlogoobject* value = tryValue(name))
-        return value;
-    missingOnGet(name);
-    return nullptr;
-}
-
 tlogoobject* tLogoVarTab::tryValue(NameCode name) const
 {
     tTabDesc* desc = find(name);

@@ -14,7 +14,7 @@ public:
     explicit tLogoVarDesc(NameCode name, uint8_t flags = 0);
     ~tLogoVarDesc() override;
 
-    tlogoobject* value() override { return m_value; }
+    tlogoobject* value() final { return m_value; }
     std::string valueText() override;
     void assign(tlogoobject* value);
     // Stores a value whose reference the caller hands over, as it is (local bindings).
@@ -39,7 +39,13 @@ public:
     void setVarMarked(NameCode name, tlogoobject* value);
     void setIfChanged(NameCode name, tlogoobject* value);
     // The value; error 24 when the name is missing or has no value.
-    tlogoobject* getValue(NameCode name);
+    tlogoobject* getValue(NameCode name)
+    {
+        if (tlogoobject* value = tryValue(name))
+            return value;
+        missingOnGet(name);
+        return nullptr;
+    }
     tlogoobject* tryValue(NameCode name) const;
 
 protected:
