@@ -43,9 +43,8 @@ tLogoList* splice(
     tLogoList* list, int32_t start, int32_t removeCount, std::span<tlogoobject* const> inserted)
 {
     ListBuilder front;
-    tLogoList* cell = list->first() ? list : nullptr;
-    for (int32_t kept = 0; cell && kept < start; ++kept, cell = cell->rest())
-        front.append(cell->first());
+    tLogoList* cell = list;
+    front.appendElementsFrom(cell, start);
     for (int32_t removed = 0; cell && removed < removeCount; ++removed)
         cell = cell->rest();
     for (tlogoobject* element : inserted)

@@ -9,8 +9,8 @@
 namespace velmora {
 
 tlogoobject::tlogoobject(ValueKind kind)
-    : ownTable(ClassTables::of(kind))
-    , m_kind(kind)
+    : m_kind(kind)
+    , ownTable(ClassTables::of(kind))
 {
 }
 

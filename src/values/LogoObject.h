@@ -35,6 +35,11 @@ public:
     explicit tlogoobject(ValueKind kind);
     ~tlogoobject() override;
 
+private:
+    // First, so that it fills the space the base leaves after its counts.
+    const ValueKind m_kind;
+
+public:
     tLogoTab* ownTable = nullptr;
     ValueKind kind() const { return m_kind; }
 
@@ -89,9 +94,6 @@ public:
 
     // Class name used in the print form of values without a text form.
     virtual std::string_view className() const = 0;
-
-private:
-    const ValueKind m_kind;
 };
 
 } // namespace velmora

@@ -109,6 +109,29 @@ tLogoList* makeEmptyList() { return makeListCell(nullptr, nullptr); }
 
 ListBuilder::~ListBuilder() { release(m_head); }
 
+void ListBuilder::appendElementsFrom(tLogoList*& cell, int32_t count)
+{
+    ListCellPool& pool = ValuePools::instance().cells;
+    tLogoList* from = cell && cell->first() ? cell : nullptr;
+    tLogoList* last = m_last;
+    for (; from && count > 0; --count) {
+        tLogoList* copy = pool.take(from->first(), nullptr);
+        if (last) {
+            last->linkRest(copy);
+        } else {
+            m_head = copy;
+            addRef(copy);
+        }
+        last = copy;
+        from = from->rest();
+        if (from && !from->first())
+            from = nullptr;
+    }
+    // Should a take fail, the cells made so far hang from m_head, which the destructor frees.
+    m_last = last;
+    cell = from;
+}
+
 tLogoList* ListBuilder::finishOnto(tLogoList* tail)
 {
     if (!m_head)

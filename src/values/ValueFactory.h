@@ -68,6 +68,9 @@ public:
         }
         m_last = cell;
     }
+    // Appends the elements of up to `count` cells from `cell` on, and leaves `cell` at the first
+    // cell not copied (none at the end of the list): one tight loop for copying a list's front.
+    void appendElementsFrom(tLogoList*& cell, int32_t count);
     // The finished list (the empty list when nothing was appended), with no holder.
     tLogoList* finish() { return finishOnto(nullptr); }
     // The appended elements followed by the elements of `tail` (which is shared, not copied);
