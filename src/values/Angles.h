@@ -15,6 +15,9 @@ struct CosineAndSine {
 
 LogoReal sineOfDegrees(LogoReal degrees);
 LogoReal cosineOfDegrees(LogoReal degrees);
+// The same for a whole number of degrees, reduced in integers.
+LogoReal sineOfWholeDegrees(int32_t degrees);
+LogoReal cosineOfWholeDegrees(int32_t degrees);
 CosineAndSine cosineAndSineOfDegrees(LogoReal degrees);
 
 } // namespace velmora

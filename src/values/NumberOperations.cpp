@@ -82,8 +82,18 @@ namespace {
 
     LogoReal radians(tlogoobject* degrees) { return degrees->asReal() / degreesPerRadian; }
 
-    tlogoobject* primSin(tlogoobject* self) { return makeReal(sineOfDegrees(self->asReal())); }
-    tlogoobject* primCos(tlogoobject* self) { return makeReal(cosineOfDegrees(self->asReal())); }
+    tlogoobject* primSin(tlogoobject* self)
+    {
+        if (self->kind() == ValueKind::Integer)
+            return makeReal(sineOfWholeDegrees(static_cast<tLogoInt*>(self)->value()));
+        return makeReal(sineOfDegrees(self->asReal()));
+    }
+    tlogoobject* primCos(tlogoobject* self)
+    {
+        if (self->kind() == ValueKind::Integer)
+            return makeReal(cosineOfWholeDegrees(static_cast<tLogoInt*>(self)->value()));
+        return makeReal(cosineOfDegrees(self->asReal()));
+    }
     tlogoobject* primTan(tlogoobject* self) { return finiteResult(std::tan(radians(self)), self); }
 
     tlogoobject* primArcTan(tlogoobject* self)

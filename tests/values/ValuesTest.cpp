@@ -71,9 +71,18 @@ namespace {
             LogoReal value;
             bool integer;
         } cases[] = {
-            { 3.0L, true }, { -2.0L, true }, { 0.0L, true }, { -0.0L, true }, { 1e30L, true },
-            { 0x1p63L + 2, true }, { 0x1p62L + 0.5L, false }, { 3.5L, false }, { -0.25L, false },
-            { 1e-4940L, false }, { infinity, true }, { -infinity, true },
+            { 3.0L, true },
+            { -2.0L, true },
+            { 0.0L, true },
+            { -0.0L, true },
+            { 1e30L, true },
+            { 0x1p63L + 2, true },
+            { 0x1p62L + 0.5L, false },
+            { 3.5L, false },
+            { -0.25L, false },
+            { 1e-4940L, false },
+            { infinity, true },
+            { -infinity, true },
             { std::numeric_limits<LogoReal>::quiet_NaN(), false },
         };
         for (const auto& c : cases) {
