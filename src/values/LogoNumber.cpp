@@ -82,12 +82,6 @@ bool tLogoInt::takeValueOf(tlogoobject* other)
     return this == other;
 }
 
-void tLogoInt::setValue(int32_t value)
-{
-    m_value = value;
-    invalidateText();
-}
-
 std::string tLogoInt::computeText() const { return formatInteger(m_value); }
 
 tLogoReal::tLogoReal(LogoReal value)
@@ -137,12 +131,6 @@ bool tLogoReal::takeValueOf(tlogoobject* other)
         return true;
     }
     return this == other;
-}
-
-void tLogoReal::setValue(LogoReal value)
-{
-    m_value = value;
-    invalidateText();
 }
 
 std::string tLogoReal::computeText() const { return formatReal(m_value); }

@@ -49,7 +49,11 @@ public:
     bool takeValueOf(tlogoobject* other) override;
 
     int32_t value() const { return m_value; }
-    void setValue(int32_t value);
+    void setValue(int32_t value)
+    {
+        m_value = value;
+        invalidateText();
+    }
 
 private:
     std::string computeText() const override;
@@ -69,7 +73,13 @@ public:
     bool takeValueOf(tlogoobject* other) override;
 
     LogoReal value() const { return m_value; }
-    void setValue(LogoReal value);
+    // Inline, like the factory that calls it: an extended real passed to a function goes through
+    // memory, and reading it back stalls.
+    void setValue(LogoReal value)
+    {
+        m_value = value;
+        invalidateText();
+    }
 
 private:
     std::string computeText() const override;

@@ -20,25 +20,9 @@ namespace {
     constexpr size_t longestPooledText = 64;
 }
 
-tLogoInt* makeInteger(int32_t value)
-{
-    if (tLogoInt* pooled = fromPool<tLogoInt>(ValuePools::instance().integers)) {
-        pooled->refCount = 0;
-        pooled->setValue(value);
-        return pooled;
-    }
-    return new tLogoInt(value);
-}
+tLogoInt* makeFreshInteger(int32_t value) { return new tLogoInt(value); }
 
-tLogoReal* makeReal(LogoReal value)
-{
-    if (tLogoReal* pooled = fromPool<tLogoReal>(ValuePools::instance().reals)) {
-        pooled->refCount = 0;
-        pooled->setValue(value);
-        return pooled;
-    }
-    return new tLogoReal(value);
-}
+tLogoReal* makeFreshReal(LogoReal value) { return new tLogoReal(value); }
 
 tlogonumber* makeNumber(LogoReal value)
 {

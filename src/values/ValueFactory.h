@@ -19,8 +19,42 @@ namespace velmora {
 
 class tLogoStack;
 
-tLogoInt* makeInteger(int32_t value);
-tLogoReal* makeReal(LogoReal value);
+// Per-thread switch: the pools are used only by the thread that runs Logo code under the
+// interpreter lock.
+class PoolAccess {
+public:
+    static bool allowed() { return t_allowed; }
+    static void allow(bool allowed) { t_allowed = allowed; }
+
+private:
+    static constinit inline thread_local bool t_allowed = false;
+};
+
+// Numbers are made on every step of arithmetic: from a pool when the caller may use one and it
+// has an instance left, which is the common case, inline.
+template <typename Number, typename Value>
+Number* makePooledNumber(ValuePool<Number, 100>& pool, Value value, Number* (*fresh)(Value))
+{
+    if (PoolAccess::allowed()) {
+        if (Number* pooled = pool.take()) {
+            pooled->refCount = 0;
+            pooled->setValue(value);
+            return pooled;
+        }
+    }
+    return fresh(value);
+}
+tLogoInt* makeFreshInteger(int32_t value);
+tLogoReal* makeFreshReal(LogoReal value);
+
+inline tLogoInt* makeInteger(int32_t value)
+{
+    return makePooledNumber(ValuePools::instance().integers, value, makeFreshInteger);
+}
+inline tLogoReal* makeReal(LogoReal value)
+{
+    return makePooledNumber(ValuePools::instance().reals, value, makeFreshReal);
+}
 // A real whose value has no fraction and fits 32 bits becomes an integer.
 tlogonumber* makeNumber(LogoReal value);
 tLogoBool* makeBool(bool value);
@@ -80,17 +114,6 @@ public:
 private:
     tLogoList* m_head = nullptr;
     tLogoList* m_last = nullptr;
-};
-
-// Per-thread switch: the pools are used only by the thread that runs Logo code under the
-// interpreter lock.
-class PoolAccess {
-public:
-    static bool allowed() { return t_allowed; }
-    static void allow(bool allowed) { t_allowed = allowed; }
-
-private:
-    static constinit inline thread_local bool t_allowed = false;
 };
 
 } // namespace velmora
