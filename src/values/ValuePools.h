@@ -1,7 +1,8 @@
 // The recycling pools behind the value factories.
 //
-// Four pools hold 100 pre-made instances each (integers, reals, text words, booleans, all marked
-// `pooled`); a pooled instance that is freed is cleared and goes back to its pool. List cells have
+// Four pools hold 100 instances each (integers, reals, text words, booleans, all marked `pooled`),
+// made as they are first wanted, so that a program that needs few costs few; a pooled instance
+// that is freed is cleared and goes back to its pool. List cells have
 // a pool of their own holding up to 10,000 freed cells for reuse. The pools are touched only under
 // the interpreter lock.
 #pragma once
@@ -17,14 +18,7 @@ namespace velmora {
 
 template <typename T, size_t Capacity> class ValuePool {
 public:
-    ValuePool()
-    {
-        for (auto& slot : m_free) {
-            slot = new T();
-            slot->pooled = 1;
-        }
-        m_count = Capacity;
-    }
+    ValuePool() = default;
     ~ValuePool()
     {
         for (size_t i = 0; i < m_count; ++i)
@@ -33,7 +27,13 @@ public:
     ValuePool(const ValuePool&) = delete;
     ValuePool& operator=(const ValuePool&) = delete;
 
-    T* take() { return m_count ? m_free[--m_count] : nullptr; }
+    // A pooled instance, or none when all of them are in use.
+    T* take()
+    {
+        if (m_count)
+            return m_free[--m_count];
+        return m_made < Capacity ? makeInstance() : nullptr;
+    }
     // Accepts a freed pooled instance; reports false when the pool is full.
     bool giveBack(T* instance)
     {
@@ -44,8 +44,17 @@ public:
     }
 
 private:
+    T* makeInstance()
+    {
+        T* instance = new T();
+        instance->pooled = 1;
+        ++m_made;
+        return instance;
+    }
+
     std::array<T*, Capacity> m_free {};
     size_t m_count = 0;
+    size_t m_made = 0;
 };
 
 class ListCellPool {
