@@ -48,7 +48,25 @@ for w in "${workloads[@]}"; do
 done
 
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+
+# One watchdog for the whole script kills a program that runs past the time limit. It wakes once
+# a second (a read with a timeout on a fifo nobody writes: no process is started for it), so the
+# timed window holds only the program itself, not a wrapper such as timeout(1), whose own start
+# would add milliseconds to both sides of every pair.
+mkfifo "$scratch/tick"
+watch_runs() {
+  local tick pid since
+  exec {tick}<>"$scratch/tick"
+  while true; do
+    read -r -t 1 -u "$tick" _
+    [[ -s $scratch/running ]] || continue
+    read -r pid since <"$scratch/running" || continue
+    ((EPOCHSECONDS - since > time_limit)) && kill -KILL "$pid" 2>/dev/null
+  done
+}
+watch_runs &
+watchdog=$!
+trap 'kill "$watchdog" 2>/dev/null; rm -rf "$scratch"' EXIT
 
 peers=(velmora ucblogo lua)
 declare -A title=([velmora]=Velmora [ucblogo]=UCBLogo [lua]="Lua 5.4")
@@ -81,18 +99,22 @@ run_once() {
   local peer=$1 program=$2 expected=$3 out=$scratch/out err=$scratch/err start end status
   start=$EPOCHREALTIME
   case $peer in
-    velmora) timeout "$time_limit" "$velmora" logo "$program" </dev/null >"$out" 2>"$err" ;;
-    ucblogo) LOGOLIB=$ucblogo_lib timeout "$time_limit" "$ucblogo" "$program" </dev/null >"$out" 2>"$err" ;;
-    lua) timeout "$time_limit" "$lua" "$program" </dev/null >"$out" 2>"$err" ;;
+    velmora) "$velmora" logo "$program" </dev/null >"$out" 2>"$err" & ;;
+    ucblogo) LOGOLIB=$ucblogo_lib "$ucblogo" "$program" </dev/null >"$out" 2>"$err" & ;;
+    lua) "$lua" "$program" </dev/null >"$out" 2>"$err" & ;;
   esac
+  local pid=$!
+  echo "$pid $EPOCHSECONDS" >"$scratch/running"
+  wait "$pid"
   status=$?
   end=$EPOCHREALTIME
+  : >"$scratch/running"
   run_ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) * 1000 }')
   run_ok=1
   run_why=
   if [[ $status -ne 0 ]]; then
     run_ok=0
-    run_why="exit status $status$( [[ $status -eq 124 ]] && echo " (timed out)")"
+    run_why="exit status $status$( [[ $status -eq 137 ]] && echo " (killed: over the time limit?)")"
   elif ! cmp -s "$out" "$expected"; then
     run_ok=0
     run_why="output differs from $(basename "$expected")"
