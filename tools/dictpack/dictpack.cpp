@@ -9,7 +9,13 @@
 // definitions of EmbeddedDictionaries.h. A user-interface text is preceded by its upper-case
 // language name and a zero byte inside the scrambled text, which is how the player tells the
 // blocks apart.
+//
+// Before it is scrambled a text is written again in the order the player would sort it into:
+// sections by name, pairs by key, comments and ignored lines left out. The player reads the same
+// dictionary from it but finds every section already sorted, which saves that work at every
+// start. The packer checks that the rewritten text reads back to the same pairs.
 #include "localization/CodedStream.h"
+#include "localization/DTables.h"
 #include "localization/ObjStream.h"
 
 #include <algorithm>
@@ -58,6 +64,43 @@ std::optional<std::string> readFile(const std::filesystem::path& path)
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+// The dictionary in the player's lookup order, one "[section]" line before its "key=value" lines.
+std::string sortedText(const TDTables& dictionary)
+{
+    std::string text;
+    for (const TDTable& section : dictionary.sections()) {
+        text.append("[").append(section.name()).append("]\r\n");
+        for (const DictionaryEntry& entry : section.entries())
+            text.append(entry.key).append("=").append(entry.value).append("\r\n");
+    }
+    return text;
+}
+
+bool samePairs(const TDTables& a, const TDTables& b)
+{
+    const auto sameEntry = [](const DictionaryEntry& x, const DictionaryEntry& y) {
+        return x.key == y.key && x.value == y.value;
+    };
+    return std::equal(a.sections().begin(), a.sections().end(), b.sections().begin(),
+        b.sections().end(), [&](const TDTable& x, const TDTable& y) {
+            return x.name() == y.name()
+                && std::equal(x.entries().begin(), x.entries().end(), y.entries().begin(),
+                    y.entries().end(), sameEntry);
+        });
+}
+
+std::optional<std::string> sortedDictionaryText(const std::string& text)
+{
+    TDTables original;
+    original.parseText(text);
+    std::string sorted = sortedText(original);
+    TDTables reread;
+    reread.parseText(sorted);
+    if (!samePairs(original, reread))
+        return std::nullopt;
+    return sorted;
+}
+
 std::optional<Block> packText(const std::filesystem::path& path, uint8_t seed)
 {
     std::string stem = path.stem().string();
@@ -65,7 +108,8 @@ std::optional<Block> packText(const std::filesystem::path& path, uint8_t seed)
     if (isInterface)
         stem.resize(stem.size() - interfaceSuffix.size());
     const std::string language = upperCased(stem);
-    const auto text = readFile(path);
+    const auto source = readFile(path);
+    const auto text = source ? sortedDictionaryText(*source) : std::nullopt;
     if (!text || !isPlainName(language))
         return std::nullopt;
     // The interface table carries its language name inside the scrambled text.
