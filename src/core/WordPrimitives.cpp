@@ -14,22 +14,37 @@ namespace velmora {
 namespace {
 
     // Words by their text, other values by their print form without outer brackets.
-    tlogoobject* primWord(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    // The texts of the inputs from the first one on, in one string reserved up front.
+    std::string joinedText(const StackInputs& inputs, int32_t first)
     {
-        // Reserved up front, so that growing a long word by a character copies it once.
         size_t length = 0;
-        for (tlogoobject* input : StackInputs(stack, count))
-            if (input->isWord())
-                length += input->text().size();
+        for (int32_t i = first; i < inputs.size(); ++i)
+            if (inputs[i]->isWord())
+                length += inputs[i]->text().size();
         std::string text;
         text.reserve(length);
-        for (tlogoobject* input : StackInputs(stack, count)) {
-            if (input->isWord())
-                text += input->text();
+        for (int32_t i = first; i < inputs.size(); ++i) {
+            if (inputs[i]->isWord())
+                text += inputs[i]->text();
             else
-                input->appendPrintForm(text, false);
+                inputs[i]->appendPrintForm(text, false);
         }
-        return makeWord(std::move(text));
+        return text;
+    }
+
+    tlogoobject* primWord(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        const StackInputs inputs(stack, count);
+        // A long first word is grown through its shared buffer: building a word a piece at a
+        // time then copies it once per doubling of its length, not at every step.
+        if (!inputs.empty() && inputs[0]->kind() == ValueKind::String) {
+            auto* first = static_cast<tLogoString*>(inputs[0]);
+            if (first->growsInPlace()) {
+                const std::string tail = joinedText(inputs, 1);
+                return first->grownBy(tail);
+            }
+        }
+        return makeWord(joinedText(inputs, 0));
     }
 
     // The first of the language's "any" words.

@@ -2,6 +2,7 @@
 
 #include "interpreter/Errors.h"
 #include "localization/LanguageWords.h"
+#include "values/Characters.h"
 #include "values/LogoNumber.h"
 #include "values/NumberText.h"
 #include "values/Random.h"
@@ -26,10 +27,11 @@ void tLogoString::free()
     delete this;
 }
 
-tlogoobject* tLogoString::copy() { return new tLogoString(m_text); }
+tlogoobject* tLogoString::copy() { return new tLogoString(text()); }
 
 void tLogoString::setText(std::string text)
 {
+    m_growing.reset();
     m_text = std::move(text);
     m_numParsed = false;
     m_boolParsed = false;
@@ -39,23 +41,24 @@ void tLogoString::setText(std::string text)
 void tLogoString::recogniseNumber()
 {
     m_numParsed = true;
-    m_isInt = parseInteger(m_text, m_intValue);
+    const std::string& own = text();
+    m_isInt = parseInteger(own, m_intValue);
     if (m_isInt) {
         m_realValue = m_intValue;
         m_isNum = true;
         return;
     }
-    m_isNum = parseReal(m_text, m_realValue);
+    m_isNum = parseReal(own, m_realValue);
 }
 
 void tLogoString::recogniseBool()
 {
     m_boolParsed = true;
     m_isBoolWord = false;
-    if (isTrueWord(m_text)) {
+    if (isTrueWord(text())) {
         m_isBoolWord = true;
         m_boolValue = true;
-    } else if (isFalseWord(m_text)) {
+    } else if (isFalseWord(text())) {
         m_isBoolWord = true;
         m_boolValue = false;
     }
@@ -116,7 +119,7 @@ bool tLogoString::asBool()
     throw eLogoException(erNotBool, this);
 }
 
-bool tLogoString::sameAs(tlogoobject* other) { return other->isWord() && m_text == other->text(); }
+bool tLogoString::sameAs(tlogoobject* other) { return other->isWord() && text() == other->text(); }
 
 bool tLogoString::takeValueOf(tlogoobject* other)
 {
@@ -127,6 +130,54 @@ bool tLogoString::takeValueOf(tlogoobject* other)
     return this == other;
 }
 
-void tLogoString::appendSourceForm(std::string& out, bool) { appendWordSourceForm(out, m_text); }
+void tLogoString::appendSourceForm(std::string& out, bool) { appendWordSourceForm(out, text()); }
+
+namespace {
+    // Shorter words are copied whole by "word": sharing a buffer would not pay.
+    constexpr size_t shortestGrowingWord = 256;
+}
+
+bool tLogoString::growsInPlace() const
+{
+    if (length() < shortestGrowingWord)
+        return false;
+    const char first = m_growing ? (*m_growing)[0] : m_text[0];
+    return first != middleDot;
+}
+
+tLogoString* tLogoString::grownBy(std::string_view tail)
+{
+    if (!m_growing) {
+        // This word becomes the tip of a new buffer: its own text moves there, uncopied.
+        m_grownLength = m_text.size();
+        m_growing = std::make_shared<std::string>(std::move(m_text));
+        m_text.clear();
+    }
+    auto* grown = new tLogoString;
+    grown->m_grownLength = m_grownLength + tail.size();
+    if (m_grownLength == m_growing->size()) {
+        std::string& buffer = *m_growing;
+        if (buffer.capacity() < grown->m_grownLength)
+            buffer.reserve(2 * grown->m_grownLength);
+        buffer.append(tail);
+        grown->m_growing = m_growing;
+    } else {
+        // A word grown before: the new word starts a buffer of its own.
+        auto buffer = std::make_shared<std::string>();
+        buffer->reserve(2 * grown->m_grownLength);
+        buffer->append(*m_growing, 0, m_grownLength).append(tail);
+        grown->m_growing = std::move(buffer);
+    }
+    return grown;
+}
+
+void tLogoString::takeTextFromBuffer()
+{
+    if (m_growing.use_count() == 1 && m_grownLength == m_growing->size())
+        m_text = std::move(*m_growing);
+    else
+        m_text.assign(*m_growing, 0, m_grownLength);
+    m_growing.reset();
+}
 
 } // namespace velmora

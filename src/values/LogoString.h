@@ -2,11 +2,20 @@
 //
 // Whether the text is a number or a boolean is recognised lazily, once, and cached; an "any"
 // word stands for a random value wherever a number or a truth value is wanted.
+//
+// A long word that "word" grows shares one growing buffer with the word it grew from. The newest
+// word of a buffer (its tip) is grown in place while the buffer has room, and the room doubles
+// when it runs out, so a word grown a character at a time is copied once per doubling instead
+// of at every step. A word sharing a buffer takes its own text out of it the first time it is
+// read: by moving the buffer when it is the tip and nobody else shares it, else by copying its
+// part. Words stay values: no word ever sees its text change.
 #pragma once
 
 #include "values/LogoWord.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -16,7 +25,12 @@ public:
 
     void free() override;
     tlogoobject* copy() override;
-    const std::string& text() override { return m_text; }
+    const std::string& text() override
+    {
+        if (m_growing)
+            takeTextFromBuffer();
+        return m_text;
+    }
 
     bool isNumber() override;
     bool isInteger() override;
@@ -32,11 +46,21 @@ public:
     // Gives a pooled or reused instance new text.
     void setText(std::string text);
 
+    // Whether "word" should grow this word through a shared buffer: a long word, whose text is
+    // not an internal name (which would be translated when made).
+    bool growsInPlace() const;
+    // A new word: this one's text followed by `tail`, sharing this word's buffer.
+    tLogoString* grownBy(std::string_view tail);
+
 private:
     void recogniseNumber();
     void recogniseBool();
+    void takeTextFromBuffer();
+    size_t length() const { return m_growing ? m_grownLength : m_text.size(); }
 
     std::string m_text;
+    std::shared_ptr<std::string> m_growing; // the shared buffer, or none
+    size_t m_grownLength = 0; // this word's part of it
     bool m_numParsed = false;
     bool m_isNum = false;
     bool m_isInt = false;
