@@ -104,32 +104,23 @@ namespace {
         }
     }
 
+    LogoReal sineOf(QuarterTurns angle) { return sineAfterQuarters(angle.quarters, angle.radians); }
+
+    // cos a = sin (a + 90)
+    LogoReal cosineOf(QuarterTurns angle)
+    {
+        return sineAfterQuarters(angle.quarters + 1, angle.radians);
+    }
+
 } // namespace
 
-LogoReal sineOfDegrees(LogoReal degrees)
-{
-    const QuarterTurns angle = quarterTurns(degrees);
-    return sineAfterQuarters(angle.quarters, angle.radians);
-}
+LogoReal sineOfDegrees(LogoReal degrees) { return sineOf(quarterTurns(degrees)); }
 
-// cos a = sin (a + 90)
-LogoReal cosineOfDegrees(LogoReal degrees)
-{
-    const QuarterTurns angle = quarterTurns(degrees);
-    return sineAfterQuarters(angle.quarters + 1, angle.radians);
-}
+LogoReal cosineOfDegrees(LogoReal degrees) { return cosineOf(quarterTurns(degrees)); }
 
-LogoReal sineOfWholeDegrees(int32_t degrees)
-{
-    const QuarterTurns angle = quarterTurns(degrees);
-    return sineAfterQuarters(angle.quarters, angle.radians);
-}
+LogoReal sineOfWholeDegrees(int32_t degrees) { return sineOf(quarterTurns(degrees)); }
 
-LogoReal cosineOfWholeDegrees(int32_t degrees)
-{
-    const QuarterTurns angle = quarterTurns(degrees);
-    return sineAfterQuarters(angle.quarters + 1, angle.radians);
-}
+LogoReal cosineOfWholeDegrees(int32_t degrees) { return cosineOf(quarterTurns(degrees)); }
 
 CosineAndSine cosineAndSineOfDegrees(LogoReal degrees)
 {
