@@ -124,7 +124,8 @@ LogoReal cosineOfWholeDegrees(int32_t degrees) { return cosineOf(quarterTurns(de
 
 CosineAndSine cosineAndSineOfDegrees(LogoReal degrees)
 {
-    return { cosineOfDegrees(degrees), sineOfDegrees(degrees) };
+    const QuarterTurns angle = quarterTurns(degrees);
+    return { cosineOf(angle), sineOf(angle) };
 }
 
 } // namespace velmora

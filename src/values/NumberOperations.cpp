@@ -82,17 +82,22 @@ namespace {
 
     LogoReal radians(tlogoobject* degrees) { return degrees->asReal() / degreesPerRadian; }
 
-    tlogoobject* primSin(tlogoobject* self)
+    // An integer angle is reduced in integers; any other number as an extended real.
+    tlogoobject* ofDegrees(
+        tlogoobject* self, LogoReal (*ofWhole)(int32_t), LogoReal (*ofReal)(LogoReal))
     {
         if (self->kind() == ValueKind::Integer)
-            return makeReal(sineOfWholeDegrees(static_cast<tLogoInt*>(self)->value()));
-        return makeReal(sineOfDegrees(self->asReal()));
+            return makeReal(ofWhole(static_cast<tLogoInt*>(self)->value()));
+        return makeReal(ofReal(self->asReal()));
+    }
+
+    tlogoobject* primSin(tlogoobject* self)
+    {
+        return ofDegrees(self, sineOfWholeDegrees, sineOfDegrees);
     }
     tlogoobject* primCos(tlogoobject* self)
     {
-        if (self->kind() == ValueKind::Integer)
-            return makeReal(cosineOfWholeDegrees(static_cast<tLogoInt*>(self)->value()));
-        return makeReal(cosineOfDegrees(self->asReal()));
+        return ofDegrees(self, cosineOfWholeDegrees, cosineOfDegrees);
     }
     tlogoobject* primTan(tlogoobject* self) { return finiteResult(std::tan(radians(self)), self); }
 

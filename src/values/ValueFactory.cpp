@@ -31,14 +31,13 @@ tlogonumber* makeNumber(LogoReal value)
     return makeReal(value);
 }
 
+namespace {
+    tLogoBool* makeFreshBool(bool value) { return new tLogoBool(value); }
+}
+
 tLogoBool* makeBool(bool value)
 {
-    if (tLogoBool* pooled = fromPool<tLogoBool>(ValuePools::instance().booleans)) {
-        pooled->refCount = 0;
-        pooled->setValue(value);
-        return pooled;
-    }
-    return new tLogoBool(value);
+    return makePooledNumber(ValuePools::instance().booleans, value, makeFreshBool);
 }
 
 tLogoString* makeWord(std::string text)
@@ -97,21 +96,14 @@ void ListBuilder::appendElementsFrom(tLogoList*& cell, int32_t count)
 {
     ListCellPool& pool = ValuePools::instance().cells;
     tLogoList* from = cell && cell->first() ? cell : nullptr;
+    // The last cell in a local, so that the loop keeps it in a register.
     tLogoList* last = m_last;
     for (; from && count > 0; --count) {
-        tLogoList* copy = pool.take(from->first(), nullptr);
-        if (last) {
-            last->linkRest(copy);
-        } else {
-            m_head = copy;
-            addRef(copy);
-        }
-        last = copy;
+        link(last, pool.take(from->first(), nullptr));
         from = from->rest();
         if (from && !from->first())
             from = nullptr;
     }
-    // Should a take fail, the cells made so far hang from m_head, which the destructor frees.
     m_last = last;
     cell = from;
 }

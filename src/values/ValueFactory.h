@@ -91,17 +91,7 @@ public:
     }
     ~ListBuilder();
 
-    void append(tlogoobject* element)
-    {
-        tLogoList* cell = makeListCell(element, nullptr);
-        if (!m_head) {
-            m_head = cell;
-            addRef(m_head);
-        } else {
-            m_last->linkRest(cell);
-        }
-        m_last = cell;
-    }
+    void append(tlogoobject* element) { link(m_last, makeListCell(element, nullptr)); }
     // Appends the elements of up to `count` cells from `cell` on, and leaves `cell` at the first
     // cell not copied (none at the end of the list): one tight loop for copying a list's front.
     void appendElementsFrom(tLogoList*& cell, int32_t count);
@@ -112,6 +102,19 @@ public:
     tLogoList* finishOnto(tLogoList* tail);
 
 private:
+    // Puts a fresh cell after `last` (the head when there is none) and makes it the last; the
+    // head is held, so the cells hang together for the destructor should the next one fail.
+    void link(tLogoList*& last, tLogoList* cell)
+    {
+        if (last) {
+            last->linkRest(cell);
+        } else {
+            m_head = cell;
+            addRef(m_head);
+        }
+        last = cell;
+    }
+
     tLogoList* m_head = nullptr;
     tLogoList* m_last = nullptr;
 };
