@@ -65,24 +65,24 @@ std::string_view LanguageDictionary::entry(
     return {};
 }
 
-std::string LanguageDictionary::dictionaryWord(std::string_view key) const
+std::string_view LanguageDictionary::dictionaryWord(std::string_view key) const
 {
-    return getString("dict", key, MissingEntry::Report);
+    return entry("dict", key, MissingEntry::Report);
 }
 
-std::string LanguageDictionary::setterWords(std::string_view key) const
+std::string_view LanguageDictionary::setterWords(std::string_view key) const
 {
-    return getString("set", key, MissingEntry::Ignore);
+    return entry("set", key, MissingEntry::Ignore);
 }
 
-std::string LanguageDictionary::getterWords(std::string_view key) const
+std::string_view LanguageDictionary::getterWords(std::string_view key) const
 {
-    return getString("get", key, MissingEntry::Ignore);
+    return entry("get", key, MissingEntry::Ignore);
 }
 
 std::string LanguageDictionary::firstDictionaryWord(std::string_view key) const
 {
-    return orMarked(std::string(firstSynonym(entry("dict", key, MissingEntry::Report))), key);
+    return orMarked(std::string(firstSynonym(dictionaryWord(key))), key);
 }
 
 std::string LanguageDictionary::firstWord(std::string_view section, std::string_view key) const

@@ -40,9 +40,10 @@ public:
     // The value as the dictionary holds it, without a copy; valid until another dictionary is
     // installed.
     std::string_view entry(std::string_view section, std::string_view key, MissingEntry) const;
-    std::string dictionaryWord(std::string_view key) const;
-    std::string setterWords(std::string_view key) const;
-    std::string getterWords(std::string_view key) const;
+    // The "dict", "set" and "get" entries of a key, as entry() gives them.
+    std::string_view dictionaryWord(std::string_view key) const;
+    std::string_view setterWords(std::string_view key) const;
+    std::string_view getterWords(std::string_view key) const;
     std::string firstDictionaryWord(std::string_view key) const;
     std::string firstWord(std::string_view section, std::string_view key) const;
     std::string firstWordOrEmpty(std::string_view section, std::string_view key) const;

@@ -92,8 +92,7 @@ namespace {
     // shows up.
     std::string_view entryOrMarked(std::string_view key, std::string& spare)
     {
-        const std::string_view entry
-            = languageDictionary().entry("dict", key, MissingEntry::Report);
+        const std::string_view entry = languageDictionary().dictionaryWord(key);
         if (!entry.empty())
             return entry;
         spare.assign(1, '@').append(key).append(1, '@');
@@ -171,11 +170,11 @@ std::vector<NameCode> codesOf(std::string_view internalName)
     bool setters = false;
     if (internalName.starts_with("set*")) {
         synonyms = entryOrMarked(internalName.substr(4), spare);
-        extras = dictionary.entry("set", internalName.substr(4), MissingEntry::Ignore);
+        extras = dictionary.setterWords(internalName.substr(4));
         setters = true;
     } else if (internalName.starts_with("*")) {
         synonyms = entryOrMarked(internalName.substr(1), spare);
-        extras = dictionary.entry("get", internalName.substr(1), MissingEntry::Ignore);
+        extras = dictionary.getterWords(internalName.substr(1));
     } else {
         synonyms = entryOrMarked(internalName, spare);
     }

@@ -263,8 +263,8 @@ namespace {
             appendWords(row.getterSpellings, row.synonyms[index]);
             appendWords(row.setterSpellings, setterForm(row.synonyms[index]));
         }
-        appendWords(row.getterSpellings, dictionary.entry("get", name, MissingEntry::Ignore));
-        appendWords(row.setterSpellings, dictionary.entry("set", name, MissingEntry::Ignore));
+        appendWords(row.getterSpellings, dictionary.getterWords(name));
+        appendWords(row.setterSpellings, dictionary.setterWords(name));
         row.mainCode = NameCodes::instance().intern(row.synonyms.front());
         row.setterCode = NameCodes::instance().intern(setterForm(row.synonyms.front()));
         return row;

@@ -75,9 +75,9 @@ namespace {
             { "first word", m_dictionary.firstWord("other", "false"), "nie" },
             { "missing first word", m_dictionary.firstWord("other", "clipboard"), "@clipboard@" },
             { "missing first word or empty", m_dictionary.firstWordOrEmpty("other", "to"), "" },
-            { "setter words", m_dictionary.setterWords("pos"), "setxy" },
-            { "getter words", m_dictionary.getterWords("pos"), "xy" },
-            { "missing setter words", m_dictionary.setterWords("heading"), "" },
+            { "setter words", std::string(m_dictionary.setterWords("pos")), "setxy" },
+            { "getter words", std::string(m_dictionary.getterWords("pos")), "xy" },
+            { "missing setter words", std::string(m_dictionary.setterWords("heading")), "" },
         };
         for (const auto& test : cases)
             EXPECT_EQ(test.actual, test.expected) << test.name;
