@@ -7,17 +7,7 @@ namespace velmora {
 
 namespace {
 
-    // The byte order of string_view's comparison, written out: keys are short and mostly differ
-    // in their first bytes, where a call to memcmp would cost more than the comparing.
-    bool keyBefore(const DictionaryEntry& a, const DictionaryEntry& b)
-    {
-        const size_t common = std::min(a.key.size(), b.key.size());
-        for (size_t i = 0; i < common; ++i) {
-            if (a.key[i] != b.key[i])
-                return static_cast<unsigned char>(a.key[i]) < static_cast<unsigned char>(b.key[i]);
-        }
-        return a.key.size() < b.key.size();
-    }
+    bool keyBefore(const DictionaryEntry& a, const DictionaryEntry& b) { return a.key < b.key; }
 
     // The halving every lookup makes; order(key) tells how a stored key sorts against the wanted
     // one.
