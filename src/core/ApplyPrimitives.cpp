@@ -244,7 +244,7 @@ namespace {
 
 void registerApplyPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         variable("apply", etFun, 2, primApply),
         variable("map", etFun, 2, primMap),
         fixed<2>("filter", etFun, primFilter),

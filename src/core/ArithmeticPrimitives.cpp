@@ -84,9 +84,9 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> arithmeticPrimitiveRows()
+std::span<const PrimitiveRow> arithmeticPrimitiveRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         variable("sum", etFun, 2, primSum),
         variable("product", etFun, 2, primProduct),
         variable("bitand", etFun, 2, primBitAnd),
@@ -94,6 +94,7 @@ std::vector<PrimitiveRow> arithmeticPrimitiveRows()
         variable("bitxor", etFun, 2, primBitXor),
         variable("equal?", etFun, 2, primEqualP),
     };
+    return rows;
 }
 
 } // namespace velmora

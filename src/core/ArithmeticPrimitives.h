@@ -5,10 +5,10 @@
 
 #include "interpreter/Registration.h"
 
-#include <vector>
+#include <span>
 
 namespace velmora {
 
-std::vector<PrimitiveRow> arithmeticPrimitiveRows();
+std::span<const PrimitiveRow> arithmeticPrimitiveRows();
 
 } // namespace velmora

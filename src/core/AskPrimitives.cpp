@@ -130,7 +130,7 @@ namespace {
 
 void registerAskPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         commandOrOperation<2>("ask", etFun, runAsk, evaluateAsk),
         fixed<2>("askeach", etFun, primAskEach),
         fixed<1>("tell", etFun, primTell),

@@ -135,7 +135,7 @@ namespace {
 
 void registerCatchPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         fixed<2>("catch", etFun, primCatch),
         fixed<1>("throw", etFun, primThrow),
         fixed<0>("error", etFun, primError),

@@ -241,7 +241,7 @@ namespace {
 
 void registerControlPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         fixed<2>("repeat", etFun, primRepeat),
         primitive<0, ResultForm::Integer>("repcount", etFun, primRepcount),
         fixed<1>("loop", etFun, primLoop),

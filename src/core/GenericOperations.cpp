@@ -97,12 +97,17 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> genericOperationRows()
+std::span<const PrimitiveRow> genericOperationRows()
 {
-    std::vector<PrimitiveRow> rows;
-    for (const Dispatcher& row : dispatchers)
-        rows.push_back(
-            dispatcher(row.name, row.funtype, row.inputs, row.on, row.below, row.shortcut));
+    static constexpr auto rows = [] {
+        std::array<PrimitiveRow, std::size(dispatchers)> made;
+        for (size_t i = 0; i < made.size(); ++i) {
+            const Dispatcher& row = dispatchers[i];
+            made[i]
+                = dispatcher(row.name, row.funtype, row.inputs, row.on, row.below, row.shortcut);
+        }
+        return made;
+    }();
     return rows;
 }
 

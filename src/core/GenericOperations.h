@@ -9,10 +9,10 @@
 
 #include "interpreter/Registration.h"
 
-#include <vector>
+#include <span>
 
 namespace velmora {
 
-std::vector<PrimitiveRow> genericOperationRows();
+std::span<const PrimitiveRow> genericOperationRows();
 
 } // namespace velmora

@@ -84,7 +84,7 @@ namespace {
 
 void registerKeyPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         predicate<0>("key?", etFun, primKeyWaiting),
         fixed<0>("lastkey", etFun, primLastKey),
         fixed<0>("key", etFun, primKey),

@@ -59,7 +59,7 @@ namespace {
 
 void registerListPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         variable("list", etFun, 2, primList),
         variable("sentence", etFun, 2, primSentence),
         fixed<1>("text", etFun, primText),

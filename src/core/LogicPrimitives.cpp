@@ -45,13 +45,14 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> logicPrimitiveRows()
+std::span<const PrimitiveRow> logicPrimitiveRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         variable("and", etIfFun, 2, primAnd),
         variable("or", etIfFun, 2, primOr),
         variable("xor", etIfFun, 2, primXor),
     };
+    return rows;
 }
 
 } // namespace velmora

@@ -7,10 +7,10 @@
 
 #include "interpreter/Registration.h"
 
-#include <vector>
+#include <span>
 
 namespace velmora {
 
-std::vector<PrimitiveRow> logicPrimitiveRows();
+std::span<const PrimitiveRow> logicPrimitiveRows();
 
 } // namespace velmora

@@ -132,7 +132,7 @@ namespace {
 
 void registerOptionPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         fixed<1>("setoption", etFun, primSetOption),
         fixed<1>("option", etFun, primOption),
     };

@@ -98,7 +98,7 @@ namespace {
 
 void registerPrintPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         variable("print", etIfFun, 1, primPrint),
         variable("show", etIfFun, 1, primShow),
         variable("type", etIfFun, 1, primType),

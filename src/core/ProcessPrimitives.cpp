@@ -215,7 +215,7 @@ namespace {
 
 void registerProcessPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         variable("launch", etFun, 1, primLaunch),
         variable("forever", etFun, 1, primForever),
         variable("every", etFun, 2, primEvery),

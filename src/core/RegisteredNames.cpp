@@ -2,7 +2,8 @@
 
 #include "interpreter/Registration.h"
 #include "interpreter/ValueOperationDescriptors.h"
-#include "localization/NameTranslation.h"
+
+#include <array>
 
 namespace velmora {
 
@@ -98,34 +99,23 @@ namespace {
     };
     // clang-format on
 
-    // Enters the descriptor for each spelling of the name that the table does not hold yet.
-    template <typename Make>
-    void registerIfMissing(tLogoTab& table, std::string_view name, Make make)
-    {
-        for (NameCode code : codesOf(name)) {
-            if (table.contains(code))
-                continue;
-            tProcDesc* desc = make(code);
-            desc->flags |= builtin;
-            table.registerDesc(desc);
-        }
-    }
-
 } // namespace
 
+// These names only fill gaps: a primitive of a subsystem that exists keeps its own spellings.
 void registerRemainingNames(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow imageTest = predicate<1>("image?", etFun, primIsImage);
-    registerIfMissing(
-        table, imageTest.name, [&](NameCode code) { return imageTest.make(code, owner); });
-    for (const NameRow& row : imageOperations)
-        registerIfMissing(table, row.name, [&](NameCode code) {
-            return new tObjectProcDesc(code, etFun, false, row.inputs, DispatchOn::FirstInput);
-        });
-    for (const NameRow& row : missingSubsystems)
-        registerIfMissing(table, row.name, [&](NameCode code) {
-            return new tMainPasProcDesc(code, etFun, row.inputs, primNotAvailable, owner);
-        });
+    static constexpr auto rows = [] {
+        std::array<PrimitiveRow, 1 + std::size(imageOperations) + std::size(missingSubsystems)>
+            made;
+        size_t next = 0;
+        made[next++] = predicate<1>("image?", etFun, primIsImage);
+        for (const NameRow& row : imageOperations)
+            made[next++] = dispatcher(row.name, etFun, row.inputs, DispatchOn::FirstInput);
+        for (const NameRow& row : missingSubsystems)
+            made[next++] = variable(row.name, etFun, row.inputs, primNotAvailable);
+        return made;
+    }();
+    registerPrimitives(table, owner, rows, Precedence::FillsGaps);
 }
 
 } // namespace velmora

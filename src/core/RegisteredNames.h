@@ -9,7 +9,7 @@ namespace velmora {
 class tLogoTab;
 class tlogoobject;
 
-// Registers only names the table does not hold yet, so it must run after every real group.
+// The names only fill gaps: a spelling that a real primitive of the table has stays the real one.
 void registerRemainingNames(tLogoTab& table, tlogoobject* owner);
 
 } // namespace velmora

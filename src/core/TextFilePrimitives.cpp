@@ -117,7 +117,7 @@ namespace {
 
 void registerTextFilePrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         predicate<1>("file?", etFun, primNoFile),
         predicate<1>("folder?", etFun, primNoFile),
         fixed<1>("erasefile", etFun, primRefuseFile),

@@ -62,7 +62,7 @@ namespace {
 
 void registerTimerPrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         variable("timer", etFun, 0, primTimer),
         variable("resettimer", etFun, 0, primResetTimer),
         variable("bye", etFun, 0, primBye),

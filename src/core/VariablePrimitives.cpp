@@ -112,7 +112,7 @@ namespace {
 
 void registerVariablePrimitives(tLogoTab& table, tlogoobject* owner)
 {
-    const PrimitiveRow rows[] = {
+    static constexpr PrimitiveRow rows[] = {
         fixed<2>("make", etFun, primMake),
         fixed<1>("thing", etFun, primThing),
         variable("local", etFun, 1, primLocal),

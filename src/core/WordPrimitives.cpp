@@ -64,9 +64,9 @@ namespace {
         return readLines(x->printForm(false));
     }
 
-    std::vector<PrimitiveRow> wordPrimitiveRows()
+    std::span<const PrimitiveRow> wordPrimitiveRows()
     {
-        return {
+        static constexpr PrimitiveRow rows[] = {
             variable("word", etFun, 2, primWord),
             fixed<0>("any", etFun, primAny),
             predicate<1>("empty?", etFun, primIsEmpty),
@@ -76,6 +76,7 @@ namespace {
             fixed<1>("parse", etFun, primParse),
             fixed<1>("parselines", etFun, primParseLines),
         };
+        return rows;
     }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "interpreter/LogoTab.h"
 
 #include "interpreter/Errors.h"
+#include "interpreter/PendingPrimitives.h"
 #include "localization/LanguageDictionary.h"
 
 #include <algorithm>
@@ -11,6 +12,11 @@ std::mutex& tableOrderLock()
 {
     static std::mutex lock;
     return lock;
+}
+
+tLogoTab::tLogoTab(std::string_view labelKey)
+    : m_labelKey(labelKey)
+{
 }
 
 tLogoTab::~tLogoTab() { clear(); }
@@ -25,6 +31,7 @@ void tLogoTab::clear()
     for (tTabDesc* desc : m_entries)
         delete desc;
     m_entries.clear();
+    m_pending.reset();
     m_low = 1;
     m_high = 0;
 }
@@ -72,13 +79,43 @@ void tLogoTab::growFor(NameCode name)
     m_high = high;
 }
 
+void tLogoTab::offerPrimitives(
+    tlogoobject* owner, std::span<const PrimitiveRow> rows, Precedence precedence)
+{
+    if (!m_pending)
+        m_pending = std::make_unique<PendingPrimitives>();
+    m_pending->offer(owner, rows, precedence);
+}
+
+tTabDesc* tLogoTab::enterPending(NameCode name) const
+{
+    const PendingPrimitives::Claimed claimed = m_pending->claim(name);
+    if (!claimed.row)
+        return nullptr;
+    std::unique_ptr<tTabDesc> desc(claimed.row->make(*claimed.row, name, claimed.owner));
+    desc->flags |= builtin;
+    return const_cast<tLogoTab*>(this)->store(std::move(desc));
+}
+
+// A pending primitive under the same name gives way for good, as it would have been replaced had
+// it been entered already.
 void tLogoTab::registerDesc(tTabDesc* desc)
 {
     std::unique_ptr<tTabDesc> owned(desc);
     noteChange();
+    if (m_pending)
+        m_pending->settle(desc->name);
+    store(std::move(owned));
+}
+
+// The descriptor of a pending primitive arrives here directly: it changes no lookup's answer, so
+// resolutions made before stay valid.
+tTabDesc* tLogoTab::store(std::unique_ptr<tTabDesc> owned)
+{
+    tTabDesc* desc = owned.get();
     if (desc->name < m_low || desc->name > m_high || m_entries.empty())
         growFor(desc->name);
-    if (find(desc->name))
+    if (entered(desc->name))
         eraseAt(desc->name);
     desc->table = this;
     m_entries[static_cast<size_t>(desc->name - m_low)] = owned.release();
@@ -90,6 +127,7 @@ void tLogoTab::registerDesc(tTabDesc* desc)
     else
         m_firstDesc = desc;
     m_lastDesc = desc;
+    return desc;
 }
 
 void tLogoTab::eraseAt(NameCode name)
@@ -122,7 +160,7 @@ void tLogoTab::tryErase(NameCode name)
 void tLogoTab::eraseAll(NameCode exceptName)
 {
     for (NameCode name = m_low; name <= m_high && !m_entries.empty(); ++name) {
-        tTabDesc* desc = find(name);
+        tTabDesc* desc = entered(name);
         if (desc && !(desc->flags & builtin) && name != exceptName)
             eraseAt(name);
     }

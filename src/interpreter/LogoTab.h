@@ -5,6 +5,11 @@
 // because the window thread enumerates tables while processes change them, every change of the
 // chain and every ordered walk takes the process-wide table lock (after the interpreter lock).
 // Lookups and registrations themselves run under the interpreter lock.
+//
+// Primitives offered to a table wait in its PendingPrimitives until one of their spellings is
+// first looked up; the lookup then makes and enters the descriptor, so lookups answer as if it had
+// been there all along. Enumerations visit only entries that exist, and a primitive nobody looked
+// up does not exist yet: no enumeration needs the primitives (saving and listing skip them).
 #pragma once
 
 #include "interpreter/ProcDesc.h"
@@ -13,18 +18,20 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace velmora {
 
+class PendingPrimitives;
+struct PrimitiveRow;
+enum class Precedence;
+
 class tLogoTab {
 public:
     // The label is the dictionary text of `labelKey` ("commandsLabel", "variablesLabel", ...).
-    explicit tLogoTab(std::string_view labelKey = "commandsLabel")
-        : m_labelKey(labelKey)
-    {
-    }
+    explicit tLogoTab(std::string_view labelKey = "commandsLabel");
     virtual ~tLogoTab();
     tLogoTab(const tLogoTab&) = delete;
     tLogoTab& operator=(const tLogoTab&) = delete;
@@ -32,9 +39,9 @@ public:
     // The descriptor for a name code, or none.
     tTabDesc* find(NameCode name) const
     {
-        if (name < m_low || name > m_high)
-            return nullptr;
-        return m_entries[static_cast<size_t>(name - m_low)];
+        if (tTabDesc* found = entered(name))
+            return found;
+        return m_pending ? enterPending(name) : nullptr;
     }
     // A name looked up where a procedure is wanted: procedure tables hold only procedures.
     tProcDesc* findProc(NameCode name) const
@@ -49,6 +56,10 @@ public:
     // Stores the descriptor under its name code, replacing (and destroying) any entry there, and
     // appends it to the registration order. The table owns it from now on.
     void registerDesc(tTabDesc* desc);
+    // Offers primitives, entered under each of their spellings when first looked up
+    // (Registration.h).
+    void offerPrimitives(
+        tlogoobject* owner, std::span<const PrimitiveRow> rows, Precedence precedence);
     void erase(NameCode name);
     void tryErase(NameCode name);
     // Erases every entry that is not `builtin`, except `exceptName`.
@@ -75,6 +86,18 @@ protected:
     virtual void missingOnErase(NameCode name);
 
 private:
+    // The entry the table holds, pending primitives aside.
+    tTabDesc* entered(NameCode name) const
+    {
+        if (name < m_low || name > m_high)
+            return nullptr;
+        return m_entries[static_cast<size_t>(name - m_low)];
+    }
+    // Makes and enters the descriptor of the pending primitive the name spells, if any. A lookup
+    // can see no difference, which is why it is allowed under const.
+    tTabDesc* enterPending(NameCode name) const;
+    // Puts the descriptor into its slot and the registration order.
+    tTabDesc* store(std::unique_ptr<tTabDesc> desc);
     void eraseAt(NameCode name);
     void growFor(NameCode name);
     void noteChange()
@@ -84,6 +107,7 @@ private:
     }
 
     bool m_holdsProcedures = true;
+    std::unique_ptr<PendingPrimitives> m_pending;
 
     std::string_view m_labelKey;
     std::vector<tTabDesc*> m_entries;

@@ -10,17 +10,9 @@ namespace velmora {
 
 namespace {
 
-    // Room for the names an English start-up interns without growing; a power of two.
-    constexpr size_t initialIndexSize = 4096;
-
-    // FNV-1a over the folded bytes, so that spellings the comparison calls equal meet.
-    size_t foldedHash(const NameComparison& comparison, std::string_view name)
-    {
-        uint32_t hash = 2166136261u;
-        for (char c : name)
-            hash = (hash ^ comparison.fold(static_cast<uint8_t>(c))) * 16777619u;
-        return hash;
-    }
+    // Room for the names start-up interns (the event, class and system names; primitives are
+    // interned as programs use them) without growing; a power of two.
+    constexpr size_t initialIndexSize = 512;
 
 } // namespace
 
@@ -49,7 +41,7 @@ size_t NameCodes::slotOf(std::string_view name) const
 {
     const NameComparison& comparison = currentNameComparison();
     const size_t mask = m_index.size() - 1;
-    for (size_t slot = foldedHash(comparison, name) & mask;; slot = (slot + 1) & mask) {
+    for (size_t slot = comparison.hash(name) & mask;; slot = (slot + 1) & mask) {
         const NameCode code = m_index[slot];
         if (code == 0 || comparison.equal(m_byCode[static_cast<size_t>(code - 1)], name))
             return slot;

@@ -36,6 +36,14 @@ public:
     // Negative, zero or positive as a sorts before, equals or sorts after b.
     int compare(std::string_view a, std::string_view b) const;
     bool equal(std::string_view a, std::string_view b) const { return compare(a, b) == 0; }
+    // FNV-1a over the folded bytes, so that spellings the comparison calls equal hash alike.
+    uint32_t hash(std::string_view name) const
+    {
+        uint32_t hash = 2166136261u;
+        for (char c : name)
+            hash = (hash ^ fold(static_cast<uint8_t>(c))) * 16777619u;
+        return hash;
+    }
 
 private:
     explicit NameComparison(const FoldTable& fold)

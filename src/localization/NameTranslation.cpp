@@ -73,13 +73,6 @@ namespace {
         }
     }
 
-    size_t wordCount(std::string_view text)
-    {
-        size_t count = 0;
-        forEachWord(text, [&count](std::string_view) { ++count; });
-        return count;
-    }
-
     bool isOperatorName(std::string_view name)
     {
         if (name == "*")
@@ -156,14 +149,15 @@ std::string setterForm(std::string_view word)
     return dictionary.setterPrefix() + std::string(firstOf(word)) + dictionary.setterSuffix();
 }
 
-// The words are interned straight from the dictionary's text, once every lookup is made so that
-// a missing entry is reported before any message interning gives; they are counted first so
-// that the list is allocated once.
-std::vector<NameCode> codesOf(std::string_view internalName)
+// Every lookup is made before the first spelling is visited, so that a missing entry is reported
+// before anything the visitor does with the spellings.
+void forEachSpellingOf(
+    std::string_view internalName, const std::function<void(std::string_view)>& visit)
 {
-    NameCodes& codes = NameCodes::instance();
-    if (isOperatorName(internalName))
-        return { codes.intern(internalName) };
+    if (isOperatorName(internalName)) {
+        visit(internalName);
+        return;
+    }
     const LanguageDictionary& dictionary = languageDictionary();
     std::string spare;
     std::string_view synonyms, extras;
@@ -178,16 +172,20 @@ std::vector<NameCode> codesOf(std::string_view internalName)
     } else {
         synonyms = entryOrMarked(internalName, spare);
     }
-    std::vector<NameCode> result;
-    result.reserve(wordCount(synonyms) + wordCount(extras));
-    const auto intern
-        = [&](std::string_view spelling) { result.push_back(codes.intern(spelling)); };
     if (setters)
-        forEachWord(synonyms, [&](std::string_view synonym) { intern(setterForm(synonym)); });
+        forEachWord(synonyms, [&](std::string_view synonym) { visit(setterForm(synonym)); });
     else
-        forEachWord(synonyms, intern);
-    forEachWord(extras, intern);
-    return result;
+        forEachWord(synonyms, visit);
+    forEachWord(extras, visit);
+}
+
+std::vector<NameCode> codesOf(std::string_view internalName)
+{
+    std::vector<NameCode> codes;
+    forEachSpellingOf(internalName, [&codes](std::string_view spelling) {
+        codes.push_back(NameCodes::instance().intern(spelling));
+    });
+    return codes;
 }
 
 bool isAnySynonym(std::string_view word)

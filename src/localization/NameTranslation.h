@@ -25,9 +25,12 @@ std::string normalize(std::string_view word, Reporting reporting = Reporting::Si
 std::string translateText(std::string_view text);
 // The setter prefix + the word cut at its first blank + the setter suffix.
 std::string setterForm(std::string_view word);
-// The name codes of every spelling of an internal primitive name: the synonyms of its "dict"
-// entry, with setter or getter forms for names beginning with "set*" or "*". Operator names
-// ("+", "<=", "<unary ->") stand for themselves.
+// Every spelling of an internal primitive name: the synonyms of its "dict" entry (or "@name@"
+// when it has none), with setter or getter forms for names beginning with "set*" or "*".
+// Operator names ("+", "<=", "<unary ->") stand for themselves.
+void forEachSpellingOf(
+    std::string_view internalName, const std::function<void(std::string_view)>& visit);
+// The name codes of those spellings, interned.
 std::vector<NameCode> codesOf(std::string_view internalName);
 // Whether the word is one of the synonyms of "any".
 bool isAnySynonym(std::string_view word);

@@ -282,11 +282,23 @@ std::vector<NameCode> PropertyRow::setterCodes() const
 
 std::vector<NameCode> PropertyRow::getterCodes() const { return internAll(getterSpellings); }
 
-PropertyRows& PropertyRows::mutableInstance()
+std::unique_ptr<PropertyRows>& PropertyRows::current()
 {
-    static PropertyRows rows;
+    static std::unique_ptr<PropertyRows> rows;
     return rows;
 }
+
+const PropertyRows& PropertyRows::instance()
+{
+    std::unique_ptr<PropertyRows>& rows = current();
+    if (!rows) {
+        rows = std::make_unique<PropertyRows>();
+        rows->build();
+    }
+    return *rows;
+}
+
+void PropertyRows::forget() { current().reset(); }
 
 std::string_view PropertyRows::internalName(int32_t property)
 {
@@ -297,10 +309,9 @@ std::string_view PropertyRows::internalName(int32_t property)
 
 void PropertyRows::build()
 {
-    PropertyRows& self = mutableInstance();
     for (size_t property = 0; property < propertyNameTable.size(); ++property) {
         const std::string_view name = propertyNameTable[property];
-        self.m_rows[property] = name.empty() ? PropertyRow {} : buildRow(name);
+        m_rows[property] = name.empty() ? PropertyRow {} : buildRow(name);
     }
 }
 

@@ -8,13 +8,14 @@
 // further setter names, in front of the dictionary's own "set" and "get" spellings. Numbers that
 // name no property keep an empty row.
 //
-// Locking: built under the interpreter lock at start-up, read-only afterwards; the code lists
-// intern names and so need the interpreter lock too.
+// Locking: built under the interpreter lock when first asked for, read-only afterwards; the code
+// lists intern names and so need the interpreter lock too.
 #pragma once
 
 #include "values/LogoObject.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,10 +39,11 @@ struct PropertyRow {
 
 class PropertyRows {
 public:
-    static const PropertyRows& instance() { return mutableInstance(); }
-    // Builds every row from the current dictionary, interning main and setter names in number
-    // order.
-    static void build();
+    // The rows of the current dictionary, built when first asked for after a language is loaded
+    // (most programs never ask), interning main and setter names in number order.
+    static const PropertyRows& instance();
+    // Drops the rows, so that the next instance() builds them from the language just loaded.
+    static void forget();
 
     // The internal key of a property number; empty for numbers that name no property.
     static std::string_view internalName(int32_t property);
@@ -53,7 +55,9 @@ public:
     bool isSetterSpelling(int32_t property, std::string_view word) const;
 
 private:
-    static PropertyRows& mutableInstance();
+    // The rows in force; none until first asked for.
+    static std::unique_ptr<PropertyRows>& current();
+    void build();
 
     std::array<PropertyRow, propertyCount> m_rows;
 };

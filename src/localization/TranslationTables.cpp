@@ -9,8 +9,8 @@ namespace velmora {
 void buildTranslationTables()
 {
     EventCodes::build();
-    PropertyRows::build();
     ClassAliases::build();
+    PropertyRows::forget();
 }
 
 } // namespace velmora

@@ -12,12 +12,14 @@ namespace velmora {
 
 // An operation with `Arity` inputs besides the value it applies to.
 template <size_t Arity, ResultForm Form = ResultForm::Value>
-PrimitiveRow classOperation(
-    std::string_view name, typename tPasProcDescFixed<Arity, Form>::Handler handler)
+constexpr PrimitiveRow classOperation(std::string_view name, FixedHandler<Form, Arity> handler)
 {
-    return { name, [=](NameCode code, tlogoobject*) -> tProcDesc* {
-                return new tPasProcDescFixed<Arity, Form>(code, etFun, handler);
-            } };
+    using Desc = tPasProcDescFixed<Arity, Form>;
+    return { .name = name,
+        .make = [](const PrimitiveRow& row, NameCode code, tlogoobject*) -> tProcDesc* {
+            return new Desc(code, etFun, std::get<typename Desc::Handler>(row.handler));
+        },
+        .handler = handler };
 }
 
 } // namespace velmora

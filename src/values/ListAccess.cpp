@@ -165,9 +165,9 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> listAccessRows()
+std::span<const PrimitiveRow> listAccessRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<0, ResultForm::Integer>("count", primCount),
         classOperation<0>("first", primFirst),
         classOperation<0>("last", primLast),
@@ -180,6 +180,7 @@ std::vector<PrimitiveRow> listAccessRows()
         classOperation<1>("frommember", primFromMember),
         classOperation<0>("pick", primPick),
     };
+    return rows;
 }
 
 } // namespace velmora

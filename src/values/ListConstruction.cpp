@@ -134,9 +134,9 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> listConstructionRows()
+std::span<const PrimitiveRow> listConstructionRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<1>("fput", primFput),
         classOperation<1>("lput", primLput),
         classOperation<1>("butitem", primButItem),
@@ -146,6 +146,7 @@ std::vector<PrimitiveRow> listConstructionRows()
         classOperation<0>("reverse", primReverse),
         classOperation<0>("shuffle", primShuffle),
     };
+    return rows;
 }
 
 } // namespace velmora

@@ -88,18 +88,22 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> listEvaluationRows()
+std::span<const PrimitiveRow> listEvaluationRows()
 {
-    std::vector<PrimitiveRow> rows = {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<0>("!", primFill),
         classOperation<0>("!2", primFill),
         classOperation<2>("foreach", primForEach),
         classOperation<0, ResultForm::Truth>("not", primNot),
         classOperation<1, ResultForm::Truth>("=", primEqual),
         classOperation<1, ResultForm::Truth>("<>", primNotEqual),
+        classOperation<1, ResultForm::Truth>("<", primOrdering),
+        classOperation<1, ResultForm::Truth>(">", primOrdering),
+        classOperation<1, ResultForm::Truth>("<=", primOrdering),
+        classOperation<1, ResultForm::Truth>(">=", primOrdering),
+        classOperation<1, ResultForm::Truth>("less?", primOrdering),
+        classOperation<1, ResultForm::Truth>("greater?", primOrdering),
     };
-    for (std::string_view name : { "<", ">", "<=", ">=", "less?", "greater?" })
-        rows.push_back(classOperation<1, ResultForm::Truth>(name, primOrdering));
     return rows;
 }
 

@@ -8,14 +8,14 @@
 
 #include "values/ClassOperationRows.h"
 
-#include <vector>
+#include <span>
 
 namespace velmora {
 
-std::vector<PrimitiveRow> listAccessRows();
-std::vector<PrimitiveRow> listConstructionRows();
-std::vector<PrimitiveRow> listEvaluationRows();
-std::vector<PrimitiveRow> listVectorRows();
-std::vector<PrimitiveRow> listSortRows();
+std::span<const PrimitiveRow> listAccessRows();
+std::span<const PrimitiveRow> listConstructionRows();
+std::span<const PrimitiveRow> listEvaluationRows();
+std::span<const PrimitiveRow> listVectorRows();
+std::span<const PrimitiveRow> listSortRows();
 
 } // namespace velmora

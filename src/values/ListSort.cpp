@@ -90,6 +90,10 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> listSortRows() { return { classOperation<0>("sort", primSort) }; }
+std::span<const PrimitiveRow> listSortRows()
+{
+    static constexpr PrimitiveRow rows[] = { classOperation<0>("sort", primSort) };
+    return rows;
+}
 
 } // namespace velmora

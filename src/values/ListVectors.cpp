@@ -258,9 +258,9 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> listVectorRows()
+std::span<const PrimitiveRow> listVectorRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<1>("+", primArithmetic<VectorOp::Add>),
         classOperation<1>("-", primArithmetic<VectorOp::Subtract>),
         classOperation<1>("difference", primArithmetic<VectorOp::Subtract>),
@@ -280,6 +280,7 @@ std::vector<PrimitiveRow> listVectorRows()
         classOperation<0>("tovectors", primNeedsDrawingLists),
         classOperation<0>("spline", primNeedsDrawingLists),
     };
+    return rows;
 }
 
 } // namespace velmora

@@ -163,9 +163,9 @@ int32_t bitOperand(tlogoobject* value)
     return value->asInteger();
 }
 
-std::vector<PrimitiveRow> numberRows()
+std::span<const PrimitiveRow> numberRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<1>("+", primAdd),
         classOperation<1>("-", primSubtract),
         classOperation<1>("difference", primSubtract),
@@ -196,27 +196,31 @@ std::vector<PrimitiveRow> numberRows()
         classOperation<1, ResultForm::Truth>("<=", primLessOrEqual),
         classOperation<1, ResultForm::Truth>(">=", primGreaterOrEqual),
     };
+    return rows;
 }
 
-std::vector<PrimitiveRow> textWordNumberRows()
+std::span<const PrimitiveRow> textWordNumberRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<0, ResultForm::Truth>("not", primNot),
         classOperation<0, ResultForm::Integer>("random", primRandomOfText),
     };
+    return rows;
 }
 
-std::vector<PrimitiveRow> integerRows()
+std::span<const PrimitiveRow> integerRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<0, ResultForm::Truth>("not", primNotOfNumber),
         classOperation<0, ResultForm::Integer>("random", primRandom),
     };
+    return rows;
 }
 
-std::vector<PrimitiveRow> booleanRows()
+std::span<const PrimitiveRow> booleanRows()
 {
-    return { classOperation<0, ResultForm::Truth>("not", primNot) };
+    static constexpr PrimitiveRow rows[] = { classOperation<0, ResultForm::Truth>("not", primNot) };
+    return rows;
 }
 
 } // namespace velmora

@@ -7,16 +7,16 @@
 
 #include "interpreter/Registration.h"
 
-#include <vector>
+#include <span>
 
 namespace velmora {
 
 // The rows every word class shares.
-std::vector<PrimitiveRow> numberRows();
+std::span<const PrimitiveRow> numberRows();
 // What differs for text words, integers and booleans (reals keep what integers have).
-std::vector<PrimitiveRow> textWordNumberRows();
-std::vector<PrimitiveRow> integerRows();
-std::vector<PrimitiveRow> booleanRows();
+std::span<const PrimitiveRow> textWordNumberRows();
+std::span<const PrimitiveRow> integerRows();
+std::span<const PrimitiveRow> booleanRows();
 
 // An operand of the bit operations: a word other than a real number object, taken with
 // `asInteger` (a numeric text word is rounded); error 26 with the 32-bit bounds otherwise.

@@ -179,9 +179,9 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> wordTextRows()
+std::span<const PrimitiveRow> wordTextRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<0, ResultForm::Integer>("count", primCount),
         classOperation<0>("first", primFirst),
         classOperation<0>("last", primLast),
@@ -200,16 +200,16 @@ std::vector<PrimitiveRow> wordTextRows()
         classOperation<0, ResultForm::Integer>("ascii", primAscii),
         classOperation<2>("foreach", primForEach),
     };
+    return rows;
 }
 
 void registerWordAndNumberOperations(ClassTables& tables)
 {
-    std::vector<PrimitiveRow> shared;
-    for (auto family : { wordTextRows(), wordPositionRows(), numberRows() })
-        shared.insert(shared.end(), family.begin(), family.end());
+    const std::span<const PrimitiveRow> shared[]
+        = { wordTextRows(), wordPositionRows(), numberRows() };
     const struct {
         tLogoTab& table;
-        std::vector<PrimitiveRow> ownRows;
+        std::span<const PrimitiveRow> ownRows;
     } classes[] = {
         { tables.words, textWordNumberRows() },
         { tables.integers, integerRows() },
@@ -217,7 +217,8 @@ void registerWordAndNumberOperations(ClassTables& tables)
         { tables.booleans, booleanRows() },
     };
     for (size_t i = 0; i < std::size(classes); ++i) {
-        registerPrimitives(classes[i].table, nullptr, shared);
+        for (std::span<const PrimitiveRow> family : shared)
+            registerPrimitives(classes[i].table, nullptr, family);
         for (size_t earlier = 0; earlier <= i; ++earlier)
             registerPrimitives(classes[i].table, nullptr, classes[earlier].ownRows);
     }

@@ -13,7 +13,7 @@
 
 #include "interpreter/Registration.h"
 
-#include <vector>
+#include <span>
 
 namespace velmora {
 
@@ -23,7 +23,7 @@ struct ClassTables;
 // booleans; entries of the same names are replaced.
 void registerWordAndNumberOperations(ClassTables& tables);
 
-std::vector<PrimitiveRow> wordTextRows();
-std::vector<PrimitiveRow> wordPositionRows();
+std::span<const PrimitiveRow> wordTextRows();
+std::span<const PrimitiveRow> wordPositionRows();
 
 } // namespace velmora

@@ -152,13 +152,14 @@ namespace {
 
 } // namespace
 
-std::vector<PrimitiveRow> wordPositionRows()
+std::span<const PrimitiveRow> wordPositionRows()
 {
-    return {
+    static constexpr PrimitiveRow rows[] = {
         classOperation<1>("item", primItem),
         classOperation<1>("butitem", primButItem),
         classOperation<2>("replace", primReplace),
     };
+    return rows;
 }
 
 } // namespace velmora
