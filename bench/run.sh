@@ -8,6 +8,7 @@
 #   VELMORA      the Velmora command-line tool   (default: build/velmora in this repository)
 #   UCBLOGO_DIR  the folder bench/build-ucblogo.sh built into (default: /tmp/ucblogo-build)
 #   LUA          the Lua 5.4 interpreter          (default: lua5.4)
+#   EMPTY        a static program that does nothing (default: build/velmora_empty)
 #   TIMEOUT      seconds one run may take         (default: 600)
 #
 # For each workload every available peer runs once as a warm-up, then RUNS rounds run the peers in
@@ -16,6 +17,9 @@
 # and its remaining runs of that workload are skipped. Ratios are taken run by run (the Velmora run
 # against the peer's run of the same round) and their median is shown. A peer that is not built or
 # has no version of a workload shows "n/a".
+#
+# The start-up workload also runs EMPTY in the same rounds: starting any process costs that much
+# here, so a last line gives the start-up ratio with that floor taken off both sides.
 set -uo pipefail
 
 bench_dir=$(cd "$(dirname "$0")" && pwd)
@@ -24,7 +28,7 @@ runs=5
 while getopts "n:h" opt; do
   case $opt in
     n) runs=$OPTARG ;;
-    *) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    *) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -35,6 +39,7 @@ ucblogo_dir=${UCBLOGO_DIR:-/tmp/ucblogo-build}
 ucblogo=$ucblogo_dir/src/ucblogo
 ucblogo_lib=$ucblogo_dir/src/logolib
 lua=${LUA:-lua5.4}
+empty=${EMPTY:-$repo_dir/build/velmora_empty}
 time_limit=${TIMEOUT:-600}
 
 if [[ $# -gt 0 ]]; then
@@ -68,13 +73,14 @@ watch_runs &
 watchdog=$!
 trap 'kill "$watchdog" 2>/dev/null; rm -rf "$scratch"' EXIT
 
-peers=(velmora ucblogo lua)
-declare -A title=([velmora]=Velmora [ucblogo]=UCBLogo [lua]="Lua 5.4")
+peers=(velmora ucblogo lua floor)
+declare -A title=([velmora]=Velmora [ucblogo]=UCBLogo [lua]="Lua 5.4" [floor]="the empty program")
 declare -A available=()
 [[ -x $velmora ]] && available[velmora]=1 || echo "Velmora not found at $velmora" >&2
 [[ -x $ucblogo && -d $ucblogo_lib ]] && available[ucblogo]=1 \
   || echo "UCBLogo not built in $ucblogo_dir (see bench/build-ucblogo.sh)" >&2
 command -v "$lua" >/dev/null 2>&1 && available[lua]=1 || echo "Lua not found ($lua)" >&2
+[[ -x $empty ]] && available[floor]=1 || echo "The empty program not found at $empty" >&2
 
 # The program file each peer runs for a workload; empty when the peer has no version of it.
 program_for() {
@@ -91,6 +97,7 @@ program_for() {
       fi
       echo "$out" ;;
     lua) [[ -f $bench_dir/lua/$w.lua ]] && echo "$bench_dir/lua/$w.lua" ;;
+    floor) [[ $w == startup ]] && echo "$empty" ;;
   esac
 }
 
@@ -102,6 +109,7 @@ run_once() {
     velmora) "$velmora" logo "$program" </dev/null >"$out" 2>"$err" & ;;
     ucblogo) LOGOLIB=$ucblogo_lib "$ucblogo" "$program" </dev/null >"$out" 2>"$err" & ;;
     lua) "$lua" "$program" </dev/null >"$out" 2>"$err" & ;;
+    floor) "$program" </dev/null >"$out" 2>"$err" & ;;
   esac
   local pid=$!
   echo "$pid $EPOCHSECONDS" >"$scratch/running"
@@ -181,4 +189,15 @@ for w in "${workloads[@]}"; do
   echo "| $w | $(cell_time "$w" velmora) | $(cell_time "$w" ucblogo) | $(cell_time "$w" lua) |" \
        "$(cell_ratio "$w" ucblogo) | $(cell_ratio "$w" lua) |"
 done
+# Start-up less the floor, on both sides of each round.
+if [[ ${state[startup,velmora]:-} == ok && ${state[startup,ucblogo]:-} == ok \
+      && ${state[startup,floor]:-} == ok ]]; then
+  above_floor=$(for ((r = 1; r <= runs; r++)); do
+    awk -v v="${times[startup,velmora,$r]}" -v u="${times[startup,ucblogo,$r]}" \
+        -v f="${times[startup,floor,$r]}" 'BEGIN { if (u > f) printf "%.6f\n", (v - f) / (u - f) }'
+  done | median | awk '{ printf "%.2f", $1 }')
+  echo
+  echo "startup above the process floor (the empty program: $(cell_time startup floor) ms):" \
+       "Velmora/UCBLogo $above_floor"
+fi
 exit $failed
