@@ -54,7 +54,7 @@ private:
         using tLogoVarDesc::tLogoVarDesc;
         bool bound = false;
     };
-    tLocalBinding* entry(NameCode name) const { return static_cast<tLocalBinding*>(find(name)); }
+    tLocalBinding* entry(NameCode name) const { return static_cast<tLocalBinding*>(entered(name)); }
 
     struct SavedBinding {
         NameCode name;

@@ -79,6 +79,14 @@ public:
     tlogoobject* owner = nullptr;
 
 protected:
+    // The entry the table holds, pending primitives aside. Variable tables, which are never
+    // offered primitives, look their names up here, off the path that asks for them.
+    tTabDesc* entered(NameCode name) const
+    {
+        if (name < m_low || name > m_high)
+            return nullptr;
+        return m_entries[static_cast<size_t>(name - m_low)];
+    }
     // Tables that hold only variables leave the procedure stamp alone.
     void holdOnlyVariables() { m_holdsProcedures = false; }
 
@@ -86,13 +94,6 @@ protected:
     virtual void missingOnErase(NameCode name);
 
 private:
-    // The entry the table holds, pending primitives aside.
-    tTabDesc* entered(NameCode name) const
-    {
-        if (name < m_low || name > m_high)
-            return nullptr;
-        return m_entries[static_cast<size_t>(name - m_low)];
-    }
     // Makes and enters the descriptor of the pending primitive the name spells, if any. A lookup
     // can see no difference, which is why it is allowed under const.
     tTabDesc* enterPending(NameCode name) const;

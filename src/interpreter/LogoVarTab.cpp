@@ -39,7 +39,7 @@ tLogoVarDesc* tLogoVarTab::createDesc(NameCode name, uint8_t flags)
 
 void tLogoVarTab::setVar(NameCode name, tlogoobject* value, uint8_t flags)
 {
-    auto* desc = static_cast<tLogoVarDesc*>(find(name));
+    auto* desc = static_cast<tLogoVarDesc*>(entered(name));
     if (desc) {
         desc->flags = static_cast<uint8_t>((desc->flags & ~donotsavenow) | flags);
     } else {
@@ -54,7 +54,7 @@ void tLogoVarTab::setVarMarked(NameCode name, tlogoobject* value)
     const bool existed = contains(name);
     setVar(name, value);
     if (!existed)
-        static_cast<tLogoVarDesc*>(find(name))->variableKind = 1;
+        static_cast<tLogoVarDesc*>(entered(name))->variableKind = 1;
 }
 
 void tLogoVarTab::setIfChanged(NameCode name, tlogoobject* value)
@@ -66,7 +66,7 @@ void tLogoVarTab::setIfChanged(NameCode name, tlogoobject* value)
 
 tlogoobject* tLogoVarTab::tryValue(NameCode name) const
 {
-    tTabDesc* desc = find(name);
+    tTabDesc* desc = entered(name);
     return desc ? desc->value() : nullptr;
 }
 
