@@ -1,5 +1,7 @@
 #include "localization/ByteStream.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -19,24 +21,37 @@ namespace {
 
 } // namespace
 
-// Reads straight into the text, sized once from the stream, instead of through a chunk.
-std::optional<std::string> readToEnd(ByteStream& stream)
+// Reads straight into the buffer, sized once from the stream, instead of through a chunk.
+std::optional<ByteBuffer> readAll(ByteStream& stream)
 {
-    std::string text(expectedRoom(stream), '\0');
+    size_t room = expectedRoom(stream);
+    auto bytes = std::make_unique_for_overwrite<char[]>(room);
     size_t filled = 0;
     for (;;) {
-        if (filled == text.size())
-            text.resize(text.size() + chunkSize);
-        const int64_t count = stream.read(
-            { reinterpret_cast<uint8_t*>(text.data()) + filled, text.size() - filled });
+        if (filled == room) {
+            // A stream that tells a wrong size or none: grow by half or more, so that a long
+            // stream is still copied a bounded number of times.
+            room += std::max(room / 2, chunkSize);
+            auto larger = std::make_unique_for_overwrite<char[]>(room);
+            std::copy_n(bytes.get(), filled, larger.get());
+            bytes = std::move(larger);
+        }
+        const int64_t count
+            = stream.read({ reinterpret_cast<uint8_t*>(bytes.get()) + filled, room - filled });
         if (count < 0)
             return std::nullopt;
-        if (count == 0) {
-            text.resize(filled);
-            return text;
-        }
+        if (count == 0)
+            return ByteBuffer { std::move(bytes), filled };
         filled += static_cast<size_t>(count);
     }
+}
+
+std::optional<std::string> readToEnd(ByteStream& stream)
+{
+    const auto all = readAll(stream);
+    if (!all)
+        return std::nullopt;
+    return std::string(all->bytes.get(), all->size);
 }
 
 int64_t seekTarget(int64_t position, int64_t size, int64_t offset, SeekOrigin origin)

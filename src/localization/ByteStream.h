@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -33,7 +34,15 @@ public:
     int64_t position() { return seek(0, SeekOrigin::Current); }
 };
 
+// Bytes in storage that is not cleared when it is made: a reader that fills every byte itself
+// touches a large text once, by writing it, rather than twice.
+struct ByteBuffer {
+    std::unique_ptr<char[]> bytes;
+    size_t size = 0;
+};
+
 // Everything from the current position to the end; nothing when a read fails.
+std::optional<ByteBuffer> readAll(ByteStream& stream);
 std::optional<std::string> readToEnd(ByteStream& stream);
 
 // The position a seek asks for, or -1 when it falls outside 0..size.

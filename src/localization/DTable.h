@@ -6,11 +6,17 @@
 // equal keys keep their file order. Keys are compared by byte value. A lookup halves the sorted
 // pairs; when several pairs share the key, the one the halving meets first answers, which is why
 // dictionaries should not repeat a key within a section.
+//
+// A pair is stored as the places of its key and value in the dictionary's text, in 32 bits each:
+// half the size of two views, so the pairs of a large dictionary touch half the memory pages.
+// The views are made as the pairs are read.
 #pragma once
 
 #include "localization/DictionaryText.h"
 
+#include <cstdint>
 #include <optional>
+#include <ranges>
 #include <span>
 #include <string_view>
 
@@ -21,14 +27,28 @@ struct DictionaryEntry {
     std::string_view value;
 };
 
+// Where a pair's key and value lie in the dictionary's text.
+struct DictionaryPair {
+    uint32_t keyStart;
+    uint32_t keyLength;
+    uint32_t valueStart;
+    uint32_t valueLength;
+};
+
 class TDTable {
 public:
     // The name and keys must already be trimmed and lower-cased (A to Z only) as the parser does
-    // it; the pairs are sorted here, in place.
-    TDTable(std::string_view name, std::span<DictionaryEntry> entries);
+    // it; the pairs, whose places count from text, are sorted here, in place.
+    TDTable(std::string_view name, const char* text, std::span<DictionaryPair> pairs);
 
     std::string_view name() const { return m_name; }
-    std::span<const DictionaryEntry> entries() const { return m_entries; }
+    // The pairs in key order, as views of the text made as they are read.
+    auto entries() const
+    {
+        return m_pairs | std::views::transform([text = m_text](const DictionaryPair& pair) {
+            return DictionaryEntry { keyOf(text, pair), valueOf(text, pair) };
+        });
+    }
 
     // Exact: the key is compared as given, byte by byte. Either: its letters A to Z are folded
     // to small letters first, as the stored keys are.
@@ -36,8 +56,20 @@ public:
         std::string_view key, LetterCase letterCase = LetterCase::Exact) const;
 
 private:
+    static std::string_view keyOf(const char* text, const DictionaryPair& pair)
+    {
+        return { text + pair.keyStart, pair.keyLength };
+    }
+    static std::string_view valueOf(const char* text, const DictionaryPair& pair)
+    {
+        return { text + pair.valueStart, pair.valueLength };
+    }
+
+    template <typename Order> std::optional<std::string_view> halve(Order order) const;
+
     std::string_view m_name;
-    std::span<const DictionaryEntry> m_entries;
+    const char* m_text;
+    std::span<const DictionaryPair> m_pairs;
 };
 
 } // namespace velmora

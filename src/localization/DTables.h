@@ -10,13 +10,14 @@
 // compare bytes. A dictionary is read-only once parsed; it is shared under the interpreter lock.
 //
 // The dictionary keeps one copy of its text, with names and keys lower-cased in place, and one
-// array of pairs; sections, keys and values are views into them, so parsing allocates nothing
-// per pair and a dictionary can be neither copied nor moved.
+// array of pairs; sections are views into them and pairs the places of keys and values in the
+// text, so parsing allocates nothing per pair and a dictionary can be neither copied nor moved.
+// Those places reach 4 GB into a text: a longer one is cut there.
 #pragma once
 
+#include "localization/ByteStream.h"
 #include "localization/DTable.h"
 
-#include <string>
 #include <vector>
 
 namespace velmora {
@@ -44,18 +45,22 @@ private:
     // The section being filled: its name and where its pairs start.
     struct Filling {
         std::string_view name;
-        size_t firstEntry;
+        size_t firstPair;
     };
 
     void parseOwnText();
-    void parseLine(std::string_view line);
+    // The line is trimmed and holds more than blanks; equals is the place of its first "=", npos
+    // when it has none, and the letters before it are lowered already.
+    void parseLine(std::string_view line, size_t equals);
     void openSection(std::string_view name);
     void closeSection();
+    // Where a part of the text starts in it.
+    uint32_t placeOf(std::string_view part) const;
     // The place of a part of the text, to lower-case it there.
     std::span<char> writable(std::string_view part);
 
-    std::string m_text;
-    std::vector<DictionaryEntry> m_entries;
+    ByteBuffer m_text;
+    std::vector<DictionaryPair> m_pairs;
     std::vector<TDTable> m_sections;
     std::optional<Filling> m_filling;
 };

@@ -7,7 +7,6 @@ namespace velmora {
 
 namespace {
 
-    char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
     char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
     size_t find(std::string_view text, std::string_view pattern, size_t from, LetterCase letterCase)
@@ -31,17 +30,6 @@ namespace {
     }
 
 } // namespace
-
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string asciiLowered(std::string_view text) { return transformed(text, asciiLower); }
 std::string asciiUppered(std::string_view text) { return transformed(text, asciiUpper); }

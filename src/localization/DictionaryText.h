@@ -15,8 +15,27 @@ namespace velmora {
 
 enum class LetterCase { Exact, Either };
 
-bool isBlank(char c);
-std::string_view trimmed(std::string_view text);
+// Inline, like the trimming, because the parser runs them on every line of a dictionary.
+inline bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+inline char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+// The parser knows which end of a part can hold blanks and trims only that one.
+inline std::string_view trimmedFront(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+inline std::string_view trimmedBack(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+inline std::string_view trimmed(std::string_view text) { return trimmedBack(trimmedFront(text)); }
+
 std::string asciiLowered(std::string_view text);
 std::string asciiUppered(std::string_view text);
 void lowerAscii(std::span<char> text);

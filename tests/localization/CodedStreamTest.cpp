@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace velmora {
 namespace {
 
@@ -56,6 +58,61 @@ namespace {
             text.push_back(static_cast<char>(byte));
         for (int seed = 0; seed < 256; ++seed)
             ASSERT_EQ(unscrambled(scrambleText(text, static_cast<uint8_t>(seed)), 7), text) << seed;
+    }
+
+    // The definition, a byte at a time: each plain byte is the stored byte less the sum of the
+    // seed and every stored byte before it.
+    std::string unscrambledByDefinition(const std::vector<uint8_t>& stored)
+    {
+        std::string plain;
+        uint8_t sum = stored.front();
+        for (size_t i = 1; i < stored.size(); ++i) {
+            plain.push_back(static_cast<char>(stored[i] - sum));
+            sum = static_cast<uint8_t>(sum + stored[i]);
+        }
+        return plain;
+    }
+
+    // Reads the stored bytes in pieces whose sizes cycle through pieceSizes.
+    std::string unscrambledInPieces(std::vector<uint8_t> stored, std::span<const size_t> pieceSizes)
+    {
+        MemoryStream memory(std::move(stored));
+        tcodedstream coded(memory, CodedStreamMode::Reading);
+        std::string plain;
+        for (size_t piece = 0;; ++piece) {
+            std::vector<uint8_t> chunk(pieceSizes[piece % pieceSizes.size()]);
+            const int64_t count = coded.read(chunk);
+            if (count <= 0)
+                return plain;
+            plain.append(chunk.begin(), chunk.begin() + count);
+        }
+    }
+
+    TEST(CodedStream, ReadsOfAnyLengthAndSplitAgreeWithTheDefinition)
+    {
+        // Lengths around the sixteen bytes unscrambled at once, and reads that end inside such a
+        // group so that the running sum must carry over from one read to the next.
+        const size_t lengths[] = { 0, 1, 15, 16, 17, 31, 32, 33, 1000 };
+        const std::vector<size_t> splits[] = {
+            { 4096 },
+            { 1 },
+            { 15 },
+            { 16 },
+            { 17 },
+            { 3, 16, 29, 1, 64 },
+        };
+        std::mt19937 generator(20240611);
+        for (const size_t length : lengths) {
+            std::string text(length, '\0');
+            for (char& byte : text)
+                byte = static_cast<char>(generator());
+            const uint8_t seed = static_cast<uint8_t>(generator());
+            const auto stored = scrambleText(text, seed);
+            ASSERT_EQ(unscrambledByDefinition(stored), text) << length;
+            for (const auto& split : splits)
+                EXPECT_EQ(unscrambledInPieces(stored, split), text)
+                    << "length " << length << ", first piece " << split.front();
+        }
     }
 
     TEST(CodedStream, RandomSeedsReadBack)

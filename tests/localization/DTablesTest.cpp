@@ -68,6 +68,37 @@ namespace {
             EXPECT_EQ(lookUp(test.text, test.section, test.key), test.expected) << test.name;
     }
 
+    TEST(DTables, ParsesLinesLongerThanTheBlocksTheyAreScannedIn)
+    {
+        // Lines are scanned sixteen bytes at a time, lowering the key on the way, while sixteen
+        // bytes are left; the rest of the text a byte at a time. The comment line of blanks at the
+        // end keeps every line before it in blocks.
+        const std::string tail = "\n;" + std::string(20, ' ') + "\n";
+        const LookupCase cases[] = {
+            { "key lowered across blocks", "[s]\nAbcdefghijklmnopQRSTUVWXYZ = v" + tail, "s",
+                "abcdefghijklmnopqrstuvwxyz", "v" },
+            { "equals sign in a later block", "[s]\n" + std::string(20, 'K') + "=v" + tail, "s",
+                std::string(20, 'k'), "v" },
+            { "value in the key's block keeps its case", "[s]\nK=ABCDEFGHIJKLMNOP" + tail, "s", "k",
+                "ABCDEFGHIJKLMNOP" },
+            { "only the first equals sign splits", "[s]\nK = A=B=C" + tail, "s", "k", "A=B=C" },
+            { "lowering stops at a line without equals sign", "[s]\nab\nK=VALUE" + tail, "s", "k",
+                "VALUE" },
+            { "an equals sign on the next line is not this line's", "[s]\nKey\n=Value" + tail, "s",
+                "key", std::nullopt },
+            { "CR LF split between blocks", "[s]\r\nk=" + std::string(13, 'V') + "\r\nj=w" + tail,
+                "s", "j", "w" },
+            { "the line before the CR LF", "[s]\r\nk=" + std::string(13, 'V') + "\r\nj=w" + tail,
+                "s", "k", std::string(13, 'V') },
+            { "a section line in a block", "[  Long Section Name  ]\nk=v" + tail,
+                "long section name", "k", "v" },
+            { "accented capitals are not letters", "[s]\n\xC1" + std::string(15, 'B') + "=v" + tail,
+                "s", "\xC1" + std::string(15, 'b'), "v" },
+        };
+        for (const auto& test : cases)
+            EXPECT_EQ(lookUp(test.text, test.section, test.key), test.expected) << test.name;
+    }
+
     TEST(DTables, LookupFoldsOnlyAToZ)
     {
         // Byte 0xC1 is a capital A with acute, 0xE1 its small letter.
