@@ -4,40 +4,18 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <iconv.h>
-#include <memory>
 
 namespace velmora {
 
 namespace {
 
-    // Converts with iconv; a byte that cannot be converted becomes "?", so nothing is lost silently
-    // to a half-converted line.
-    std::string convert(std::string_view text, const char* to, const char* from)
+    bool isAscii(std::string_view text)
     {
-        iconv_t converter = iconv_open(to, from);
-        if (converter == reinterpret_cast<iconv_t>(-1))
-            return std::string(text);
-        std::unique_ptr<void, int (*)(iconv_t)> guard(converter, iconv_close);
-        std::string input(text);
-        std::string output(input.size() * 4 + 4, '\0');
-        char* in = input.data();
-        size_t inLeft = input.size();
-        char* out = output.data();
-        size_t outLeft = output.size();
-        while (inLeft > 0) {
-            if (iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1))
-                break;
-            if (errno == E2BIG)
-                break;
-            *out++ = '?';
-            --outLeft;
-            ++in;
-            --inLeft;
-        }
-        output.resize(output.size() - outLeft);
-        return output;
+        return std::all_of(
+            text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     }
+
+    const iconv_t noConverter = reinterpret_cast<iconv_t>(-1);
 
 } // namespace
 
@@ -54,14 +32,64 @@ std::string iconvCodePageOf(std::string_view language)
     return "WINDOWS-1252";
 }
 
-ConsoleText::ConsoleText(std::string codePage)
-    : m_codePage(std::move(codePage))
+ConsoleText::Converter::Converter(std::string to, std::string from)
+    : m_to(std::move(to))
+    , m_from(std::move(from))
+    , m_fromUtf8(m_from == "UTF-8")
+{
+}
+
+ConsoleText::Converter::~Converter()
+{
+    if (m_converter != noConverter)
+        iconv_close(m_converter);
+}
+
+std::string ConsoleText::Converter::convert(std::string_view text)
+{
+    if (isAscii(text))
+        return std::string(text);
+    std::lock_guard guard(m_lock);
+    if (!m_opened) {
+        m_converter = iconv_open(m_to.c_str(), m_from.c_str());
+        m_opened = true;
+    }
+    if (m_converter == noConverter)
+        return std::string(text);
+    // Back to the initial shift state, whatever the last text left.
+    iconv(m_converter, nullptr, nullptr, nullptr, nullptr);
+    std::string input(text);
+    std::string output(input.size() * 4 + 4, '\0');
+    char* in = input.data();
+    size_t inLeft = input.size();
+    char* out = output.data();
+    size_t outLeft = output.size();
+    while (inLeft > 0) {
+        if (iconv(m_converter, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG)
+            break;
+        *out++ = '?';
+        --outLeft;
+        // One "?" for a whole UTF-8 character: its continuation bytes go with it.
+        do {
+            ++in;
+            --inLeft;
+        } while (m_fromUtf8 && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80);
+    }
+    output.resize(output.size() - outLeft);
+    return output;
+}
+
+ConsoleText::ConsoleText(const std::string& codePage)
+    : m_fromConsole(codePage, "UTF-8")
+    , m_toConsole("UTF-8", codePage)
 {
 }
 
 std::string ConsoleText::fromConsole(std::string_view utf8) const
 {
-    return convert(utf8, m_codePage.c_str(), "UTF-8");
+    return m_fromConsole.convert(utf8);
 }
 
 std::string ConsoleText::toConsole(std::string_view text) const
@@ -73,7 +101,7 @@ std::string ConsoleText::toConsole(std::string_view text) const
             continue;
         unixText += text[i];
     }
-    return convert(unixText, "UTF-8", m_codePage.c_str());
+    return m_toConsole.convert(unixText);
 }
 
 } // namespace velmora
