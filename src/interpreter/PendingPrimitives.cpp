@@ -68,9 +68,10 @@ void PendingPrimitives::buildIndex()
                 continue;
             const std::span<const PrimitiveRow> rows = m_offers[offer].rows;
             for (size_t row = 0; row < rows.size(); ++row) {
-                forEachSpellingOf(rows[row].name, [&](std::string_view spelling) {
-                    enter(spelling, static_cast<uint16_t>(offer), static_cast<uint16_t>(row));
-                });
+                // Captured by value, small enough for the function object to hold in place.
+                forEachSpellingOf(rows[row].name,
+                    [this, offer = static_cast<uint16_t>(offer), row = static_cast<uint16_t>(row)](
+                        std::string_view spelling) { enter(spelling, offer, row); });
             }
         }
     }

@@ -58,26 +58,40 @@ std::string LanguageDictionary::getString(
 std::string_view LanguageDictionary::entry(
     std::string_view section, std::string_view key, MissingEntry missing) const
 {
-    if (const auto value = dictionary().find(section, key))
-        return *value;
+    return entryIn(dictionary().findSection(section), section, key, missing);
+}
+
+std::string_view LanguageDictionary::entryIn(const TDTable* table, std::string_view section,
+    std::string_view key, MissingEntry missing) const
+{
+    if (table) {
+        if (const auto value = table->find(key, LetterCase::Either))
+            return *value;
+    }
     if (missing == MissingEntry::Report)
         report(std::string(unknownStringMessage) + std::string(section) + "-" + std::string(key));
     return {};
 }
 
+const TDTable* LanguageDictionary::installedSection(const TDTable* section) const
+{
+    dictionary();
+    return section;
+}
+
 std::string_view LanguageDictionary::dictionaryWord(std::string_view key) const
 {
-    return entry("dict", key, MissingEntry::Report);
+    return entryIn(installedSection(m_dictSection), "dict", key, MissingEntry::Report);
 }
 
 std::string_view LanguageDictionary::setterWords(std::string_view key) const
 {
-    return entry("set", key, MissingEntry::Ignore);
+    return entryIn(installedSection(m_setSection), "set", key, MissingEntry::Ignore);
 }
 
 std::string_view LanguageDictionary::getterWords(std::string_view key) const
 {
-    return entry("get", key, MissingEntry::Ignore);
+    return entryIn(installedSection(m_getSection), "get", key, MissingEntry::Ignore);
 }
 
 std::string LanguageDictionary::firstDictionaryWord(std::string_view key) const
@@ -177,6 +191,9 @@ void LanguageDictionary::install(std::unique_ptr<TDTables> dictionary, std::stri
 {
     m_language = languageOrDefault(language);
     m_dictionary = std::move(dictionary);
+    m_dictSection = m_dictionary->findSection("dict");
+    m_setSection = m_dictionary->findSection("set");
+    m_getSection = m_dictionary->findSection("get");
     readSettings();
     for (const auto& hook : m_switchHooks)
         hook();

@@ -96,9 +96,19 @@ public:
 private:
     const TDTables& dictionary() const;
     void readSettings();
+    // A section found at installation; like every lookup, aborts when there is no dictionary.
+    const TDTable* installedSection(const TDTable* section) const;
+    // The entry in a section found beforehand (none when the dictionary has no such section).
+    std::string_view entryIn(const TDTable* table, std::string_view section, std::string_view key,
+        MissingEntry missing) const;
     bool isOneOf(std::string_view synonymList, std::string_view word) const;
 
     std::unique_ptr<TDTables> m_dictionary;
+    // The sections that translating primitive names searches once per name, found when the
+    // dictionary is installed.
+    const TDTable* m_dictSection = nullptr;
+    const TDTable* m_setSection = nullptr;
+    const TDTable* m_getSection = nullptr;
     std::string m_language = "english";
     std::string m_trueWords = "true";
     std::string m_falseWords = "false";

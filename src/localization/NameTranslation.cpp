@@ -62,7 +62,7 @@ namespace {
     }
 
     // Calls visit with every piece of text between spaces, empty pieces left out.
-    template <typename Visit> void forEachWord(std::string_view text, Visit visit)
+    template <typename Visit> void forEachWord(std::string_view text, const Visit& visit)
     {
         size_t start = 0;
         while (start < text.size()) {
