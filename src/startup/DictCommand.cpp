@@ -2,14 +2,14 @@
 
 #include "localization/DictionaryFiles.h"
 
-#include <iostream>
+#include <cstdio>
 
 namespace velmora {
 
 int runDictCommand(std::span<const std::string_view> arguments)
 {
     if (arguments.size() != 3 || (arguments[0] != "encode" && arguments[0] != "decode")) {
-        std::cerr << "usage: velmora dict encode|decode IN OUT\n";
+        std::fputs("usage: velmora dict encode|decode IN OUT\n", stderr);
         return 2;
     }
     const std::filesystem::path input(arguments[1]), output(arguments[2]);
@@ -17,7 +17,7 @@ int runDictCommand(std::span<const std::string_view> arguments)
                                                          : decodeDictionaryFile(input, output);
     if (failure.empty())
         return 0;
-    std::cerr << "velmora: " << failure << "\n";
+    std::fprintf(stderr, "velmora: %s\n", failure.c_str());
     return 1;
 }
 

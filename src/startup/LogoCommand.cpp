@@ -4,8 +4,9 @@
 #include "startup/ConsoleCommander.h"
 #include "startup/ConsoleSession.h"
 
-#include <fstream>
-#include <iostream>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <unistd.h>
 
 namespace velmora {
@@ -30,10 +31,26 @@ namespace {
         return true;
     }
 
-    int runSession(std::istream& input, const LogoOptions& options, bool interactive)
+    // The next line of the input without its line feed, as the line reader of an iostream gives
+    // it; false at the end of the input.
+    bool readLine(std::FILE* input, std::string& line)
+    {
+        char* buffer = nullptr;
+        size_t room = 0;
+        const ssize_t length = ::getline(&buffer, &room, input);
+        const std::unique_ptr<char, decltype(&std::free)> owned(buffer, &std::free);
+        if (length < 0)
+            return false;
+        line.assign(buffer, static_cast<size_t>(length));
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        return true;
+    }
+
+    int runSession(std::FILE* input, const LogoOptions& options, bool interactive)
     {
         if (!startEngine(options.language)) {
-            std::cerr << "Language " << options.language << " not available\n";
+            std::fprintf(stderr, "Language %s not available\n", options.language.c_str());
             return 2;
         }
         const ConsoleText text(iconvCodePageOf(options.language));
@@ -41,12 +58,14 @@ namespace {
         ConsoleSession session(commander);
         std::string line;
         for (;;) {
-            if (interactive)
-                std::cout << (session.collectingDefinition() ? "> " : "? ") << std::flush;
-            if (commander.closing() || !std::getline(input, line))
+            if (interactive) {
+                std::fputs(session.collectingDefinition() ? "> " : "? ", stdout);
+                std::fflush(stdout);
+            }
+            if (commander.closing() || !readLine(input, line))
                 break;
             session.feedLine(text.fromConsole(line));
-            std::cout.flush();
+            std::fflush(stdout);
         }
         session.finish();
         std::fflush(stdout);
@@ -59,17 +78,18 @@ int runLogoCommand(std::span<const std::string_view> arguments)
 {
     LogoOptions options;
     if (!parseOptions(arguments, options)) {
-        std::cerr << "usage: velmora logo [FILE|-] [--language NAME]\n";
+        std::fputs("usage: velmora logo [FILE|-] [--language NAME]\n", stderr);
         return 2;
     }
     if (options.file == "-")
-        return runSession(std::cin, options, isatty(STDIN_FILENO));
-    std::ifstream file(options.file, std::ios::binary);
+        return runSession(stdin, options, isatty(STDIN_FILENO));
+    const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(
+        std::fopen(options.file.c_str(), "rb"), &std::fclose);
     if (!file) {
-        std::cerr << "velmora: cannot open " << options.file << "\n";
+        std::fprintf(stderr, "velmora: cannot open %s\n", options.file.c_str());
         return 2;
     }
-    return runSession(file, options, false);
+    return runSession(file.get(), options, false);
 }
 
 } // namespace velmora

@@ -1,8 +1,9 @@
-// velmora: the project's command-line tool.
+// velmora: the project's command-line tool. It writes through C stdio, not iostreams, whose
+// start-up (the standard streams and their locale) would be a fair part of a short run's.
 #include "startup/DictCommand.h"
 #include "startup/LogoCommand.h"
 
-#include <iostream>
+#include <cstdio>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,10 @@ const Subcommand subcommands[] = {
 
 int usage()
 {
-    std::cerr << "usage: velmora COMMAND ...\n";
+    std::fputs("usage: velmora COMMAND ...\n", stderr);
     for (const Subcommand& command : subcommands)
-        std::cerr << "  velmora " << command.usage << "\n";
+        std::fprintf(stderr, "  velmora %.*s\n", static_cast<int>(command.usage.size()),
+            command.usage.data());
     return 2;
 }
 
