@@ -3,6 +3,7 @@
 #include "core/EngineStartup.h"
 #include "startup/ConsoleCommander.h"
 #include "startup/ConsoleSession.h"
+#include "startup/OneCpu.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,7 @@ namespace {
             std::fprintf(stderr, "Language %s not available\n", options.language.c_str());
             return 2;
         }
+        keepThreadsOnThisCpu();
         const ConsoleText text(iconvCodePageOf(options.language));
         ConsoleCommander commander(text);
         ConsoleSession session(commander);
