@@ -7,6 +7,8 @@
 #include "values/ListOperationRows.h"
 #include "values/ValueFactory.h"
 
+#include <array>
+
 namespace velmora {
 
 namespace {
@@ -90,20 +92,21 @@ namespace {
 
 std::span<const PrimitiveRow> listEvaluationRows()
 {
-    static constexpr PrimitiveRow rows[] = {
-        classOperation<0>("!", primFill),
-        classOperation<0>("!2", primFill),
-        classOperation<2>("foreach", primForEach),
-        classOperation<0, ResultForm::Truth>("not", primNot),
-        classOperation<1, ResultForm::Truth>("=", primEqual),
-        classOperation<1, ResultForm::Truth>("<>", primNotEqual),
-        classOperation<1, ResultForm::Truth>("<", primOrdering),
-        classOperation<1, ResultForm::Truth>(">", primOrdering),
-        classOperation<1, ResultForm::Truth>("<=", primOrdering),
-        classOperation<1, ResultForm::Truth>(">=", primOrdering),
-        classOperation<1, ResultForm::Truth>("less?", primOrdering),
-        classOperation<1, ResultForm::Truth>("greater?", primOrdering),
-    };
+    static constexpr auto rows = [] {
+        constexpr std::string_view orderings[] = { "<", ">", "<=", ">=", "less?", "greater?" };
+        std::array<PrimitiveRow, 6 + std::size(orderings)> made = {
+            classOperation<0>("!", primFill),
+            classOperation<0>("!2", primFill),
+            classOperation<2>("foreach", primForEach),
+            classOperation<0, ResultForm::Truth>("not", primNot),
+            classOperation<1, ResultForm::Truth>("=", primEqual),
+            classOperation<1, ResultForm::Truth>("<>", primNotEqual),
+        };
+        size_t next = made.size() - std::size(orderings);
+        for (std::string_view name : orderings)
+            made[next++] = classOperation<1, ResultForm::Truth>(name, primOrdering);
+        return made;
+    }();
     return rows;
 }
 
