@@ -9,7 +9,8 @@
 // Primitives offered to a table wait in its PendingPrimitives until one of their spellings is
 // first looked up; the lookup then makes and enters the descriptor, so lookups answer as if it had
 // been there all along. Enumerations visit only entries that exist, and a primitive nobody looked
-// up does not exist yet: no enumeration needs the primitives (saving and listing skip them).
+// up does not exist yet; what enumerations are for (user procedures, variables, objects, saving)
+// never lists primitives.
 #pragma once
 
 #include "interpreter/ProcDesc.h"
