@@ -4,13 +4,13 @@
 // uses a few dozen of the thousand or so names the main object and the value classes have. So a
 // table keeps the rows offered to it here and makes a row's descriptor when one of its spellings
 // is first looked up. A lookup answers exactly what it would if every descriptor had been made at
-// registration, down to which of two rows sharing a spelling wins (PrimitiveRow.h). The
-// spellings of every row are gathered into an index, keyed by the name comparison, the first time
-// a name is asked for.
+// registration, down to which of two rows sharing a spelling wins (PrimitiveRow.h).
 //
-// A name code is settled once it has been asked for, or once the table registers an entry of its
-// own under it; from then on the table alone answers for it, so an erased or replaced entry never
-// comes back from here.
+// The first time a name is asked for, every offered row's spellings are interned, and each name
+// code then holds the row waiting under it. A row leaves its code when the code is claimed, or when
+// the table registers an entry of its own under it; from then on the table alone answers for the
+// name, so an erased or replaced entry never comes back from here. Rows offered after that first
+// time wait under their codes at once, but do not replace descriptors already made.
 //
 // Like the table's lookups and registrations, everything here runs under the interpreter lock.
 #pragma once
@@ -18,7 +18,6 @@
 #include "interpreter/PrimitiveRow.h"
 
 #include <span>
-#include <string>
 #include <vector>
 
 namespace velmora {
@@ -30,13 +29,12 @@ public:
         tlogoobject* owner;
     };
 
-    // The rows stay where they are (constant tables). Rows offered after the first lookup are
-    // indexed anew; names already settled stay settled.
+    // The rows stay where they are (constant tables).
     void offer(tlogoobject* owner, std::span<const PrimitiveRow> rows, Precedence precedence);
     // From now on the table answers for the name.
     void settle(NameCode name);
-    // The row one of whose spellings the name is, with the owner it was offered for; no row when
-    // there is none. Either way the name is settled.
+    // The row waiting under the name, with the owner it was offered for; no row when none waits.
+    // Either way the table answers for the name from now on.
     Claimed claim(NameCode name);
 
 private:
@@ -45,32 +43,23 @@ private:
         tlogoobject* owner;
         Precedence precedence;
     };
-    struct Spelling {
-        uint32_t offset; // into m_text
-        uint32_t length;
-        uint32_t hash;
-        uint16_t offer; // index into m_offers
-        uint16_t row; // index into that offer's rows
+    // Which row of which offer waits under a name code; none when both are zero and `waits` is
+    // false.
+    struct Waiting {
+        uint16_t offer = 0;
+        uint16_t row = 0;
+        bool waits = false;
     };
 
-    // Marks the name settled; false when it already was.
-    bool settleOnce(NameCode name);
-    void buildIndex();
-    void enter(std::string_view spelling, uint16_t offer, uint16_t row);
-    void growSlots();
-    // The slot holding the spelling, or the empty slot where it belongs.
-    size_t slotOf(std::string_view spelling, uint32_t hash) const;
-    std::string_view textOf(const Spelling& spelling) const
-    {
-        return std::string_view(m_text).substr(spelling.offset, spelling.length);
-    }
+    void indexOnce();
+    // Puts every row of the offer under the codes of its spellings.
+    void index(size_t offer);
+    // The row waiting under the name, which stops waiting there; none for names without one.
+    Waiting take(NameCode name);
 
     std::vector<Offer> m_offers;
-    std::vector<bool> m_settled; // by name code
+    std::vector<Waiting> m_waiting; // by name code
     bool m_indexed = false;
-    std::string m_text; // every spelling, back to back
-    std::vector<Spelling> m_spellings;
-    std::vector<uint32_t> m_slots; // open addressing over m_spellings: index + 1, 0 when empty
 };
 
 } // namespace velmora

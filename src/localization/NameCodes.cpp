@@ -10,8 +10,8 @@ namespace velmora {
 
 namespace {
 
-    // Room for the names start-up interns (the event, class and system names; primitives are
-    // interned as programs use them) without growing; a power of two.
+    // Room for the names start-up interns (the event, class and system names; the primitives'
+    // spellings wait for the first lookup) without growing; a power of two.
     constexpr size_t initialIndexSize = 512;
 
 } // namespace
