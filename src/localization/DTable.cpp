@@ -1,31 +1,12 @@
 #include "localization/DTable.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 
 namespace velmora {
 
-namespace {
-
-    // string_view's order, written out: keys are short and mostly differ in their first bytes,
-    // where a call to memcmp costs more than the comparing.
-    int compareBytes(std::string_view a, std::string_view b)
-    {
-        const size_t common = std::min(a.size(), b.size());
-        for (size_t i = 0; i < common; ++i) {
-            if (a[i] != b[i])
-                return static_cast<unsigned char>(a[i]) - static_cast<unsigned char>(b[i]);
-        }
-        return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-    }
-
-} // namespace
-
 // The stable sort gives the order that inserting each pair after every pair with a key not
-// greater would give; a section written in key order needs no sorting at all. Neighbouring keys
-// share their first bytes more often than the keys a halving meets, so here memcmp, through
-// string_view's own comparison, is the quicker.
+// greater would give; a section written in key order needs no sorting at all.
 TDTable::TDTable(std::string_view name, const char* text, std::span<DictionaryPair> pairs)
     : m_name(name)
     , m_text(text)
@@ -57,20 +38,12 @@ template <typename Order> std::optional<std::string_view> TDTable::halve(Order o
     return std::nullopt;
 }
 
-// A key is lowered once, so that every halving step compares plain bytes; one too long for the
-// buffer (no dictionary has such keys) is folded at every step instead.
+// The stored keys are lower-case already, so only the wanted key is folded, as it is compared.
 std::optional<std::string_view> TDTable::find(std::string_view key, LetterCase letterCase) const
 {
-    const auto exactly = [this](std::string_view wanted) {
-        return halve([wanted](std::string_view stored) { return compareBytes(stored, wanted); });
-    };
     if (letterCase == LetterCase::Exact)
-        return exactly(key);
-    std::array<char, 64> lowered;
-    if (key.size() > lowered.size())
-        return halve([key](std::string_view stored) { return compareLowered(stored, key); });
-    std::transform(key.begin(), key.end(), lowered.begin(), asciiLower);
-    return exactly({ lowered.data(), key.size() });
+        return halve([key](std::string_view stored) { return stored.compare(key); });
+    return halve([key](std::string_view stored) { return compareLowered(stored, key); });
 }
 
 } // namespace velmora
