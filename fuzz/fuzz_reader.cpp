@@ -2,8 +2,9 @@
 // also printed in both forms, and compiled as instructions.
 #include "core/EngineStartup.h"
 #include "core/MainObj.h"
-#include "interpreter/Errors.h"
+#include "interpreter/Compiler.h"
 #include "interpreter/InterpreterState.h"
+#include "values/Errors.h"
 #include "values/Reader.h"
 
 #include <cstdlib>
@@ -25,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ValueRef list(readList(text));
         list->printForm(true);
         list->sourceForm(true);
-        list->compile(CompileMode::Instructions);
-        list->compile(CompileMode::Lines);
+        compile(list.get(), CompileMode::Instructions);
+        compile(list.get(), CompileMode::Lines);
     } catch (const eLogoException& error) {
         if (error.code != erMissingRBracket && error.code != erExtraRBracket)
             std::abort();

@@ -1,9 +1,9 @@
 #include "core/ArithmeticPrimitives.h"
 
+#include "core/ListVectors.h"
+#include "core/NumberOperations.h"
 #include "core/StackInputs.h"
 #include "values/Arithmetic.h"
-#include "values/ListVectors.h"
-#include "values/NumberOperations.h"
 #include "values/ValueFactory.h"
 
 #include <vector>

@@ -1,5 +1,6 @@
 #include "core/ControlPrimitives.h"
 
+#include "interpreter/Compiler.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/Registration.h"
@@ -36,7 +37,7 @@ namespace {
     {
         InterpreterState& s = state();
         const int32_t times = count->asInteger();
-        const CodeRef code(list->compile(CompileMode::Instructions));
+        const CodeRef code(compile(list, CompileMode::Instructions));
         RepeatCounterScope scope(s);
         for (int32_t i = 1; i <= times && !s.stopFlag; ++i) {
             s.repeatCounter = i;
@@ -55,7 +56,7 @@ namespace {
     tlogoobject* primLoop(tlogoobject*, tlogoobject* list)
     {
         InterpreterState& s = state();
-        const CodeRef code(list->compile(CompileMode::Instructions));
+        const CodeRef code(compile(list, CompileMode::Instructions));
         RepeatCounterScope scope(s);
         while (!s.stopFlag) {
             ++s.repeatCounter;
@@ -72,7 +73,7 @@ namespace {
     tlogoobject* primWhile(tlogoobject*, tlogoobject* condition, tlogoobject* list)
     {
         InterpreterState& s = state();
-        const CodeRef code(list->compile(CompileMode::Instructions));
+        const CodeRef code(compile(list, CompileMode::Instructions));
         RepeatCounterScope scope(s);
         while (!s.stopFlag) {
             ++s.repeatCounter;
@@ -136,7 +137,7 @@ namespace {
     {
         InterpreterState& s = state();
         const ForControl range = forControl(s, control);
-        const CodeRef code(list->compile(CompileMode::Instructions));
+        const CodeRef code(compile(list, CompileMode::Instructions));
         LoopVariable variable(s, name->nameCode());
         RepeatCounterScope scope(s);
         for (LogoReal value = range.start;

@@ -1,14 +1,14 @@
 #include "core/EngineStartup.h"
 
+#include "core/ListOperations.h"
 #include "core/Options.h"
+#include "core/WordOperations.h"
+#include "interpreter/ClassTables.h"
 #include "interpreter/SystemCodes.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "localization/NameComparison.h"
 #include "localization/TranslationTables.h"
-#include "values/ClassTables.h"
-#include "values/ListOperations.h"
-#include "values/WordOperations.h"
 
 namespace velmora {
 

@@ -35,7 +35,13 @@ tMainLogoObject::tMainLogoObject()
     registerPrimitives();
 }
 
-tMainLogoObject::~tMainLogoObject() = default;
+tMainLogoObject::~tMainLogoObject()
+{
+    // Names resolved for this object must not be trusted for another at the same address.
+    ResolutionStamp::advance();
+}
+
+tProcDesc* tMainLogoObject::tryProc(NameCode name, int32_t) { return ownTable->findProc(name); }
 
 void tMainLogoObject::registerPrimitives()
 {

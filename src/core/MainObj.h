@@ -22,6 +22,8 @@ public:
     tlogoobject* copy() override { return this; }
     std::string_view className() const override { return "main"; }
     tlogoobject* findObject(NameCode name) override;
+    // The main object's procedures are its own table's: it has no further lookup chain.
+    tProcDesc* tryProc(NameCode name, int32_t level) override;
 
     tLogoGlobalVarTab& globals() { return *m_globals; }
 

@@ -7,7 +7,7 @@
 // progress keeps its array even when the list is recompiled in another mode meanwhile.
 #pragma once
 
-#include "values/LogoObject.h"
+#include "values/CodeCache.h"
 
 #include <cstdint>
 #include <memory>
@@ -57,9 +57,8 @@ struct CodeRecord {
     ResolvedName resolved {};
 };
 
-struct CodeArray {
-    int32_t refCount = 1;
-    uint8_t flags = 0;
+struct CodeArray final : CompiledCode {
+    ~CodeArray() override; // releases the constants
     int32_t count = 0; // records, the final end record included
     std::unique_ptr<CodeRecord[]> records;
 
@@ -67,7 +66,7 @@ struct CodeArray {
 };
 
 // Drops one holder of the array; frees it (and releases its constants) when none is left.
-void releaseCodeArray(CodeArray* code);
+inline void releaseCodeArray(CodeArray* code) { releaseCompiledCode(code); }
 
 // Holds a code array for a scope, so that recompiling its list meanwhile cannot free it.
 class CodeRef {

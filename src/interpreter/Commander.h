@@ -5,7 +5,7 @@
 // remote run reports back over the wire).
 #pragma once
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 #include <string>
 #include <string_view>

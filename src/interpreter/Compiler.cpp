@@ -3,6 +3,8 @@
 #include "localization/DictionaryText.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
+#include "values/Errors.h"
+#include "values/LogoWord.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
 #include "values/ValueRef.h"
@@ -164,13 +166,30 @@ CodeArray* compileWordText(const std::string& text, CompileMode mode)
     return compileList(static_cast<tLogoList*>(list.get()), mode);
 }
 
-void releaseCodeArray(CodeArray* code)
+CodeArray* compile(tlogoobject* value, CompileMode mode)
 {
-    if (--code->refCount > 0)
-        return;
-    for (int32_t i = 0; i < code->count; ++i)
-        release(code->records[i].constant);
-    delete code;
+    if (value->kind() == ValueKind::List) {
+        auto* list = static_cast<tLogoList*>(value);
+        if (CodeArray* cached = cachedCode(list, mode))
+            return cached;
+        CodeArray* code = compileList(list, mode);
+        list->codeCache().store(code, mode);
+        return code;
+    }
+    if (!value->isWord())
+        throw eLogoException(erExpectList, value);
+    CodeCache& cache = static_cast<tLogoWord*>(value)->codeCache();
+    if (CompiledCode* cached = cache.find(mode))
+        return static_cast<CodeArray*>(cached);
+    CodeArray* code = compileWordText(value->text(), mode);
+    cache.store(code, mode);
+    return code;
+}
+
+CodeArray::~CodeArray()
+{
+    for (int32_t i = 0; i < count; ++i)
+        release(records[i].constant);
 }
 
 } // namespace velmora

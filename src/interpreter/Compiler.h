@@ -16,4 +16,22 @@ namespace velmora {
 CodeArray* compileList(tLogoList* list, CompileMode mode);
 CodeArray* compileWordText(const std::string& text, CompileMode mode);
 
+// The code array of a list or word, compiled on first use and then kept in the value's cache,
+// which holds the one reference; error 6 for other values.
+CodeArray* compile(tlogoobject* value, CompileMode mode);
+
+// The array cached on a list for `mode`, without compiling; none when there is none.
+inline CodeArray* cachedCode(tLogoList* list, CompileMode mode)
+{
+    return static_cast<CodeArray*>(list->codeCache().find(mode));
+}
+
+// A procedure body or instruction list already compiled is found without a call.
+inline CodeArray* compile(tLogoList* list, CompileMode mode)
+{
+    if (CodeArray* cached = cachedCode(list, mode))
+        return cached;
+    return compile(static_cast<tlogoobject*>(list), mode);
+}
+
 } // namespace velmora

@@ -1,5 +1,6 @@
 #include "interpreter/ErrorLine.h"
 
+#include "interpreter/Compiler.h"
 #include "values/LogoList.h"
 
 namespace velmora {
@@ -42,7 +43,7 @@ namespace {
         for (int32_t i = start; i < code->count; ++i) {
             const CodeRecord& record = code->records[i];
             if (record.kind == etConst && record.constant->isList()
-                && static_cast<tLogoList*>(record.constant)->cachedCode(CompileMode::Instructions)
+                && cachedCode(static_cast<tLogoList*>(record.constant), CompileMode::Instructions)
                     == inner)
                 return &record;
         }
@@ -73,7 +74,7 @@ int32_t failingElementNumber(CodeArray* body, const eLogoException& error)
         for (const CodeRecord* record = code->records.get() + start; record != list; ++record)
             element += elementsOf(*record);
         element += 1; // the list's "["
-        code = static_cast<tLogoList*>(list->constant)->cachedCode(CompileMode::Instructions);
+        code = cachedCode(static_cast<tLogoList*>(list->constant), CompileMode::Instructions);
         --level;
     }
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "interpreter/CodeArray.h"
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 // #p the failing primitive; any other "#x" stays as it is.
 #pragma once
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 #include <string>
 #include <string_view>

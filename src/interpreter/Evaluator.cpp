@@ -1,5 +1,6 @@
 #include "interpreter/Evaluator.h"
 
+#include "interpreter/Compiler.h"
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/LogoVarTab.h"
 #include "interpreter/PrimitiveDescriptors.h"
@@ -450,19 +451,19 @@ void runText(InterpreterState& s, std::string_view text)
 {
     StackHeightGuard guard(s.valueStack);
     ValueRef list(readList(text));
-    runList(s, list->compile(CompileMode::Instructions));
+    runList(s, compile(list.get(), CompileMode::Instructions));
 }
 
 void runValue(InterpreterState& s, tlogoobject* instructions)
 {
     ValueRef keep(instructions);
-    runList(s, instructions->compile(CompileMode::Instructions));
+    runList(s, compile(instructions, CompileMode::Instructions));
 }
 
 ValueRef evaluateValue(InterpreterState& s, tlogoobject* instructions)
 {
     ValueRef keep(instructions);
-    return evaluateList(s, instructions->compile(CompileMode::Instructions));
+    return evaluateList(s, compile(instructions, CompileMode::Instructions));
 }
 
 void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
@@ -508,7 +509,7 @@ ValueRef applyForValue(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 std::vector<ValueRef> evaluateEach(InterpreterState& s, tlogoobject* expressions)
 {
     ValueRef keep(expressions);
-    const CodeRef code(expressions->compile(CompileMode::Instructions));
+    const CodeRef code(compile(expressions, CompileMode::Instructions));
     RunScope scope(s, code.get());
     std::vector<ValueRef> values;
     for (CodeRecord* pc = code.get()->begin(); pc->kind != etEnd;) {

@@ -2,7 +2,7 @@
 // (and cleared) by "error".
 #pragma once
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 #include <string>
 

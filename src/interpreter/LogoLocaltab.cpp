@@ -1,6 +1,6 @@
 #include "interpreter/LogoLocaltab.h"
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 namespace velmora {
 

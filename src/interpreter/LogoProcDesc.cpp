@@ -1,5 +1,6 @@
 #include "interpreter/LogoProcDesc.h"
 
+#include "interpreter/Compiler.h"
 #include "interpreter/ErrorLine.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/InterpreterState.h"
@@ -187,14 +188,14 @@ void tLogoProcDesc::call(int32_t inputCount, Entry entry)
 
 void tLogoProcDesc::runBody()
 {
-    evaluator::runList(*InterpreterState::current(), m_body->compile(CompileMode::Lines));
+    evaluator::runList(*InterpreterState::current(), compile(m_body, CompileMode::Lines));
 }
 
 void tLogoProcDesc::recordPlace(eLogoException& error)
 {
     if (!error.procName.empty())
         return;
-    const int32_t element = failingElementNumber(m_body->compile(CompileMode::Lines), error);
+    const int32_t element = failingElementNumber(compile(m_body, CompileMode::Lines), error);
     const std::string listing = bodyListing();
     const int32_t line = element < 1 ? 0 : locateElement(listing, element);
     error.recordPlace(nameText(), table ? table->owner : nullptr, line, ipProc);

@@ -6,7 +6,7 @@
 // are faults of the interpreter, never of the user's program.
 #pragma once
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 #include "values/ValueRef.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "interpreter/LogoTab.h"
 
-#include "interpreter/Errors.h"
 #include "interpreter/PendingPrimitives.h"
 #include "localization/LanguageDictionary.h"
+#include "values/Errors.h"
 
 #include <algorithm>
 

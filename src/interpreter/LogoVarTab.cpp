@@ -1,6 +1,6 @@
 #include "interpreter/LogoVarTab.h"
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 namespace velmora {
 

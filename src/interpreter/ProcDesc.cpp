@@ -1,7 +1,7 @@
 #include "interpreter/ProcDesc.h"
 
-#include "interpreter/Errors.h"
 #include "localization/NameCodes.h"
+#include "values/Errors.h"
 
 namespace velmora {
 

@@ -1,11 +1,11 @@
 #include "interpreter/ProcedureDefinition.h"
 
-#include "interpreter/Errors.h"
 #include "interpreter/LogoProcDesc.h"
 #include "interpreter/LogoTab.h"
 #include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
+#include "values/Errors.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
 

@@ -1,6 +1,6 @@
 #include "interpreter/ValueOperationDescriptors.h"
 
-#include "interpreter/LogoTab.h"
+#include "interpreter/ClassTables.h"
 #include "values/LogoNumber.h"
 
 namespace velmora {
@@ -34,8 +34,8 @@ namespace {
     // lookup that objects need; whatever is missing there takes the full lookup and its error.
     tProcDesc* methodOf(tlogoobject* self, NameCode name, int32_t level)
     {
-        if (self->kind() != ValueKind::Object && self->ownTable)
-            if (tProcDesc* method = self->ownTable->findProc(name))
+        if (tLogoTab* table = ClassTables::of(self->kind()))
+            if (tProcDesc* method = table->findProc(name))
                 return method;
         return self->findProc(name, level);
     }

@@ -12,7 +12,7 @@
 // Locking: built under the interpreter lock at start-up, read-only afterwards.
 #pragma once
 
-#include "values/LogoObject.h"
+#include "localization/NameCode.h"
 
 #include <span>
 #include <string_view>

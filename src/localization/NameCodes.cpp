@@ -1,8 +1,8 @@
 #include "localization/NameCodes.h"
 
+#include "localization/Characters.h"
 #include "localization/NameComparison.h"
 #include "localization/NameTranslation.h"
-#include "values/Characters.h"
 
 #include <algorithm>
 

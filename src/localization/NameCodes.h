@@ -11,7 +11,7 @@
 // lock.
 #pragma once
 
-#include "values/LogoObject.h"
+#include "localization/NameCode.h"
 
 #include <deque>
 #include <string>

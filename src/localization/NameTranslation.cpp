@@ -1,9 +1,9 @@
 #include "localization/NameTranslation.h"
 
+#include "localization/Characters.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "localization/NameComparison.h"
-#include "values/Characters.h"
 
 #include <algorithm>
 #include <cstdio>

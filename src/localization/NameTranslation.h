@@ -7,7 +7,7 @@
 // shows them and they are used as they stand.
 #pragma once
 
-#include "values/LogoObject.h"
+#include "localization/NameCode.h"
 
 #include <functional>
 #include <string>

@@ -12,7 +12,7 @@
 // lists intern names and so need the interpreter lock too.
 #pragma once
 
-#include "values/LogoObject.h"
+#include "localization/NameCode.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "values/Arithmetic.h"
 
-#include "interpreter/Errors.h"
 #include "localization/NameComparison.h"
+#include "values/Errors.h"
 #include "values/Random.h"
 #include "values/ValueFactory.h"
 

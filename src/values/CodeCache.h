@@ -1,9 +1,36 @@
-// CodeCache: the compiled code array a word or list keeps for the last compile mode asked for.
+// CodeCache: the compiled form a word or list keeps for the last compile mode asked for.
+//
+// Values only keep compiled code and let go of it; the interpreter makes it, reads it and runs it
+// (interpreter/CodeArray.h). Compiled code is reference counted, so that a run in progress keeps
+// its code even when its value is recompiled in another mode meanwhile.
 #pragma once
 
 #include "values/LogoObject.h"
 
+#include <utility>
+
 namespace velmora {
+
+class CompiledCode {
+public:
+    CompiledCode() = default;
+    CompiledCode(const CompiledCode&) = delete;
+    CompiledCode& operator=(const CompiledCode&) = delete;
+
+    int32_t refCount = 1;
+
+protected:
+    // Only `releaseCompiledCode` destroys compiled code, through the class that made it.
+    virtual ~CompiledCode() = default;
+    friend void releaseCompiledCode(CompiledCode* code);
+};
+
+// Drops one holder of the code; destroys it when none is left.
+inline void releaseCompiledCode(CompiledCode* code)
+{
+    if (--code->refCount == 0)
+        delete code;
+}
 
 class CodeCache {
 public:
@@ -12,20 +39,23 @@ public:
     CodeCache& operator=(const CodeCache&) = delete;
     ~CodeCache() { clear(); }
 
-    // The cached array when it was compiled in `mode`, else none.
-    CodeArray* find(CompileMode mode) const { return m_mode == mode ? m_code : nullptr; }
+    // The cached code when it was compiled in `mode`, else none.
+    CompiledCode* find(CompileMode mode) const { return m_mode == mode ? m_code : nullptr; }
     // Replaces the cache; the cache takes the caller's reference to `code`.
-    void store(CodeArray* code, CompileMode mode);
+    void store(CompiledCode* code, CompileMode mode)
+    {
+        clear();
+        m_code = code;
+        m_mode = mode;
+    }
     void clear()
     {
         if (m_code)
-            releaseCode();
+            releaseCompiledCode(std::exchange(m_code, nullptr));
     }
 
 private:
-    void releaseCode();
-
-    CodeArray* m_code = nullptr;
+    CompiledCode* m_code = nullptr;
     CompileMode m_mode = CompileMode::Instructions;
 };
 

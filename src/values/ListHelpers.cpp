@@ -1,6 +1,6 @@
 #include "values/ListHelpers.h"
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"
 

@@ -1,6 +1,5 @@
 #include "values/LogoList.h"
 
-#include "interpreter/Compiler.h"
 #include "values/ValueFactory.h"
 #include "values/ValuePools.h"
 #include "values/ValueRef.h"
@@ -89,14 +88,6 @@ void tLogoList::appendPrintForm(std::string& out, bool bracketed)
 void tLogoList::appendSourceForm(std::string& out, bool bracketed)
 {
     appendForm(out, bracketed, true);
-}
-
-CodeArray* tLogoList::compile(CompileMode mode)
-{
-    if (CodeArray* cached = m_code.find(mode))
-        return cached;
-    m_code.store(compileList(this, mode), mode);
-    return m_code.find(mode);
 }
 
 } // namespace velmora

@@ -24,9 +24,8 @@ public:
     bool equals(tlogoobject* other) override;
     void appendPrintForm(std::string& out, bool bracketed) override;
     void appendSourceForm(std::string& out, bool bracketed) override;
-    CodeArray* compile(CompileMode mode) override;
-    // The code array cached for `mode`, without compiling; none when there is none.
-    CodeArray* cachedCode(CompileMode mode) const { return m_code.find(mode); }
+    // Where the interpreter keeps the code the list compiles to.
+    CodeCache& codeCache() { return m_code; }
     std::string_view className() const override { return "list"; }
 
     tlogoobject* first() const { return m_first; }

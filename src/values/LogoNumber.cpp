@@ -1,7 +1,7 @@
 #include "values/LogoNumber.h"
 
-#include "interpreter/Errors.h"
 #include "localization/LanguageWords.h"
+#include "values/Errors.h"
 #include "values/NumberText.h"
 #include "values/Random.h"
 #include "values/ValuePools.h"

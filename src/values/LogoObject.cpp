@@ -1,25 +1,16 @@
 #include "values/LogoObject.h"
 
-#include "interpreter/Errors.h"
-#include "interpreter/LogoTab.h"
-#include "interpreter/ResolutionStamp.h"
 #include "localization/LanguageWords.h"
-#include "values/ClassTables.h"
+#include "values/Errors.h"
 
 namespace velmora {
 
 tlogoobject::tlogoobject(ValueKind kind)
     : m_kind(kind)
-    , ownTable(ClassTables::of(kind))
 {
 }
 
-tlogoobject::~tlogoobject()
-{
-    // Names resolved for this object must not be trusted for another at the same address.
-    if (m_kind == ValueKind::Object)
-        ResolutionStamp::advance();
-}
+tlogoobject::~tlogoobject() = default;
 
 void tlogoobject::free() { delete this; }
 
@@ -62,8 +53,6 @@ const std::string& tlogoobject::text() { throw eLogoException(erExpectWord, this
 
 NameCode tlogoobject::nameCode() { throw eLogoException(erExpectWord, this); }
 
-CodeArray* tlogoobject::compile(CompileMode) { throw eLogoException(erExpectList, this); }
-
 tProcDesc* tlogoobject::findProc(NameCode name, int32_t level)
 {
     if (tProcDesc* found = tryProc(name, level))
@@ -71,10 +60,7 @@ tProcDesc* tlogoobject::findProc(NameCode name, int32_t level)
     throw eLogoException::withName(erDoNotKnowHowTo, name);
 }
 
-tProcDesc* tlogoobject::tryProc(NameCode name, int32_t)
-{
-    return ownTable ? ownTable->findProc(name) : nullptr;
-}
+tProcDesc* tlogoobject::tryProc(NameCode, int32_t) { return nullptr; }
 
 tProcDesc* tlogoobject::findNextProc(int32_t, NameCode name)
 {

@@ -1,14 +1,15 @@
 // tlogoobject: the root of every Logo value and every project object.
 //
 // The virtual operations below are the interface every primitive works through: kind tests,
-// conversions that throw the matching Logo error, printing, name codes, compilation, truth
-// values, equality and procedure lookup in the value's own name table. A value's class table
-// (`ownTable`) is how the generic primitives dispatch: "first" of a word and "first" of a list
-// find different descriptors there.
+// conversions that throw the matching Logo error, printing, name codes, truth values, equality,
+// and procedure and object lookup for objects. A value's operations live in the table of its
+// class, which the generic primitives dispatch through by the value's kind: "first" of a word and
+// "first" of a list find different descriptors there (interpreter/ClassTables.h).
 //
 // All of it is touched only under the interpreter lock.
 #pragma once
 
+#include "localization/NameCode.h"
 #include "values/HeapObject.h"
 #include "values/ValueKind.h"
 
@@ -20,10 +21,8 @@ namespace velmora {
 
 class tLogoTab;
 class tProcDesc;
-struct CodeArray;
 
 using LogoReal = long double; // extended precision
-using NameCode = int32_t;
 
 // How a list is compiled: one instruction sequence, a sequence of lines (procedure bodies), or the
 // clause list of "case".
@@ -40,6 +39,7 @@ private:
     const ValueKind m_kind;
 
 public:
+    // An object's own procedures; none for values.
     tLogoTab* ownTable = nullptr;
     ValueKind kind() const { return m_kind; }
 
@@ -73,8 +73,6 @@ public:
     virtual const std::string& text();
     // Name code of a word's text; error 8 for other values.
     virtual NameCode nameCode();
-    // The cached code array of a word or list; error 6 for other values.
-    virtual CodeArray* compile(CompileMode mode);
 
     virtual bool isEmpty() { return false; }
     virtual bool equals(tlogoobject* other) { return this == other; }
@@ -83,7 +81,8 @@ public:
     // Reuse in place: see the word and number classes. Here only identity.
     virtual bool takeValueOf(tlogoobject* other) { return this == other; }
 
-    // Procedure lookup in the value's own table; `level` is the lookup-chain position.
+    // Procedure lookup along the object's lookup chain; `level` is the chain position. Values have
+    // no chain (their operations are reached through the dispatchers): none, or error 25.
     virtual tProcDesc* findProc(NameCode name, int32_t level);
     virtual tProcDesc* tryProc(NameCode name, int32_t level);
     // The procedure the running one overrides, continuing the lookup chain after `level`;

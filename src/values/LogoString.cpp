@@ -1,8 +1,8 @@
 #include "values/LogoString.h"
 
-#include "interpreter/Errors.h"
+#include "localization/Characters.h"
 #include "localization/LanguageWords.h"
-#include "values/Characters.h"
+#include "values/Errors.h"
 #include "values/LogoNumber.h"
 #include "values/NumberText.h"
 #include "values/Random.h"

@@ -1,6 +1,5 @@
 #include "values/LogoWord.h"
 
-#include "interpreter/Compiler.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 #include "localization/NameComparison.h"
@@ -14,14 +13,6 @@ NameCode tLogoWord::nameCode()
     if (m_nameCodeCache == 0)
         m_nameCodeCache = NameCodes::instance().intern(text());
     return m_nameCodeCache;
-}
-
-CodeArray* tLogoWord::compile(CompileMode mode)
-{
-    if (CodeArray* cached = m_code.find(mode))
-        return cached;
-    m_code.store(compileWordText(text(), mode), mode);
-    return m_code.find(mode);
 }
 
 bool tLogoWord::equals(tlogoobject* other)

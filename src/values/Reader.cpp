@@ -1,9 +1,9 @@
 #include "values/Reader.h"
 
-#include "interpreter/Errors.h"
+#include "localization/Characters.h"
 #include "localization/DictionaryText.h"
 #include "localization/LanguageWords.h"
-#include "values/Characters.h"
+#include "values/Errors.h"
 #include "values/NumberText.h"
 #include "values/ValueFactory.h"
 #include "values/ValueRef.h"

@@ -1,7 +1,7 @@
 #include "values/ValueFactory.h"
 
+#include "localization/Characters.h"
 #include "localization/LanguageWords.h"
-#include "values/Characters.h"
 #include "values/ValuePools.h"
 #include "values/ValueRef.h"
 

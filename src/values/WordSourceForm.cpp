@@ -1,6 +1,6 @@
 #include "values/WordSourceForm.h"
 
-#include "values/Characters.h"
+#include "localization/Characters.h"
 
 namespace velmora {
 

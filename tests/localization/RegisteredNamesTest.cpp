@@ -2,9 +2,9 @@
 // error code and place kind has its message template and caption.
 #include "core/EngineStartup.h"
 #include "core/MainObj.h"
-#include "interpreter/ErrorCodes.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameTranslation.h"
+#include "values/ErrorCodes.h"
 #include "values/ValueRef.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "values/Reader.h"
 
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 #include "values/ValueFixture.h"
 
 namespace velmora {

@@ -1,4 +1,4 @@
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"

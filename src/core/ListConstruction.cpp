@@ -1,9 +1,9 @@
 // Building lists from lists: "fput", "lput", "butitem", "replace", "deepreplace", "butmember",
 // "reverse" and "shuffle". Every result is new cells in front of a shared tail; the input list
 // is never changed.
-#include "interpreter/Errors.h"
+#include "core/ListOperationRows.h"
+#include "values/Errors.h"
 #include "values/ListHelpers.h"
-#include "values/ListOperationRows.h"
 #include "values/Random.h"
 #include "values/ValueFactory.h"
 #include "values/ValueRef.h"

@@ -1,10 +1,11 @@
 // List operations that run Logo code or compare: "!" and "!2" (fill a template list with values),
 // "foreach", "not", and the comparisons of a list with another value.
+#include "core/ForEachScope.h"
+#include "core/ListOperationRows.h"
+#include "interpreter/Compiler.h"
 #include "interpreter/Evaluator.h"
 #include "values/Arithmetic.h"
-#include "values/ForEachScope.h"
 #include "values/ListHelpers.h"
-#include "values/ListOperationRows.h"
 #include "values/ValueFactory.h"
 
 #include <array>
@@ -68,7 +69,7 @@ namespace {
     tlogoobject* primForEach(tlogoobject* self, tlogoobject* name, tlogoobject* instructions)
     {
         InterpreterState& s = state();
-        const CodeRef code(instructions->compile(CompileMode::Instructions));
+        const CodeRef code(compile(instructions, CompileMode::Instructions));
         ForEachScope scope(s, name->nameCode());
         for (tlogoobject* element : elements(list(self))) {
             scope.next(element);

@@ -4,10 +4,10 @@
 // keeps only its part inside it ([-1 4] is [1 2]). "item" also takes a list of such specs and
 // gives the concatenation of all. With the strictness level at 0 a position outside the word
 // gives the empty word instead of an error.
-#include "values/WordOperations.h"
+#include "core/WordOperations.h"
 
-#include "interpreter/Errors.h"
-#include "values/ClassOperationRows.h"
+#include "core/ClassOperationRows.h"
+#include "values/Errors.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"
 

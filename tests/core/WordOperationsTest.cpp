@@ -1,7 +1,7 @@
 // The word and number operations under each strictness level, reached through the main object's
 // dispatchers as Logo code reaches them. Each case evaluates an expression and expects the shown
 // form of its value, or an error number.
-#include "ValueFixture.h"
+#include "values/ValueFixture.h"
 
 #include "interpreter/Evaluator.h"
 #include "values/Reader.h"

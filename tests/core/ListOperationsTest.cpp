@@ -1,12 +1,12 @@
 // The list operations of the list class table, called as a dispatcher calls them: the list as
 // self, the other inputs on the value stack. Each case reads its list and inputs from source text
 // and expects the shown form of the result, or an error number.
-#include "ValueFixture.h"
+#include "values/ValueFixture.h"
 
+#include "core/ListVectors.h"
+#include "interpreter/ClassTables.h"
 #include "interpreter/ValueOperationDescriptors.h"
 #include "localization/NameTranslation.h"
-#include "values/ClassTables.h"
-#include "values/ListVectors.h"
 #include "values/Reader.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"

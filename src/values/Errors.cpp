@@ -1,4 +1,4 @@
-#include "interpreter/Errors.h"
+#include "values/Errors.h"
 
 #include "localization/NameCodes.h"
 #include "values/ValueFactory.h"

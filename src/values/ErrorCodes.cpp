@@ -1,4 +1,4 @@
-#include "interpreter/ErrorCodes.h"
+#include "values/ErrorCodes.h"
 
 #include <array>
 

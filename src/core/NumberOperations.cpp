@@ -1,13 +1,13 @@
 // The arithmetic operations of words: the infix operators and their named forms, the unary signs,
 // "div" and "mod", the rounding and transcendental functions, "random", "bitnot", "not" and the
 // comparisons. A list on the right of "*" or "/" scales the list (the vector operations of lists).
-#include "values/NumberOperations.h"
+#include "core/NumberOperations.h"
 
-#include "interpreter/Errors.h"
+#include "core/ClassOperationRows.h"
+#include "core/ListVectors.h"
 #include "values/Angles.h"
 #include "values/Arithmetic.h"
-#include "values/ClassOperationRows.h"
-#include "values/ListVectors.h"
+#include "values/Errors.h"
 #include "values/ValueFactory.h"
 
 #include <cmath>

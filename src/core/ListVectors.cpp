@@ -1,10 +1,10 @@
-#include "values/ListVectors.h"
+#include "core/ListVectors.h"
 
-#include "interpreter/Errors.h"
+#include "core/ListOperationRows.h"
 #include "values/Angles.h"
 #include "values/Arithmetic.h"
+#include "values/Errors.h"
 #include "values/ListHelpers.h"
-#include "values/ListOperationRows.h"
 #include "values/Random.h"
 #include "values/ValueFactory.h"
 #include "values/ValueRef.h"

@@ -1,7 +1,7 @@
-#include "values/ListOperations.h"
+#include "core/ListOperations.h"
 
-#include "values/ClassTables.h"
-#include "values/ListOperationRows.h"
+#include "core/ListOperationRows.h"
+#include "interpreter/ClassTables.h"
 
 namespace velmora {
 

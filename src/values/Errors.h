@@ -7,7 +7,7 @@
 // message text is built from the dictionary only when the error is reported (ErrorText.h).
 #pragma once
 
-#include "interpreter/ErrorCodes.h"
+#include "values/ErrorCodes.h"
 #include "values/ValueRef.h"
 
 #include <exception>

@@ -1,9 +1,9 @@
 // Reading lists: "count", "first", "last", "butfirst", "butlast", "item", "deepitem", "pick" and
 // the "member" family. Positions count from 1; with the strictness level at 0 a position outside
 // the list gives an empty list instead of an error.
-#include "interpreter/Errors.h"
+#include "core/ListOperationRows.h"
+#include "values/Errors.h"
 #include "values/ListHelpers.h"
-#include "values/ListOperationRows.h"
 #include "values/Random.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"

@@ -6,7 +6,7 @@
 // object's dispatchers, which hand the list over as the operation's first argument ("self").
 #pragma once
 
-#include "values/ClassOperationRows.h"
+#include "core/ClassOperationRows.h"
 
 #include <span>
 

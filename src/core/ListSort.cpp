@@ -5,9 +5,9 @@
 // both have; when those agree and both elements are wholly numeric, the one with fewer numbers
 // comes first; otherwise the text keys decide in byte order. So numbers sort numerically, words
 // alphabetically without regard to case, and [1 2] comes before [1 2 3] before [1 5].
+#include "core/ListOperationRows.h"
 #include "localization/NameComparison.h"
 #include "values/ListHelpers.h"
-#include "values/ListOperationRows.h"
 
 #include <algorithm>
 #include <iterator>

@@ -2,15 +2,16 @@
 // "member" family, "fput", "lput", "reverse", "shuffle", "pick", "char", "ascii" and "foreach".
 // Numbers and booleans act on their text. Searches ignore letter case through the upper-casing
 // of the language's code page.
-#include "values/WordOperations.h"
+#include "core/WordOperations.h"
 
+#include "core/ClassOperationRows.h"
+#include "core/ForEachScope.h"
+#include "core/NumberOperations.h"
+#include "interpreter/ClassTables.h"
+#include "interpreter/Compiler.h"
 #include "interpreter/Evaluator.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameComparison.h"
-#include "values/ClassOperationRows.h"
-#include "values/ClassTables.h"
-#include "values/ForEachScope.h"
-#include "values/NumberOperations.h"
 #include "values/Random.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"
@@ -166,7 +167,7 @@ namespace {
     {
         InterpreterState& state = *InterpreterState::current();
         const std::string text = self->text();
-        const CodeRef code(instructions->compile(CompileMode::Instructions));
+        const CodeRef code(compile(instructions, CompileMode::Instructions));
         ForEachScope scope(state, name->nameCode());
         for (char character : text) {
             scope.next(ValueRef(makeWord(std::string(1, character))).get());

@@ -1,0 +1,26 @@
+#include "interpreter/ClassTables.h"
+
+namespace velmora {
+
+ClassTables::ClassTables()
+    : m_byKind { &words, &integers, &reals, &booleans, &lists, nullptr, nullptr }
+{
+    static_assert(static_cast<size_t>(ValueKind::List) == 4, "m_byKind follows ValueKind");
+    for (tLogoTab* table : { &words, &integers, &reals, &booleans, &lists })
+        table->shared = 1;
+}
+
+ClassTables& ClassTables::instance()
+{
+    // Never destroyed: values freed during static destruction still reach their tables.
+    static ClassTables* tables = new ClassTables;
+    return *tables;
+}
+
+void ClassTables::clear()
+{
+    for (tLogoTab* table : { &words, &integers, &reals, &booleans, &lists })
+        table->clear();
+}
+
+} // namespace velmora
