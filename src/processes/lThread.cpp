@@ -33,38 +33,6 @@ namespace {
         });
     }
 
-    tInprocType placeKindOf(ProcessKind kind)
-    {
-        switch (kind) {
-        case ProcessKind::Event:
-            return ipEvent;
-        case ProcessKind::Menu:
-            return ipMenu;
-        case ProcessKind::Media:
-            return ipMCINotify;
-        case ProcessKind::Voice:
-            return ipVoiceMenu;
-        case ProcessKind::Receive:
-            return ipNetworkRun;
-        case ProcessKind::Main:
-            return ipInitialLoad;
-        case ProcessKind::Launch:
-            return ipLaunch;
-        case ProcessKind::Forever:
-            return ipForever;
-        case ProcessKind::Every:
-            return ipEvery;
-        case ProcessKind::After:
-            return ipAfter;
-        case ProcessKind::Drag:
-            return ipAutoDrag;
-        case ProcessKind::Clean:
-            return ipCleaning;
-        default:
-            return ipNone;
-        }
-    }
-
     thread_local tLogoprocess* t_currentProcess = nullptr;
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "interpreter/Commander.h"
 #include "interpreter/InterpreterState.h"
 #include "processes/ManualResetEvent.h"
+#include "processes/ProcessKind.h"
 
 #include <atomic>
 #include <functional>
@@ -27,24 +28,6 @@
 namespace velmora {
 
 class tLogoLocaltab;
-
-enum class ProcessKind : uint8_t {
-    Event = 2,
-    Menu = 3,
-    Media = 4,
-    Voice = 5,
-    Control = 6,
-    Receive = 7,
-    Main = 8,
-    Commander = 9,
-    Launch = 10,
-    Forever = 11,
-    Every = 13,
-    After = 14,
-    Drag = 15,
-    Tool = 16,
-    Clean = 18,
-};
 
 // What a new process starts with.
 struct ProcessStart {
