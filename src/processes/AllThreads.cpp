@@ -28,10 +28,8 @@ void tallthreads::remove(tLogoprocess* process)
     std::lock_guard guard(m_mutex);
     auto found = std::find_if(m_running.begin(), m_running.end(),
         [process](const auto& running) { return running.get() == process; });
-    if (found == m_running.end())
-        return;
-    m_ended.push_back(std::move(*found));
-    m_running.erase(found);
+    if (found != m_running.end())
+        m_running.erase(found);
 }
 
 std::vector<std::shared_ptr<tLogoprocess>> tallthreads::processes() const
@@ -117,25 +115,6 @@ bool tallthreads::anyRunningExcept(const tLogoprocess* except) const
     std::lock_guard guard(m_mutex);
     return std::any_of(m_running.begin(), m_running.end(),
         [except](const auto& process) { return process.get() != except; });
-}
-
-void tallthreads::reap()
-{
-    std::vector<std::shared_ptr<tLogoprocess>> ended;
-    {
-        std::lock_guard guard(m_mutex);
-        const tLogoprocess* self = tLogoprocess::current();
-        for (auto it = m_ended.begin(); it != m_ended.end();) {
-            if (it->get() != self && (*it)->ended()) {
-                ended.push_back(std::move(*it));
-                it = m_ended.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
-    // Destroying a process joins its thread, which has already ended.
-    ended.clear();
 }
 
 } // namespace velmora

@@ -1,9 +1,11 @@
 // tallthreads: the list of all Logo processes, in creation order.
 //
+// A process is listed from its launch until its thread routine ends; the list holds it meanwhile,
+// and so does the thread that runs it.
+//
 // Locking: the list has its own lock, always taken after the interpreter lock and never held
 // while waiting for a process: operations that stop processes collect them under the list lock,
 // then wait with no list lock held (and with the interpreter lock released by the waiter).
-// Processes that ended stay in a second list until their threads are joined.
 #pragma once
 
 #include "processes/lThread.h"
@@ -40,13 +42,9 @@ public:
     // Whether a process other than `except` is still running.
     bool anyRunningExcept(const tLogoprocess* except) const;
 
-    // Joins the threads of processes that have ended (not the caller's own).
-    void reap();
-
 private:
     mutable std::mutex m_mutex;
     std::vector<std::shared_ptr<tLogoprocess>> m_running;
-    std::vector<std::shared_ptr<tLogoprocess>> m_ended;
 };
 
 } // namespace velmora

@@ -75,15 +75,14 @@ std::optional<Command> tLogoCommanderProcess::next()
 // A command counts as done once its error, if any, has been reported.
 void tLogoCommanderProcess::stepEnded()
 {
-    {
+    MainThreadCaller::current().announce([this] {
         std::lock_guard guard(m_mutex);
         if (!m_running)
             return;
         m_running = false;
         ++m_completed;
-    }
-    m_changed.notify_all();
-    MainThreadCaller::current().wake();
+        m_changed.notify_all();
+    });
 }
 
 void tLogoCommanderProcess::body(InterpreterState& state)

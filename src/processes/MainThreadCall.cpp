@@ -62,9 +62,10 @@ void HeadlessMainThread::waitForWork(const std::function<bool()>& woken)
     m_changed.wait(guard, [&] { return !m_calls.empty() || woken(); });
 }
 
-void HeadlessMainThread::wake()
+void HeadlessMainThread::announce(const std::function<void()>& change)
 {
     std::lock_guard guard(m_mutex);
+    change();
     m_changed.notify_all();
 }
 

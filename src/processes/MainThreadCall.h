@@ -19,9 +19,11 @@ public:
     virtual ~MainThreadCaller() = default;
     // Runs `work` in the main thread and returns when it has run.
     virtual void call(const std::function<void()>& work) = 0;
-    // Tells the main thread that a process changed state (a command completed, a process
-    // ended), so that a main thread waiting for that looks again.
-    virtual void wake() { }
+    // Makes a change of state that the main thread may be waiting for (a command completed, a
+    // process ended) and wakes it to look again. The change is made under the lock the main
+    // thread looks under, so that once it can see the change the caller has let go of the
+    // facility: the main thread may then tear it down.
+    virtual void announce(const std::function<void()>& change) { change(); }
 
     static MainThreadCaller& current();
     static void install(MainThreadCaller* caller);
@@ -35,7 +37,7 @@ public:
     void serve();
     // Waits until a call arrives or `woken` says the main thread has other work.
     void waitForWork(const std::function<bool()>& woken);
-    void wake() override;
+    void announce(const std::function<void()>& change) override;
 
 private:
     struct Call {

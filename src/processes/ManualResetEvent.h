@@ -14,12 +14,11 @@ public:
     {
     }
 
+    // Notifies under the lock: a waiter that sees the event set may destroy it at once.
     void set()
     {
-        {
-            std::lock_guard guard(m_mutex);
-            m_set = true;
-        }
+        std::lock_guard guard(m_mutex);
+        m_set = true;
         m_changed.notify_all();
     }
     void reset()

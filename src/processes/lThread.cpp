@@ -8,32 +8,24 @@
 #include "processes/CriticalSections.h"
 #include "processes/InterpreterLock.h"
 #include "processes/MainThreadCall.h"
+#include "processes/ProcessThreadPool.h"
 #include "values/ValueFactory.h"
-
-#include <mutex>
-#include <pthread.h>
 
 namespace velmora {
 
 namespace {
 
-    // Deep enough for 10,000 nested instruction-list runs, sanitizer builds included; the stack is
-    // reserved, not committed, so idle processes cost little memory.
-    constexpr size_t processStackSize = size_t(256) << 20;
-
-    void sizeThreadStacks()
-    {
-        static std::once_flag once;
-        std::call_once(once, [] {
-            pthread_attr_t attributes;
-            pthread_attr_init(&attributes);
-            pthread_attr_setstacksize(&attributes, processStackSize);
-            pthread_setattr_default_np(&attributes);
-            pthread_attr_destroy(&attributes);
-        });
-    }
-
     thread_local tLogoprocess* t_currentProcess = nullptr;
+
+    // Makes a process the calling thread's current one for a scope: the threads of the processes
+    // run one process after another.
+    class CurrentProcess {
+    public:
+        explicit CurrentProcess(tLogoprocess* process) { t_currentProcess = process; }
+        ~CurrentProcess() { t_currentProcess = nullptr; }
+        CurrentProcess(const CurrentProcess&) = delete;
+        CurrentProcess& operator=(const CurrentProcess&) = delete;
+    };
 
 } // namespace
 
@@ -45,21 +37,14 @@ tLogoprocess::tLogoprocess(ProcessStart start)
 {
 }
 
-tLogoprocess::~tLogoprocess()
-{
-    if (m_thread.joinable())
-        m_thread.join();
-    delete m_start.locals;
-}
+tLogoprocess::~tLogoprocess() { delete m_start.locals; }
 
 tLogoprocess* tLogoprocess::current() { return t_currentProcess; }
 
 std::shared_ptr<tLogoprocess> tLogoprocess::launch(std::shared_ptr<tLogoprocess> process)
 {
-    sizeThreadStacks();
-    tallthreads::instance().reap();
     tallthreads::instance().add(process);
-    process->m_thread = std::thread([raw = process.get()] { raw->threadRoutine(); });
+    processThreads().run([process] { process->threadRoutine(); });
     return process;
 }
 
@@ -130,7 +115,7 @@ void tLogoprocess::yieldPoint(InterpreterState& state)
 
 void tLogoprocess::threadRoutine()
 {
-    t_currentProcess = this;
+    const CurrentProcess current(this);
     InterpreterLock::instance().acquire();
     {
         InterpreterState state(m_start.owner, m_start.globals);
@@ -153,9 +138,9 @@ void tLogoprocess::threadRoutine()
     InterpreterLock::instance().release();
     if (m_start.onTerminate)
         MainThreadCaller::current().call(m_start.onTerminate);
-    t_currentProcess = nullptr;
-    m_ended.set();
-    MainThreadCaller::current().wake();
+    // The last touch of the process and of the main-thread facility: once the end can be seen,
+    // waiters let go of the process and the main thread may tear the facility down.
+    MainThreadCaller::current().announce([this] { m_ended.set(); });
 }
 
 void tLogoprocess::finish(InterpreterState& state)

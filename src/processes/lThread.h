@@ -23,7 +23,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 namespace velmora {
 
@@ -45,14 +44,15 @@ struct ProcessStart {
     std::function<void()> onTerminate;
 };
 
-class tLogoprocess : public std::enable_shared_from_this<tLogoprocess> {
+class tLogoprocess {
 public:
     explicit tLogoprocess(ProcessStart start);
     virtual ~tLogoprocess();
     tLogoprocess(const tLogoprocess&) = delete;
     tLogoprocess& operator=(const tLogoprocess&) = delete;
 
-    // Adds the process to the list of all processes and starts its thread. Under the lock.
+    // Adds the process to the list of all processes and starts it on a thread of the process
+    // threads, which holds it until it has ended. Under the lock.
     static std::shared_ptr<tLogoprocess> launch(std::shared_ptr<tLogoprocess> process);
 
     const std::string& name() const { return m_name; }
@@ -110,8 +110,6 @@ private:
     ManualResetEvent m_stopEvent;
     ManualResetEvent m_runEvent { true };
     ManualResetEvent m_ended;
-    std::thread m_thread;
-    std::shared_ptr<tLogoprocess> m_self; // keeps the process alive while its thread runs
 };
 
 // A process started by a user primitive; "allprocesses" reports the name value it was given.

@@ -56,7 +56,6 @@ ConsoleSession::~ConsoleSession()
     m_commandLine->close();
     serveUntil([this] { return m_commandLine->ended(); });
     m_commandLine.reset();
-    tallthreads::instance().reap();
     MainThreadCaller::install(nullptr);
     HeldLock lock;
     m_main = nullptr;

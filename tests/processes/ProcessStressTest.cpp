@@ -28,7 +28,6 @@ namespace {
                 ASSERT_EQ(tallthreads::instance().processes().size(), 1u) << round;
             }
         }
-        tallthreads::instance().reap();
         EXPECT_TRUE(tallthreads::instance().processes().empty());
         EXPECT_TRUE(commander.errors.empty());
     }
