@@ -28,29 +28,28 @@ bool tLogoCommanderProcess::idle() const
     return m_completed == m_submitted || ended();
 }
 
-void tLogoCommanderProcess::waitUntilIdle()
-{
-    std::unique_lock guard(m_mutex);
-    m_changed.wait(guard, [this] { return m_completed == m_submitted || ended(); });
-}
-
 void tLogoCommanderProcess::close()
 {
-    {
-        std::lock_guard guard(m_mutex);
-        m_closed = true;
-    }
-    requestStop();
+    std::lock_guard guard(m_mutex);
+    m_closed = true;
+    tLogoprocess::requestStop();
     m_changed.notify_all();
 }
 
-// Its thread does not end when its command is stopped: waiting for it means waiting for the
-// running command, if any, to stop.
+void tLogoCommanderProcess::requestStop()
+{
+    std::lock_guard guard(m_mutex);
+    m_stopTarget = m_taken;
+    if (running())
+        tLogoprocess::requestStop();
+}
+
+// Its thread does not end when its command is stopped.
 void tLogoCommanderProcess::waitFor()
 {
     ReleasedLock released;
     std::unique_lock guard(m_mutex);
-    m_changed.wait(guard, [this] { return !m_running || ended(); });
+    m_changed.wait(guard, [this] { return m_completed >= m_stopTarget || ended(); });
 }
 
 bool tLogoCommanderProcess::runsAgain() const
@@ -68,19 +67,20 @@ std::optional<Command> tLogoCommanderProcess::next()
         return std::nullopt;
     Command command = std::move(m_commands.front());
     m_commands.pop_front();
-    m_running = true;
+    ++m_taken;
     return command;
 }
 
-// A command counts as done once its error, if any, has been reported.
+// A command counts as done once its error, if any, has been reported; a stop request made while
+// it ran goes with it.
 void tLogoCommanderProcess::stepEnded()
 {
     MainThreadCaller::current().announce([this] {
         std::lock_guard guard(m_mutex);
-        if (!m_running)
+        if (!running())
             return;
-        m_running = false;
         ++m_completed;
+        clearStopRequest();
         m_changed.notify_all();
     });
 }
@@ -90,8 +90,6 @@ void tLogoCommanderProcess::body(InterpreterState& state)
     const std::optional<Command> command = next();
     if (!command)
         return;
-    // A stop request that came while the command line was idle concerns no command.
-    clearStopRequest();
     state.valueStack.cutBackTo(0);
     if (command->kind == Command::Kind::Define)
         defineFromText(state.currentObject, command->text);

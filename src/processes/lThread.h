@@ -61,7 +61,7 @@ public:
     virtual tlogoobject* nameValue() const;
 
     // Asks the process to end at its next yield point or wait.
-    void requestStop();
+    virtual void requestStop();
     bool stopRequested() const { return m_finished.load(std::memory_order_relaxed); }
     // Waits until the thread has ended (a commander process: until its command has stopped),
     // releasing the interpreter lock when the caller holds it.
