@@ -14,12 +14,8 @@ public:
     explicit ConsoleCommander(const ConsoleText& text);
     void reportError(const eLogoException& error) override;
     void printText(std::string_view text) override;
-    void closeRequested() override { m_closing = true; }
-    // Whether "bye" asked the runner to stop reading.
-    bool closing() const { return m_closing; }
 
 private:
-    bool m_closing = false;
     const ConsoleText& m_text;
 };
 

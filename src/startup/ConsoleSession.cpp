@@ -25,14 +25,22 @@ namespace {
 
 } // namespace
 
-void ConsoleSession::CountingCommander::reportError(const eLogoException& error)
+void ConsoleSession::SessionCommander::reportError(const eLogoException& error)
 {
     ++m_count;
     m_target.reportError(error);
 }
 
+// "bye" in any process: the main thread, waiting for a command or for the processes to end,
+// looks again and finds the session closing.
+void ConsoleSession::SessionCommander::closeRequested()
+{
+    m_target.closeRequested();
+    m_session.m_mainThread.announce([this] { m_session.m_closing = true; });
+}
+
 ConsoleSession::ConsoleSession(Icommander& commander)
-    : m_errors(commander)
+    : m_errors(*this, commander)
     , m_toWord(languageDictionary().firstWord("other", "to"))
     , m_endWord(languageDictionary().firstWord("other", "end"))
 {
@@ -73,11 +81,13 @@ void ConsoleSession::serveUntil(const std::function<bool()>& done)
 void ConsoleSession::run(Command command)
 {
     m_commandLine->submit(std::move(command));
-    serveUntil([this] { return m_commandLine->idle(); });
+    serveUntil([this] { return closing() || m_commandLine->idle(); });
 }
 
 void ConsoleSession::feedLine(std::string_view line)
 {
+    if (closing())
+        return;
     const std::string_view text = trimmed(line);
     if (collectingDefinition()) {
         m_definition.append(line).append("\r\n");
@@ -100,7 +110,9 @@ void ConsoleSession::finish()
         m_definition.clear();
         m_errors.reportError(eLogoException(erMissingTO));
     }
-    serveUntil([this] { return !tallthreads::instance().anyRunningExcept(m_commandLine.get()); });
+    serveUntil([this] {
+        return closing() || !tallthreads::instance().anyRunningExcept(m_commandLine.get());
+    });
 }
 
 } // namespace velmora

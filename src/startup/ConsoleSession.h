@@ -4,8 +4,9 @@
 // line beginning with "to" collects the following lines up to "end" as a procedure definition;
 // any other line runs as soon as it is complete, and `feedLine` returns when it has run. Processes
 // it launches run on beside it. While it waits the calling thread serves the calls that processes
-// make into the main thread. Text here is 8-bit in the language's code page; conversion happens
-// at the console boundary.
+// make into the main thread. "bye" in any process ends the session: `feedLine` and `finish`
+// return at once, and every process is stopped. Text here is 8-bit in the language's code page;
+// conversion happens at the console boundary.
 #pragma once
 
 #include "interpreter/Commander.h"
@@ -28,26 +29,31 @@ public:
 
     void feedLine(std::string_view line);
     // The end of the input: an unfinished definition is reported, and the session waits until
-    // no process it started is left.
+    // no process it started is left, or until "bye".
     void finish();
     // Whether the session waits for the rest of a definition.
     bool collectingDefinition() const { return !m_definition.empty(); }
     int errorCount() const { return m_errors.count(); }
+    // Whether "bye" ended the session: it takes no more lines, waits for no process, and stops
+    // every process as it is destroyed.
+    bool closing() const { return m_closing; }
 
 private:
-    // Counts the errors reported from any process.
-    class CountingCommander : public Icommander {
+    // Counts the errors reported from any process, and hears "bye" from any process.
+    class SessionCommander : public Icommander {
     public:
-        explicit CountingCommander(Icommander& target)
-            : m_target(target)
+        SessionCommander(ConsoleSession& session, Icommander& target)
+            : m_session(session)
+            , m_target(target)
         {
         }
         void reportError(const eLogoException& error) override;
         void printText(std::string_view text) override { m_target.printText(text); }
-        void closeRequested() override { m_target.closeRequested(); }
+        void closeRequested() override;
         int count() const { return m_count; }
 
     private:
+        ConsoleSession& m_session;
         Icommander& m_target;
         std::atomic<int> m_count { 0 };
     };
@@ -56,8 +62,9 @@ private:
     // Serves main-thread calls until `done` holds.
     void serveUntil(const std::function<bool()>& done);
 
-    CountingCommander m_errors;
+    SessionCommander m_errors;
     HeadlessMainThread m_mainThread;
+    std::atomic<bool> m_closing { false };
     ValueRef m_main;
     std::shared_ptr<tLogoCommanderProcess> m_commandLine;
     const std::string m_toWord;

@@ -59,12 +59,12 @@ namespace {
         ConsoleCommander commander(text);
         ConsoleSession session(commander);
         std::string line;
-        for (;;) {
+        while (!session.closing()) {
             if (interactive) {
                 std::fputs(session.collectingDefinition() ? "> " : "? ", stdout);
                 std::fflush(stdout);
             }
-            if (commander.closing() || !readLine(input, line))
+            if (!readLine(input, line))
                 break;
             session.feedLine(text.fromConsole(line));
             std::fflush(stdout);

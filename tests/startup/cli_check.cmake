@@ -38,3 +38,20 @@ file(READ ${work}/decoded.txt text)
 if(NOT encoded EQUAL 0 OR NOT decoded EQUAL 0 OR NOT text STREQUAL "[other]\ntrue=true\n")
     message(FATAL_ERROR "dict round trip: ${encoded} ${decoded} [${text}]")
 endif()
+
+# "bye" ends the runner however many processes run, from the command line or from a process; the
+# lines after it are not run. A runner that does not end fails at the time-out.
+set(bye_cases
+    "every 100 [print \"tick]\nbye\nprint \"after\n"
+    "launch [wait 100 bye]\nforever [wait 10]\n"
+    "launch [wait 100 bye]\nwaituntil [\"false]\nprint \"after\n")
+set(case 0)
+foreach(script IN LISTS bye_cases)
+    math(EXPR case "${case} + 1")
+    file(WRITE ${work}/bye${case}.logo "${script}")
+    execute_process(COMMAND ${VELMORA} logo ${work}/bye${case}.logo TIMEOUT 60
+        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR out MATCHES "after" OR NOT err STREQUAL "")
+        message(FATAL_ERROR "bye ${case}: status ${status}, output [${out}], errors [${err}]")
+    endif()
+endforeach()
