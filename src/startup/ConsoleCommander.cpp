@@ -31,10 +31,14 @@ void ConsoleCommander::reportError(const eLogoException& error)
     std::fflush(stderr);
 }
 
+// A finished line goes out at once: processes print while the runner waits, and a pipe would
+// otherwise hold their lines until the program ends, or lose them if it is killed.
 void ConsoleCommander::printText(std::string_view text)
 {
     const std::string converted = m_text.toConsole(text);
     std::fwrite(converted.data(), 1, converted.size(), stdout);
+    if (converted.find('\n') != std::string::npos)
+        std::fflush(stdout);
 }
 
 } // namespace velmora

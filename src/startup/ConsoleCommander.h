@@ -1,5 +1,5 @@
-// ConsoleCommander: the console runner's commander. Printed text goes to standard output; every
-// error is one line "error N: <message>" on standard error.
+// ConsoleCommander: the console runner's commander. Printed text goes to standard output, each
+// line as soon as it is complete; every error is one line "error N: <message>" on standard error.
 #pragma once
 
 #include "interpreter/Commander.h"
