@@ -8,8 +8,12 @@
 #include "processes/CriticalSections.h"
 #include "processes/InterpreterLock.h"
 #include "processes/MainThreadCall.h"
+#include "processes/MemoryReserve.h"
 #include "processes/ProcessThreadPool.h"
 #include "values/ValueFactory.h"
+
+#include <new>
+#include <system_error>
 
 namespace velmora {
 
@@ -44,7 +48,14 @@ tLogoprocess* tLogoprocess::current() { return t_currentProcess; }
 std::shared_ptr<tLogoprocess> tLogoprocess::launch(std::shared_ptr<tLogoprocess> process)
 {
     tallthreads::instance().add(process);
-    processThreads().run([process] { process->threadRoutine(); });
+    try {
+        processThreads().run([process] { process->threadRoutine(); });
+    } catch (const std::system_error&) {
+        // No thread to run it (the address space or the thread limit is exhausted): an error of
+        // the process that asked, which goes on.
+        tallthreads::instance().remove(process.get());
+        throw eLogoException(erUnexpected);
+    }
     return process;
 }
 
@@ -161,6 +172,7 @@ void tLogoprocess::runList(InterpreterState& state)
 // One run of the body inside the process's error handling.
 void tLogoprocess::step(InterpreterState& state)
 {
+    MemoryReserve::instance().replenish();
     try {
         body(state);
         if (state.stopFlag) {
@@ -173,13 +185,22 @@ void tLogoprocess::step(InterpreterState& state)
     } catch (const eTerminateException&) {
         stepStopped();
     } catch (eLogoException& error) {
-        report(state, error);
-        if (endsOnError())
-            m_finished = true;
+        fail(state, error);
+    } catch (const std::bad_alloc&) {
+        // Memory ran out for what this process asked: its error, not the program's end.
+        const MemoryReserve::Spent spent;
+        fail(state, eLogoException(erUnexpected));
     }
     state.stopFlag = 0;
     state.pendingCall = nullptr;
     stepEnded();
+}
+
+void tLogoprocess::fail(InterpreterState& state, const eLogoException& error)
+{
+    report(state, error);
+    if (endsOnError())
+        m_finished = true;
 }
 
 void tLogoprocess::report(InterpreterState& state, const eLogoException& error)

@@ -52,7 +52,8 @@ public:
     tLogoprocess& operator=(const tLogoprocess&) = delete;
 
     // Adds the process to the list of all processes and starts it on a thread of the process
-    // threads, which holds it until it has ended. Under the lock.
+    // threads, which holds it until it has ended. Under the lock. When no thread can be had the
+    // process is not started: error 0.
     static std::shared_ptr<tLogoprocess> launch(std::shared_ptr<tLogoprocess> process);
 
     const std::string& name() const { return m_name; }
@@ -98,6 +99,8 @@ protected:
 private:
     void threadRoutine();
     void step(InterpreterState& state);
+    // Reports an error of the running step; the process ends unless it goes on after errors.
+    void fail(InterpreterState& state, const eLogoException& error);
     void report(InterpreterState& state, const eLogoException& error);
     static void yieldPoint(InterpreterState& state);
     void finish(InterpreterState& state);
