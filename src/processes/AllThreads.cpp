@@ -7,8 +7,27 @@
 namespace velmora {
 
 namespace {
+
     bool isProtected(const std::string& name) { return name.starts_with("%p%"); }
-}
+
+    // The number that `suffix` spells as a name made unique would (1, 2, ... without leading
+    // zeros; 0 for none), or -1.
+    int64_t uniqueNameNumber(std::string_view suffix)
+    {
+        if (suffix.empty())
+            return 0;
+        if (suffix.size() > 18 || suffix[0] == '0')
+            return -1;
+        int64_t number = 0;
+        for (char digit : suffix) {
+            if (digit < '0' || digit > '9')
+                return -1;
+            number = number * 10 + (digit - '0');
+        }
+        return number;
+    }
+
+} // namespace
 
 tallthreads& tallthreads::instance()
 {
@@ -20,22 +39,25 @@ tallthreads& tallthreads::instance()
 void tallthreads::add(std::shared_ptr<tLogoprocess> process)
 {
     std::lock_guard guard(m_mutex);
+    const tLogoprocess* key = process.get();
     m_running.push_back(std::move(process));
+    m_positions.emplace(key, std::prev(m_running.end()));
 }
 
 void tallthreads::remove(tLogoprocess* process)
 {
     std::lock_guard guard(m_mutex);
-    auto found = std::find_if(m_running.begin(), m_running.end(),
-        [process](const auto& running) { return running.get() == process; });
-    if (found != m_running.end())
-        m_running.erase(found);
+    const auto found = m_positions.find(process);
+    if (found == m_positions.end())
+        return;
+    m_running.erase(found->second);
+    m_positions.erase(found);
 }
 
 std::vector<std::shared_ptr<tLogoprocess>> tallthreads::processes() const
 {
     std::lock_guard guard(m_mutex);
-    return m_running;
+    return { m_running.begin(), m_running.end() };
 }
 
 void tallthreads::stopAll(tLogoprocess* caller, SpareProtected spare)
@@ -85,15 +107,27 @@ bool tallthreads::exists(std::string_view name) const
         [&](const auto& process) { return currentNameComparison().equal(process->name(), name); });
 }
 
+// One pass over the processes: the numbers their names take after `name`. Of n processes at most
+// n numbers are taken, so the first free one is at most n + 1.
 std::string tallthreads::uniqueName(const std::string& name) const
 {
-    if (!exists(name))
-        return name;
-    for (int suffix = 1;; ++suffix) {
-        std::string candidate = name + std::to_string(suffix);
-        if (!exists(candidate))
-            return candidate;
+    const NameComparison& comparison = currentNameComparison();
+    std::vector<bool> taken;
+    {
+        std::lock_guard guard(m_mutex);
+        taken.resize(m_running.size() + 2);
+        for (const auto& process : m_running) {
+            const std::string_view other = process->name();
+            if (other.size() < name.size() || !comparison.equal(other.substr(0, name.size()), name))
+                continue;
+            const int64_t number = uniqueNameNumber(other.substr(name.size()));
+            if (number >= 0 && number < static_cast<int64_t>(taken.size()))
+                taken[static_cast<size_t>(number)] = true;
+        }
     }
+    const size_t free
+        = static_cast<size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
+    return free == 0 ? name : name + std::to_string(free);
 }
 
 void tallthreads::pauseAll()

@@ -10,9 +10,11 @@
 
 #include "processes/lThread.h"
 
+#include <list>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace velmora {
@@ -35,7 +37,7 @@ public:
     // whether the caller bears the name too.
     bool cancel(std::string_view name, tLogoprocess* caller);
     bool exists(std::string_view name) const;
-    // The name, or the name followed by 1, 2, ... when it is taken.
+    // The name, or the name followed by the first of 1, 2, ... that makes it free.
     std::string uniqueName(const std::string& name) const;
     void pauseAll();
     void resumeAll();
@@ -43,8 +45,13 @@ public:
     bool anyRunningExcept(const tLogoprocess* except) const;
 
 private:
+    using List = std::list<std::shared_ptr<tLogoprocess>>;
+
     mutable std::mutex m_mutex;
-    std::vector<std::shared_ptr<tLogoprocess>> m_running;
+    List m_running; // in creation order
+    // Where each process stands in m_running, so that a process that ends leaves at no cost
+    // however many run.
+    std::unordered_map<const tLogoprocess*, List::iterator> m_positions;
 };
 
 } // namespace velmora

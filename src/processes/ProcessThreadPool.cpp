@@ -1,5 +1,6 @@
 #include "processes/ProcessThreadPool.h"
 
+#include <bit>
 #include <memory>
 #include <pthread.h>
 #include <system_error>
@@ -113,10 +114,13 @@ bool ProcessThreadPool::handToIdleThread(Job& job)
 void ProcessThreadPool::startThread(Job job)
 {
     auto start = std::make_unique<ThreadStart>(ThreadStart { this, std::move(job), IdleList(1) });
+    size_t threads = 0;
     {
         std::lock_guard guard(m_mutex);
-        ++m_threads;
+        threads = ++m_threads;
     }
+    if (m_growthHook && threads >= 64 && std::has_single_bit(threads))
+        m_growthHook(threads);
     const int error = createDetachedThread(m_stackSize, threadEntry, start.get());
     if (error != 0) {
         std::lock_guard guard(m_mutex);

@@ -41,6 +41,12 @@ public:
     // when no thread is idle and none can be created.
     void run(Job job);
 
+    // The program's hook for a pool that has grown to a power of two of threads (64 and up): it
+    // may prepare the system for that many. Called by the thread that starts the job, outside the
+    // pool's lock. Set before the first job.
+    using GrowthHook = void (*)(size_t threads);
+    void setGrowthHook(GrowthHook hook) { m_growthHook = hook; }
+
     struct Counts {
         size_t threads = 0; // alive, running a job or idle
         size_t idle = 0; // waiting for a job
@@ -71,6 +77,7 @@ private:
     IdleList m_idle; // the thread that went idle last at the back
     size_t m_threads = 0;
     bool m_closing = false;
+    GrowthHook m_growthHook = nullptr;
 };
 
 // The threads of the Logo processes, each with the process stack size. Never destroyed.

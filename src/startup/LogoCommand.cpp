@@ -1,8 +1,10 @@
 #include "startup/LogoCommand.h"
 
 #include "core/EngineStartup.h"
+#include "processes/ProcessThreadPool.h"
 #include "startup/ConsoleCommander.h"
 #include "startup/ConsoleSession.h"
+#include "startup/FutexTable.h"
 #include "startup/OneCpu.h"
 
 #include <cstdio>
@@ -55,6 +57,7 @@ namespace {
             return 2;
         }
         keepThreadsOnThisCpu();
+        processThreads().setGrowthHook(sizeFutexTableFor);
         const ConsoleText text(iconvCodePageOf(options.language));
         ConsoleCommander commander(text);
         ConsoleSession session(commander);

@@ -90,6 +90,20 @@ namespace {
         EXPECT_EQ(pool.counts().threads, 0u);
     }
 
+    std::vector<size_t> heardGrowth;
+    void hearGrowth(size_t threads) { heardGrowth.push_back(threads); }
+
+    TEST(ProcessThreadPool, TheGrowthHookHearsOfEveryPowerOfTwoFrom64)
+    {
+        ProcessThreadPool pool(size_t(1) << 20, 10s);
+        pool.setGrowthHook(hearGrowth);
+        constexpr int jobs = 130;
+        std::latch together(jobs);
+        for (int i = 0; i < jobs; ++i)
+            pool.run([&] { together.arrive_and_wait(); });
+        EXPECT_EQ(heardGrowth, (std::vector<size_t> { 64, 128 }));
+    }
+
     TEST(ProcessThreadPool, DestroyingThePoolWaitsForItsJobs)
     {
         for (int round = 0; round < 20; ++round) {
