@@ -4,6 +4,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/Registration.h"
+#include "interpreter/ScopedAssignment.h"
 #include "interpreter/ValueOperationDescriptors.h"
 #include "localization/NameCodes.h"
 #include "values/ValueFactory.h"
@@ -14,31 +15,13 @@ namespace {
 
     InterpreterState& state() { return *InterpreterState::current(); }
 
-    // Saves the repeat counter of the enclosing loop, starts this loop's at `start`, and puts the
-    // enclosing one back on every way out.
-    class RepeatCounterScope {
-    public:
-        explicit RepeatCounterScope(InterpreterState& s, int32_t start = 0)
-            : m_state(s)
-            , m_saved(s.repeatCounter)
-        {
-            s.repeatCounter = start;
-        }
-        ~RepeatCounterScope() { m_state.repeatCounter = m_saved; }
-        RepeatCounterScope(const RepeatCounterScope&) = delete;
-        RepeatCounterScope& operator=(const RepeatCounterScope&) = delete;
-
-    private:
-        InterpreterState& m_state;
-        int32_t m_saved;
-    };
-
     tlogoobject* primRepeat(tlogoobject*, tlogoobject* count, tlogoobject* list)
     {
         InterpreterState& s = state();
         const int32_t times = count->asInteger();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        RepeatCounterScope scope(s);
+        // The loop counts its own rounds; the enclosing loop's count comes back after it.
+        ScopedAssignment rounds(s.repeatCounter, 0);
         for (int32_t i = 1; i <= times && !s.stopFlag; ++i) {
             s.repeatCounter = i;
             evaluator::runList(s, code.get());
@@ -57,7 +40,7 @@ namespace {
     {
         InterpreterState& s = state();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        RepeatCounterScope scope(s);
+        ScopedAssignment rounds(s.repeatCounter, 0);
         while (!s.stopFlag) {
             ++s.repeatCounter;
             evaluator::runList(s, code.get());
@@ -74,7 +57,7 @@ namespace {
     {
         InterpreterState& s = state();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        RepeatCounterScope scope(s);
+        ScopedAssignment rounds(s.repeatCounter, 0);
         while (!s.stopFlag) {
             ++s.repeatCounter;
             if (!conditionHolds(s, condition))
@@ -139,7 +122,7 @@ namespace {
         const ForControl range = forControl(s, control);
         const CodeRef code(compile(list, CompileMode::Instructions));
         LoopVariable variable(s, name->nameCode());
-        RepeatCounterScope scope(s);
+        ScopedAssignment rounds(s.repeatCounter, 0);
         for (LogoReal value = range.start;
              range.step > 0 ? value <= range.end : !(value < range.end); value += range.step) {
             ++s.repeatCounter;
@@ -183,22 +166,28 @@ namespace {
 
     tlogoobject* primTest(tlogoobject*, tlogoobject* value)
     {
-        state().testFlag = value->asBool() ? 1 : 0;
+        state().testFlag = value->asBool() ? TestResult::True : TestResult::False;
         return nullptr;
     }
 
-    tlogoobject* runIfTest(tlogoobject* list, uint8_t wanted)
+    tlogoobject* runIfTest(tlogoobject* list, TestResult wanted)
     {
         InterpreterState& s = state();
-        if (s.testFlag == 2)
+        if (s.testFlag == TestResult::NotTested)
             throw eLogoException::withName(erNotExecuted, NameCodes::instance().intern("\xB7test"));
         if (s.testFlag == wanted)
             evaluator::runValue(s, list);
         return nullptr;
     }
 
-    tlogoobject* primIfTrue(tlogoobject*, tlogoobject* list) { return runIfTest(list, 1); }
-    tlogoobject* primIfFalse(tlogoobject*, tlogoobject* list) { return runIfTest(list, 0); }
+    tlogoobject* primIfTrue(tlogoobject*, tlogoobject* list)
+    {
+        return runIfTest(list, TestResult::True);
+    }
+    tlogoobject* primIfFalse(tlogoobject*, tlogoobject* list)
+    {
+        return runIfTest(list, TestResult::False);
+    }
 
     // The clause chosen for a value: a one-item clause is the default; otherwise the clause's first
     // item lists the choices and its second item is what runs.

@@ -4,6 +4,7 @@
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/LogoVarTab.h"
 #include "interpreter/PrimitiveDescriptors.h"
+#include "interpreter/ScopedAssignment.h"
 #include "interpreter/SystemCodes.h"
 #include "interpreter/Variables.h"
 #include "values/LogoList.h"
@@ -48,30 +49,11 @@ namespace {
         CodeArray* m_code;
     };
 
-    // Runs a call with another object as the current one, restoring it on every way out.
-    class ObjectSwitch {
-    public:
-        ObjectSwitch(InterpreterState& state, tlogoobject* object)
-            : m_state(state)
-            , m_saved(state.currentObject)
-            , m_switched(object != nullptr)
-        {
-            if (m_switched)
-                state.currentObject = object;
-        }
-        ~ObjectSwitch()
-        {
-            if (m_switched)
-                m_state.currentObject = m_saved;
-        }
-        ObjectSwitch(const ObjectSwitch&) = delete;
-        ObjectSwitch& operator=(const ObjectSwitch&) = delete;
-
-    private:
-        InterpreterState& m_state;
-        tlogoobject* m_saved;
-        bool m_switched;
-    };
+    // A call runs as the object its name was prefixed with, else as the current one.
+    tlogoobject* objectToRunAs(const InterpreterState& s, const Resolved& target)
+    {
+        return target.object ? target.object : s.currentObject;
+    }
 
     void comparison(InterpreterState& s, CodeRecord*& pc);
     void additive(InterpreterState& s, CodeRecord*& pc);
@@ -221,7 +203,6 @@ namespace {
         }
         if (next->kind == etEnd && s.runNesting == 1 && !target.object && desc->tailCallable) {
             s.pendingCall = desc;
-            s.pendingObject = nullptr;
             s.pendingLevel = target.level;
             s.pendingArgCount = inputCount;
             s.stopFlag = 1;
@@ -229,8 +210,8 @@ namespace {
         }
         s.foundLevel = target.level;
         try {
-            ObjectSwitch as(s, target.object);
-            desc->command(inputCount);
+            ScopedAssignment runAs(s.currentObject, objectToRunAs(s, target));
+            desc->call(inputCount, CallForm::Command, CallRoute::Evaluator);
             if (s.stopFlag && s.pendingCall && target.object)
                 runTailCallLoop(s);
         } catch (eLogoException& error) {
@@ -253,8 +234,8 @@ namespace {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
         s.foundLevel = target.level;
         try {
-            ObjectSwitch as(s, target.object);
-            desc->operation(inputCount);
+            ScopedAssignment runAs(s.currentObject, objectToRunAs(s, target));
+            desc->call(inputCount, CallForm::Operation, CallRoute::Evaluator);
         } catch (eOutputException&) {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
         } catch (eLogoException& error) {
@@ -475,7 +456,7 @@ void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 void applyAsCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 {
     try {
-        desc->applyCommand(inputCount);
+        desc->call(inputCount, CallForm::Command, CallRoute::Apply);
     } catch (eLogoException& error) {
         error.recordFailingName(desc->name);
         throw;
@@ -490,7 +471,7 @@ ValueRef applyForValue(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
     if (desc->procKind != ProcKind::Ordinary)
         throw eLogoException::withPrimitive(erDidNotReport, desc->name);
     try {
-        desc->applyOperation(inputCount);
+        desc->call(inputCount, CallForm::Operation, CallRoute::Apply);
     } catch (eOutputException&) {
         throw eLogoException::withPrimitive(erDidNotReport, desc->name);
     } catch (eLogoException& error) {
@@ -537,7 +518,7 @@ void runTailCallLoop(InterpreterState& s)
         s.pendingCall = nullptr;
         s.stopFlag = 0;
         s.foundLevel = s.pendingLevel;
-        desc->tail(s.pendingArgCount);
+        desc->call(s.pendingArgCount, CallForm::Command, CallRoute::TailCall);
     } while (s.stopFlag && s.pendingCall);
 }
 

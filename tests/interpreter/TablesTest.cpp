@@ -1,7 +1,7 @@
 #include "interpreter/LogoStack.h"
 #include "interpreter/LogoTab.h"
 #include "interpreter/LogoVarTab.h"
-#include "interpreter/ObjectDescriptors.h"
+#include "interpreter/PrimitiveDescriptors.h"
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"
 
@@ -83,20 +83,21 @@ namespace {
         }
     }
 
-    TEST_F(Tables, ObjectCommandsTakeTheirInputsFromTheStackAndPushOneEntry)
+    TEST_F(Tables, VariableInputPrimitivesTakeTheirInputsFromTheStackAndPushOneEntry)
     {
-        auto sumOfInputs = [](void*, tLogoStack& stack, int32_t count) -> tlogoobject* {
+        auto sumOfInputs
+            = [](tlogoobject*, tLogoStack& stack, int32_t count, CallForm) -> tlogoobject* {
             int32_t total = 0;
             for (int32_t i = 0; i < count; ++i)
                 total += stack.lookAt(i)->asInteger();
             return makeInteger(total);
         };
-        tObjVarParCommand command(7, 2, sumOfInputs);
+        tMainPasProcDesc command(7, etFun, 2, sumOfInputs, nullptr);
         tLogoStack& stack = state().valueStack;
         const int32_t height = stack.height();
         for (int32_t value : { 1, 2, 3 })
             stack.push(makeInteger(value));
-        command.operation(3);
+        command.call(3, CallForm::Operation, CallRoute::Evaluator);
         EXPECT_EQ(stack.height(), height + 1);
         EXPECT_EQ(stack.pop()->asInteger(), 6);
         EXPECT_TRUE(command.varpar);
