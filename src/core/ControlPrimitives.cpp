@@ -1,5 +1,6 @@
 #include "core/ControlPrimitives.h"
 
+#include "core/LoopVariable.h"
 #include "interpreter/Compiler.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/LogoLocaltab.h"
@@ -94,28 +95,6 @@ namespace {
         return result;
     }
 
-    // Ends the loop variable's binding on every way out.
-    class LoopVariable {
-    public:
-        LoopVariable(InterpreterState& s, NameCode name)
-            : m_locals(*s.localTable)
-            , m_name(name)
-        {
-            m_locals.declare(name);
-        }
-        ~LoopVariable() { m_locals.endLocal(m_name); }
-        LoopVariable(const LoopVariable&) = delete;
-        LoopVariable& operator=(const LoopVariable&) = delete;
-        void set(LogoReal value)
-        {
-            m_locals.binding(m_name)->assign(ValueRef(makeNumber(value)).get());
-        }
-
-    private:
-        tLogoLocaltab& m_locals;
-        NameCode m_name;
-    };
-
     tlogoobject* primFor(tlogoobject*, tlogoobject* name, tlogoobject* control, tlogoobject* list)
     {
         InterpreterState& s = state();
@@ -126,7 +105,7 @@ namespace {
         for (LogoReal value = range.start;
              range.step > 0 ? value <= range.end : !(value < range.end); value += range.step) {
             ++s.repeatCounter;
-            variable.set(value);
+            variable.set(ValueRef(makeNumber(value)).get());
             evaluator::runList(s, code.get());
             if (s.stopFlag)
                 break;

@@ -8,6 +8,7 @@
 #include "interpreter/SystemCodes.h"
 #include "interpreter/Variables.h"
 #include "values/LogoList.h"
+#include "values/NativeStack.h"
 #include "values/Reader.h"
 
 namespace velmora::evaluator {
@@ -160,6 +161,13 @@ namespace {
         }
     }
 
+    // Whether a record can begin an input: anything but an infix operator, ")" and the end.
+    bool startsOperand(uint8_t kind)
+    {
+        return kind != etRpar && kind != etEnd && kind != etAddOp && kind != etMulOp
+            && kind != etRelOp;
+    }
+
     // Evaluates the inputs of `desc` onto the stack and returns how many there are. `afterParen`
     // is the mark of the name record: a varpar procedure then takes inputs up to the ")".
     int32_t collectInputs(InterpreterState& s, CodeRecord*& pc, tProcDesc* desc, bool afterParen)
@@ -182,6 +190,10 @@ namespace {
                 if (s.stopFlag)
                     break;
             }
+            // "(make "x 1 2)": what stands before the ")" beyond the inputs is refused before the
+            // call can act on the inputs it did take.
+            if (afterParen && !s.stopFlag && startsOperand(pc->kind))
+                throw eLogoException::withPrimitive(erTooManyInputs, desc->name);
         }
         if (s.stopFlag)
             s.valueStack.cutBackTo(base);
@@ -253,6 +265,7 @@ namespace {
     // The name at the cursor with its inputs, called as a command or as an operation.
     void callNamed(InterpreterState& s, CodeRecord*& pc, CallForm form)
     {
+        NativeStack::check();
         const bool afterParen = pc->afterParen;
         const Resolved target = resolve(s, pc);
         const int32_t count = collectInputs(s, pc, target.desc, afterParen);
@@ -283,6 +296,7 @@ namespace {
             [[fallthrough]];
         }
         case etUnOp: {
+            NativeStack::check();
             const Resolved target = resolve(s, pc);
             operand(s, pc);
             if (!s.stopFlag)
@@ -290,6 +304,7 @@ namespace {
             return;
         }
         case etLpar:
+            NativeStack::check();
             ++pc;
             comparison(s, pc);
             if (s.stopFlag)
@@ -353,6 +368,7 @@ namespace {
             callNamed(s, pc, CallForm::Command);
             return;
         case etLpar:
+            NativeStack::check();
             ++pc;
             statement(s, pc);
             if (s.stopFlag)
@@ -363,8 +379,11 @@ namespace {
             return;
         case etVariable:
         case etConst:
-            operand(s, pc);
-            s.valueStack.popCommandResult();
+            // A value standing as an instruction is an error, but only once its whole expression
+            // has been evaluated: "1 / 0" is a division by zero before it is an unused value.
+            comparison(s, pc);
+            if (!s.stopFlag)
+                s.valueStack.popCommandResult();
             return;
         default:
             throw eLogoException(erWrongSequence);

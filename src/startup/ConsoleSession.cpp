@@ -97,10 +97,9 @@ void ConsoleSession::feedLine(std::string_view line)
 
 void ConsoleSession::finish()
 {
-    if (collectingDefinition()) {
-        m_definition.clear();
-        m_errors.reportError(eLogoException(erMissingTO));
-    }
+    // A definition the input ends inside is defined as it stands: its "end" is optional.
+    if (collectingDefinition())
+        run({ Command::Kind::Define, std::exchange(m_definition, {}) });
     serveUntil([this] { return !tallthreads::instance().anyRunningExcept(m_commandLine.get()); });
 }
 
