@@ -2,10 +2,6 @@
 
 namespace velmora {
 
-namespace {
-    IkeyBuffer* installed = nullptr;
-}
-
 bool MemoryKeyBuffer::keyWaiting()
 {
     std::lock_guard lock(m_mutex);
@@ -72,12 +68,17 @@ void MemoryKeyBuffer::reset()
 
 MemoryKeyBuffer& memoryKeyBuffer()
 {
-    static MemoryKeyBuffer buffer;
-    return buffer;
+    // Never destroyed, as every service's default.
+    static auto* buffer = new MemoryKeyBuffer;
+    return *buffer;
 }
 
-IkeyBuffer& keyBuffer() { return installed ? *installed : memoryKeyBuffer(); }
+PlatformService<IkeyBuffer>& keyBufferService()
+{
+    static auto* service = new PlatformService<IkeyBuffer>(memoryKeyBuffer());
+    return *service;
+}
 
-void installKeyBuffer(IkeyBuffer* implementation) { installed = implementation; }
+IkeyBuffer& keyBuffer() { return keyBufferService().get(); }
 
 } // namespace velmora

@@ -10,6 +10,8 @@
 // `waitForKey` is called with the interpreter lock released.
 #pragma once
 
+#include "processes/PlatformService.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -69,10 +71,10 @@ private:
     bool m_feederConnected = false;
 };
 
-// The installed key buffer; the process-wide in-memory one unless another is installed.
+// The installed key buffer; the process-wide in-memory one unless another is installed
+// (PlatformService.h).
 IkeyBuffer& keyBuffer();
 MemoryKeyBuffer& memoryKeyBuffer();
-// Installs an implementation (none puts the in-memory one back). Not owned.
-void installKeyBuffer(IkeyBuffer* implementation);
+PlatformService<IkeyBuffer>& keyBufferService();
 
 } // namespace velmora

@@ -103,9 +103,10 @@ namespace {
     TEST_F(KeyInput, AWaitEndsWhenAKeyArrives)
     {
         KeyOnWait buffer;
-        installKeyBuffer(&buffer);
-        EXPECT_EQ(runLines({ "print key" }), "k\r\n");
-        installKeyBuffer(nullptr);
+        {
+            const auto installed = keyBufferService().install(buffer);
+            EXPECT_EQ(runLines({ "print key" }), "k\r\n");
+        }
         EXPECT_EQ(buffer.waits, 1);
     }
 
@@ -137,13 +138,12 @@ namespace {
     TEST(Clipboard, TextPrimitivesUseTheInstalledClipboard)
     {
         RecordingClipboard clipboard;
-        installClipboard(&clipboard);
+        const auto installed = clipboardService().install(clipboard);
         EXPECT_EQ(runLines({ "show loadtext \"clipboard" }), "error 59\r\n");
         clipboard.content = "one\r\ntwo\n\nthree\rfour\r\n";
         EXPECT_EQ(runLines({ "show loadtext \"clipboard" }), "[one two three four]\r\n");
         runLines({ "savetext \"clipboard [a [b c]]", "appendtext \"clipboard 7" });
         EXPECT_EQ(clipboard.content, "a\r\nb c\r\n7");
-        installClipboard(nullptr);
     }
 
 } // namespace
