@@ -5,7 +5,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/Registration.h"
-#include "interpreter/ScopedAssignment.h"
+#include "interpreter/RestoreOnExit.h"
 #include "interpreter/ValueOperationDescriptors.h"
 #include "localization/NameCodes.h"
 #include "values/ValueFactory.h"
@@ -22,7 +22,7 @@ namespace {
         const int32_t times = count->asInteger();
         const CodeRef code(compile(list, CompileMode::Instructions));
         // The loop counts its own rounds; the enclosing loop's count comes back after it.
-        ScopedAssignment rounds(s.repeatCounter, 0);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
         for (int32_t i = 1; i <= times && !s.stopFlag; ++i) {
             s.repeatCounter = i;
             evaluator::runList(s, code.get());
@@ -41,7 +41,8 @@ namespace {
     {
         InterpreterState& s = state();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        ScopedAssignment rounds(s.repeatCounter, 0);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
+        s.repeatCounter = 0;
         while (!s.stopFlag) {
             ++s.repeatCounter;
             evaluator::runList(s, code.get());
@@ -58,7 +59,8 @@ namespace {
     {
         InterpreterState& s = state();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        ScopedAssignment rounds(s.repeatCounter, 0);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
+        s.repeatCounter = 0;
         while (!s.stopFlag) {
             ++s.repeatCounter;
             if (!conditionHolds(s, condition))
@@ -101,7 +103,8 @@ namespace {
         const ForControl range = forControl(s, control);
         const CodeRef code(compile(list, CompileMode::Instructions));
         LoopVariable variable(s, name->nameCode());
-        ScopedAssignment rounds(s.repeatCounter, 0);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
+        s.repeatCounter = 0;
         for (LogoReal value = range.start;
              range.step > 0 ? value <= range.end : !(value < range.end); value += range.step) {
             ++s.repeatCounter;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/LoopVariable.h"
-#include "interpreter/ScopedAssignment.h"
+#include "interpreter/RestoreOnExit.h"
 
 namespace velmora {
 
@@ -15,8 +15,9 @@ public:
     ForEachScope(InterpreterState& state, NameCode name)
         : m_state(state)
         , m_variable(state, name)
-        , m_rounds(state.repeatCounter, 0)
+        , m_enclosingCount(state.repeatCounter)
     {
+        state.repeatCounter = 0;
     }
 
     // Binds the name to the next item and counts the step.
@@ -29,7 +30,7 @@ public:
 private:
     InterpreterState& m_state;
     LoopVariable m_variable;
-    ScopedAssignment<int32_t> m_rounds;
+    RestoreOnExit<int32_t> m_enclosingCount;
 };
 
 } // namespace velmora

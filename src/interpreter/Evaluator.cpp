@@ -4,7 +4,7 @@
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/LogoVarTab.h"
 #include "interpreter/PrimitiveDescriptors.h"
-#include "interpreter/ScopedAssignment.h"
+#include "interpreter/RestoreOnExit.h"
 #include "interpreter/SystemCodes.h"
 #include "interpreter/Variables.h"
 #include "values/LogoList.h"
@@ -32,6 +32,7 @@ namespace {
                 state.yieldHook(state);
             if (state.depth > InterpreterState::maximumDepth)
                 throw eLogoException(erStackOverflow);
+            NativeStack::check();
             ++code->refCount;
             ++state.depth;
             ++state.runNesting;
@@ -50,13 +51,7 @@ namespace {
         CodeArray* m_code;
     };
 
-    // A call runs as the object its name was prefixed with, else as the current one.
-    tlogoobject* objectToRunAs(const InterpreterState& s, const Resolved& target)
-    {
-        return target.object ? target.object : s.currentObject;
-    }
-
-    void comparison(InterpreterState& s, CodeRecord*& pc);
+    [[gnu::always_inline]] inline void comparison(InterpreterState& s, CodeRecord*& pc);
     void additive(InterpreterState& s, CodeRecord*& pc);
 
     tProcDesc* lookUp(tlogoobject* object, NameCode name, int32_t& level)
@@ -148,6 +143,8 @@ namespace {
     {
         if (pushedLoneOperand(s, pc))
             return;
+        // An input that is an expression may nest calls without any run between them.
+        NativeStack::check();
         try {
             if (desc->funtype == etIfFun)
                 comparison(s, pc);
@@ -222,7 +219,9 @@ namespace {
         }
         s.foundLevel = target.level;
         try {
-            ScopedAssignment runAs(s.currentObject, objectToRunAs(s, target));
+            RestoreOnExit<tlogoobject*> runningAs(s.currentObject);
+            if (target.object)
+                s.currentObject = target.object;
             desc->call(inputCount, CallForm::Command, CallRoute::Evaluator);
             if (s.stopFlag && s.pendingCall && target.object)
                 runTailCallLoop(s);
@@ -246,7 +245,9 @@ namespace {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
         s.foundLevel = target.level;
         try {
-            ScopedAssignment runAs(s.currentObject, objectToRunAs(s, target));
+            RestoreOnExit<tlogoobject*> runningAs(s.currentObject);
+            if (target.object)
+                s.currentObject = target.object;
             desc->call(inputCount, CallForm::Operation, CallRoute::Evaluator);
         } catch (eOutputException&) {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
@@ -265,7 +266,6 @@ namespace {
     // The name at the cursor with its inputs, called as a command or as an operation.
     void callNamed(InterpreterState& s, CodeRecord*& pc, CallForm form)
     {
-        NativeStack::check();
         const bool afterParen = pc->afterParen;
         const Resolved target = resolve(s, pc);
         const int32_t count = collectInputs(s, pc, target.desc, afterParen);
@@ -350,11 +350,21 @@ namespace {
             infix<multiplicative>(s, pc);
     }
 
-    void comparison(InterpreterState& s, CodeRecord*& pc)
+    [[gnu::always_inline]] inline void comparison(InterpreterState& s, CodeRecord*& pc)
     {
         additive(s, pc);
         if (!s.stopFlag && pc->kind == etRelOp)
             infix<additive>(s, pc);
+    }
+
+    // A value standing as an instruction is an error, but only once its whole expression has been
+    // evaluated: "1 / 0" is a division by zero before it is an unused value. Kept out of line, as
+    // no correct program takes this path.
+    [[gnu::cold, gnu::noinline]] void valueAsStatement(InterpreterState& s, CodeRecord*& pc)
+    {
+        comparison(s, pc);
+        if (!s.stopFlag)
+            s.valueStack.popCommandResult();
     }
 
     void statement(InterpreterState& s, CodeRecord*& pc)
@@ -379,11 +389,7 @@ namespace {
             return;
         case etVariable:
         case etConst:
-            // A value standing as an instruction is an error, but only once its whole expression
-            // has been evaluated: "1 / 0" is a division by zero before it is an unused value.
-            comparison(s, pc);
-            if (!s.stopFlag)
-                s.valueStack.popCommandResult();
+            valueAsStatement(s, pc);
             return;
         default:
             throw eLogoException(erWrongSequence);

@@ -1,7 +1,7 @@
 #include "interpreter/ValueOperationDescriptors.h"
 
 #include "interpreter/ClassTables.h"
-#include "interpreter/ScopedAssignment.h"
+#include "interpreter/RestoreOnExit.h"
 #include "values/LogoNumber.h"
 
 namespace velmora {
@@ -64,7 +64,8 @@ void tObjectProcDesc::call(int32_t inputCount, CallForm, CallRoute)
     const ValueRef self = stack.takeAt(position);
     tProcDesc* method = methodOf(self.get(), name, state.foundLevel);
     // The value is handed over as self for the duration of the method call.
-    ScopedAssignment methodSelf(state.methodSelf, self.get());
+    RestoreOnExit<tlogoobject*> enclosingSelf(state.methodSelf);
+    state.methodSelf = self.get();
     method->callMethod(inputCount - 1);
 }
 

@@ -9,7 +9,7 @@
 namespace velmora {
 namespace {
 
-    constexpr size_t smallStack = size_t(2) << 20;
+    constexpr size_t smallStack = size_t(1) << 20;
 
     // Runs `work` in a new thread with a small stack and waits for it.
     void runWithSmallStack(void (*work)(void*), void* data)
@@ -68,7 +68,9 @@ namespace {
 
     TEST_F(NativeStackGuard, DeepNestingOnOneLineIsError195)
     {
-        constexpr int depth = 100000;
+        // Deep enough for the smallest frame a level can take (a return address and a register) to
+        // overflow the small stack many times over.
+        constexpr int depth = 200000;
         const std::string cases[] = {
             "ignore " + repeated("(", depth) + "1" + repeated(")", depth),
             "ignore " + repeated("not ", depth) + "\"true",
