@@ -8,6 +8,7 @@
 #include "interpreter/RestoreOnExit.h"
 #include "interpreter/ValueOperationDescriptors.h"
 #include "localization/NameCodes.h"
+#include "processes/PollBackOff.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -70,11 +71,14 @@ namespace {
         return nullptr;
     }
 
-    // Each evaluation is a yield point, so other processes run while this one waits.
+    // Each evaluation is a yield point, so other processes run while this one waits; between
+    // evaluations an otherwise idle process sleeps a little (PollBackOff).
     tlogoobject* primWaitUntil(tlogoobject*, tlogoobject* condition)
     {
         InterpreterState& s = state();
-        while (!conditionHolds(s, condition)) { }
+        PollBackOff backOff;
+        while (!conditionHolds(s, condition))
+            backOff.pause();
         return nullptr;
     }
 

@@ -40,6 +40,32 @@ namespace {
         }
     }
 
+    // Names registered one after another, upwards or downwards, densely or sparsely: every growth
+    // of the window must carry the entries already there to their places.
+    TEST_F(Tables, EveryEntryStaysInItsPlaceAsTheWindowGrowsEitherWay)
+    {
+        struct Walk {
+            NameCode first, last, step;
+        };
+        const Walk walks[]
+            = { { 1, 20000, 1 }, { 20000, 1, -1 }, { 7, 100007, 997 }, { 100007, 7, -997 } };
+        for (const Walk& walk : walks) {
+            tLogoTab table;
+            const auto walked = [&](NameCode code) {
+                return walk.step > 0 ? code <= walk.last : code >= walk.last;
+            };
+            for (NameCode code = walk.first; walked(code); code += walk.step)
+                table.registerDesc(new tProcDesc(code, 0, false, etFun));
+            for (NameCode code = walk.first; walked(code); code += walk.step) {
+                ASSERT_TRUE(table.find(code)) << walk.first << " " << code;
+                ASSERT_EQ(table.find(code)->name, code);
+                if (std::abs(walk.step) > 1) {
+                    ASSERT_FALSE(table.find(code + 1)) << walk.first << " " << code;
+                }
+            }
+        }
+    }
+
     TEST_F(Tables, EraseAllKeepsBuiltInEntries)
     {
         tLogoTab table;
