@@ -90,6 +90,9 @@ void tLogoCommanderProcess::body(InterpreterState& state)
     const std::optional<Command> command = next();
     if (!command)
         return;
+    // A pause does not hold the command line: it is how a user resumes paused processes, so it
+    // never stays paused when it takes a line.
+    resume();
     state.valueStack.cutBackTo(0);
     if (command->kind == Command::Kind::Define)
         defineFromText(state.currentObject, command->text);

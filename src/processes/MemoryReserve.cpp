@@ -20,15 +20,18 @@ MemoryReserve& MemoryReserve::instance()
 }
 
 // Mapped, not allocated: unmapping gives the address space back exactly, with no effect on how
-// the allocator serves anything else.
+// the allocator serves anything else. Twice the size is mapped to see that there is room to spare,
+// and the second half given back at once.
 void MemoryReserve::replenish()
 {
     std::lock_guard guard(m_mutex);
     if (m_block)
         return;
-    void* block = mmap(nullptr, reserveSize, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block != MAP_FAILED)
-        m_block = block;
+    void* block = mmap(nullptr, 2 * reserveSize, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
+        return;
+    munmap(static_cast<char*>(block) + reserveSize, reserveSize);
+    m_block = block;
 }
 
 void MemoryReserve::spend()

@@ -1,9 +1,12 @@
-// MemoryReserve: address space set aside so that running out of memory can still be reported.
+// MemoryReserve: address space set aside so that running out of memory can be reported and
+// recovered from.
 //
-// A process that runs out of memory reports error 0, and the report itself needs memory: the
-// message, its conversion, the error line. So whoever catches the failed allocation spends the
-// reserve for the report (it is unmapped, and the report's allocations find that room), and the
-// reserve is taken again at the start of the next step of any process, once memory allows.
+// A process that runs out of memory reports error 0, and the report needs memory itself: the
+// message, its conversion, the error line; so do the next commands, the one that frees memory
+// among them. So whoever catches the failed allocation spends the reserve (it is unmapped, and the
+// allocations that follow find that room), and the reserve is taken again at the start of a later
+// step of any process, once there is room for it twice over: taking it must not leave the program
+// as short of memory as it was.
 //
 // Locking: its own lock; taken under the interpreter lock or without it, nothing taken under it.
 #pragma once
@@ -18,19 +21,11 @@ public:
 
     // Takes the reserve when it is not held and memory allows.
     void replenish();
-
-    // Spends the reserve for a scope: the report of running out of memory.
-    class Spent {
-    public:
-        Spent() { MemoryReserve::instance().spend(); }
-        ~Spent() { MemoryReserve::instance().replenish(); }
-        Spent(const Spent&) = delete;
-        Spent& operator=(const Spent&) = delete;
-    };
+    // Gives the reserve up: an allocation failed.
+    void spend();
 
 private:
     MemoryReserve() = default;
-    void spend();
 
     std::mutex m_mutex;
     void* m_block = nullptr;

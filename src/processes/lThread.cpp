@@ -5,11 +5,11 @@
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/SystemCodes.h"
 #include "processes/AllThreads.h"
-#include "processes/CriticalSections.h"
 #include "processes/InterpreterLock.h"
 #include "processes/MainThreadCall.h"
 #include "processes/MemoryReserve.h"
 #include "processes/ProcessThreadPool.h"
+#include "processes/StopWake.h"
 #include "values/ValueFactory.h"
 
 #include <new>
@@ -67,7 +67,7 @@ void tLogoprocess::requestStop()
     m_stopEvent.set();
     m_paused = false;
     m_runEvent.set();
-    CriticalSections::instance().wakeWaiters();
+    StopWake::wakeWaitsOf(this);
 }
 
 void tLogoprocess::waitFor()
@@ -188,7 +188,7 @@ void tLogoprocess::step(InterpreterState& state)
         fail(state, error);
     } catch (const std::bad_alloc&) {
         // Memory ran out for what this process asked: its error, not the program's end.
-        const MemoryReserve::Spent spent;
+        MemoryReserve::instance().spend();
         fail(state, eLogoException(erUnexpected));
     }
     state.stopFlag = 0;

@@ -41,10 +41,10 @@ void ConsoleSession::SessionCommander::closeRequested()
 
 ConsoleSession::ConsoleSession(Icommander& commander)
     : m_errors(*this, commander)
+    , m_mainThreadInstallation(mainThreadService().install(m_mainThread))
     , m_toWord(languageDictionary().firstWord("other", "to"))
     , m_endWord(languageDictionary().firstWord("other", "end"))
 {
-    MainThreadCaller::install(&m_mainThread);
     HeldLock lock;
     auto* main = new tMainLogoObject;
     m_main = main;
@@ -64,7 +64,6 @@ ConsoleSession::~ConsoleSession()
     m_commandLine->close();
     serveUntil([this] { return m_commandLine->ended(); });
     m_commandLine.reset();
-    MainThreadCaller::install(nullptr);
     HeldLock lock;
     m_main = nullptr;
 }
@@ -106,10 +105,9 @@ void ConsoleSession::feedLine(std::string_view line)
 
 void ConsoleSession::finish()
 {
-    if (collectingDefinition()) {
-        m_definition.clear();
-        m_errors.reportError(eLogoException(erMissingTO));
-    }
+    // A definition the input ends inside is defined as it stands: its "end" is optional.
+    if (collectingDefinition())
+        run({ Command::Kind::Define, std::exchange(m_definition, {}) });
     serveUntil([this] {
         return closing() || !tallthreads::instance().anyRunningExcept(m_commandLine.get());
     });

@@ -28,8 +28,8 @@ public:
     ConsoleSession& operator=(const ConsoleSession&) = delete;
 
     void feedLine(std::string_view line);
-    // The end of the input: an unfinished definition is reported, and the session waits until
-    // no process it started is left, or until "bye".
+    // The end of the input: an unfinished definition is defined as it stands, and the session
+    // waits until no process it started is left, or until "bye".
     void finish();
     // Whether the session waits for the rest of a definition.
     bool collectingDefinition() const { return !m_definition.empty(); }
@@ -65,6 +65,7 @@ private:
     SessionCommander m_errors;
     HeadlessMainThread m_mainThread;
     std::atomic<bool> m_closing { false };
+    PlatformService<MainThreadCaller>::Installation m_mainThreadInstallation;
     ValueRef m_main;
     std::shared_ptr<tLogoCommanderProcess> m_commandLine;
     const std::string m_toWord;
