@@ -17,7 +17,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$jobs"
 
 echo "== thread sanitizer"
-# The recursion script nests 10,000 calls: deeper than the thread sanitizer can record.
+# The recursion and nesting scripts nest 10,000 calls and more: deeper than the thread sanitizer
+# can record.
 bash "$root/tools/build.sh" build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE=thread
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-    ctest --test-dir "$root/build-tsan" --output-on-failure --parallel "$jobs" -E recursion
+    ctest --test-dir "$root/build-tsan" --output-on-failure --parallel "$jobs" -E "recursion|nesting"

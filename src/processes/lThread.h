@@ -1,12 +1,14 @@
-// Logo processes: every piece of Logo code runs in one, and every one is an operating-system
-// thread that runs Logo code only while it holds the interpreter lock.
+// Logo processes: every piece of Logo code runs in one, and every one runs on an operating-system
+// thread of its own (one of the process threads, ProcessThreadPool.h), running Logo code only
+// while it holds the interpreter lock.
 //
 // tLogoprocess runs its instruction list once; tLogouserProcess is started by "launch" and keeps
 // the name value it was given; the forever, every and after processes repeat or delay their list.
-// A process takes the lock when its thread starts, creates its interpreter state, runs its body
+// A process takes the lock when its thread starts it, creates its interpreter state, runs its body
 // in steps until it is finished, and gives the lock up at every yield point (so others run) and
 // around every blocking wait. Stopping a process sets its finished flag and wakes it from any wait;
-// it ends at its next yield point or wait by the terminate exception.
+// it ends at its next yield point or wait by the terminate exception. Its thread holds it while it
+// runs, and hands itself back to the process threads once the process has ended.
 //
 // Locking: the fields below marked "under the lock" are touched only with the interpreter lock
 // held; `m_finished` and `m_paused` are atomics read at yield points; the events synchronise
@@ -64,7 +66,7 @@ public:
     // Asks the process to end at its next yield point or wait.
     virtual void requestStop();
     bool stopRequested() const { return m_finished.load(std::memory_order_relaxed); }
-    // Waits until the thread has ended (a commander process: until its command has stopped),
+    // Waits until the process has ended (a commander process: until its command has stopped),
     // releasing the interpreter lock when the caller holds it.
     virtual void waitFor();
     void pause();

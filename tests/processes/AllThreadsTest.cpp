@@ -1,5 +1,6 @@
 // The list of all processes: names made unique among the running processes.
 #include "processes/AllThreads.h"
+#include "RecordingCommander.h"
 #include "core/EngineStartup.h"
 #include "startup/ConsoleSession.h"
 
@@ -8,17 +9,10 @@
 namespace velmora {
 namespace {
 
-    class SilentCommander : public Icommander {
-    public:
-        void reportError(const eLogoException& error) override { errors.push_back(error.code); }
-        void printText(std::string_view) override { }
-        std::vector<int> errors;
-    };
-
     TEST(AllThreads, UniqueNamesTakeTheFirstFreeNumber)
     {
         startEngine();
-        SilentCommander commander;
+        RecordingCommander commander;
         ConsoleSession session(commander);
         for (const char* name : { "Tick", "tick1", "tick3", "tick03", "ticker", "tock" })
             session.feedLine(std::string("(forever [wait 100000] \"").append(name).append(")"));

@@ -1,4 +1,5 @@
 // The command line's process: stop requests that race with its taking of commands.
+#include "RecordingCommander.h"
 #include "Watchdog.h"
 #include "core/EngineStartup.h"
 #include "startup/ConsoleSession.h"
@@ -8,20 +9,13 @@
 namespace velmora {
 namespace {
 
-    class SilentCommander : public Icommander {
-    public:
-        void reportError(const eLogoException& error) override { errors.push_back(error.code); }
-        void printText(std::string_view) override { }
-        std::vector<int> errors;
-    };
-
     // "stopall" in a process lands at any point of the command line's cycle, also between its
     // taking the next command and running it; the waiting command must be stopped all the same,
     // or "stopall" waits for it for ever.
     TEST(CommanderProcess, AStopAllIsNeverLostBetweenCommands)
     {
         startEngine();
-        SilentCommander commander;
+        RecordingCommander commander;
         ConsoleSession session(commander);
         Watchdog watchdog("stopall racing the command line", std::chrono::seconds(30));
         for (int round = 0; round < 200; ++round) {

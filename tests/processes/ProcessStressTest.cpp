@@ -1,4 +1,5 @@
 // Many processes started and stopped again and again: no deadlock, nothing left running.
+#include "RecordingCommander.h"
 #include "core/EngineStartup.h"
 #include "processes/AllThreads.h"
 #include "startup/ConsoleSession.h"
@@ -8,17 +9,10 @@
 namespace velmora {
 namespace {
 
-    class SilentCommander : public Icommander {
-    public:
-        void reportError(const eLogoException& error) override { errors.push_back(error.code); }
-        void printText(std::string_view) override { }
-        std::vector<int> errors;
-    };
-
     TEST(ProcessStress, TwoHundredProcessesStoppedAHundredTimes)
     {
         startEngine();
-        SilentCommander commander;
+        RecordingCommander commander;
         {
             ConsoleSession session(commander);
             for (int round = 0; round < 100; ++round) {

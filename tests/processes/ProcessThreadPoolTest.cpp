@@ -1,6 +1,7 @@
 // The threads of the processes: reused, given their stack size alone, ended when idle, and handed
 // back by every process as they were found.
 #include "processes/ProcessThreadPool.h"
+#include "RecordingCommander.h"
 #include "core/EngineStartup.h"
 #include "processes/InterpreterLock.h"
 #include "startup/ConsoleSession.h"
@@ -123,12 +124,6 @@ namespace {
         }
     }
 
-    class SilentCommander : public Icommander {
-    public:
-        void reportError(const eLogoException&) override { }
-        void printText(std::string_view) override { }
-    };
-
     struct ThreadState {
         bool interpreterState, process, lockHeld, pools;
     };
@@ -143,7 +138,7 @@ namespace {
     TEST(ProcessThreads, EveryProcessHandsItsThreadBackClean)
     {
         startEngine();
-        SilentCommander commander;
+        RecordingCommander commander;
         ConsoleSession session(commander);
         for (const char* line : {
                  "(launch [print 1] \"p) waituntil [done? \"p]",
