@@ -31,6 +31,28 @@ namespace {
         CurrentProcess& operator=(const CurrentProcess&) = delete;
     };
 
+    // Lists a process for the time of its start: one that cannot be started leaves the list
+    // again, or stopping all processes would wait for it for ever.
+    class Listing {
+    public:
+        explicit Listing(std::shared_ptr<tLogoprocess> process)
+            : m_process(process.get())
+        {
+            tallthreads::instance().add(std::move(process));
+        }
+        ~Listing()
+        {
+            if (m_process)
+                tallthreads::instance().remove(m_process);
+        }
+        Listing(const Listing&) = delete;
+        Listing& operator=(const Listing&) = delete;
+        void keep() { m_process = nullptr; }
+
+    private:
+        tLogoprocess* m_process;
+    };
+
 } // namespace
 
 tLogoprocess::tLogoprocess(ProcessStart start)
@@ -47,15 +69,15 @@ tLogoprocess* tLogoprocess::current() { return t_currentProcess; }
 
 std::shared_ptr<tLogoprocess> tLogoprocess::launch(std::shared_ptr<tLogoprocess> process)
 {
-    tallthreads::instance().add(process);
+    Listing listing(process);
     try {
         processThreads().run([process] { process->threadRoutine(); });
     } catch (const std::system_error&) {
-        // No thread to run it (the address space or the thread limit is exhausted): an error of
+        // No thread to run it (the address space or the thread limit is used up): an error of
         // the process that asked, which goes on.
-        tallthreads::instance().remove(process.get());
         throw eLogoException(erUnexpected);
     }
+    listing.keep();
     return process;
 }
 
