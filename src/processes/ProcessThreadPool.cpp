@@ -4,6 +4,7 @@
 #include <memory>
 #include <pthread.h>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -155,7 +156,7 @@ void ProcessThreadPool::serve(Job job, IdleList node) noexcept
             retire();
             return;
         }
-        job = std::move(worker.job);
+        job = std::exchange(worker.job, nullptr);
     }
 }
 
