@@ -38,3 +38,11 @@ file(READ ${work}/decoded.txt text)
 if(NOT encoded EQUAL 0 OR NOT decoded EQUAL 0 OR NOT text STREQUAL "[other]\ntrue=true\n")
     message(FATAL_ERROR "dict round trip: ${encoded} ${decoded} [${text}]")
 endif()
+
+# A list nested deeper than the native stack could follow is still freed at exit.
+file(WRITE ${work}/deep.logo "make \"x \"a\nrepeat 300000 [make \"x (list :x)]\nprint \"built\n")
+execute_process(COMMAND ${VELMORA} logo ${work}/deep.logo
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "built\n")
+    message(FATAL_ERROR "deep list at exit: status ${status}, output [${out}], errors [${err}]")
+endif()

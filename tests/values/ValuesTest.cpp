@@ -5,7 +5,9 @@
 #include "values/ValuePools.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <pthread.h>
 
 namespace velmora {
 namespace {
@@ -141,6 +143,53 @@ namespace {
         ValueRef x(a.finish()), y(b.finish());
         EXPECT_TRUE(x->equals(y.get()));
         EXPECT_EQ(static_cast<tLogoList*>(x.get())->count(), 400000);
+    }
+
+    // Runs the work in a thread whose stack is far too small for a native call per list level.
+    void runOnSmallStack(std::function<void()> work)
+    {
+        pthread_attr_t attributes;
+        pthread_attr_init(&attributes);
+        pthread_attr_setstacksize(&attributes, size_t(256) << 10);
+        pthread_t thread;
+        const auto run = [](void* job) -> void* {
+            (*static_cast<std::function<void()>*>(job))();
+            return nullptr;
+        };
+        ASSERT_EQ(pthread_create(&thread, &attributes, run, &work), 0);
+        pthread_join(thread, nullptr);
+        pthread_attr_destroy(&attributes);
+    }
+
+    // [[[... x ...]]] with `before` and `after` around each level's sublist.
+    tLogoList* nested(tlogoobject* innermost, int depth, int before, int after)
+    {
+        ValueRef list(innermost);
+        for (int level = 0; level < depth; ++level) {
+            ListBuilder builder;
+            for (int i = 0; i < before; ++i)
+                builder.append(makeInteger(i));
+            builder.append(list.get());
+            for (int i = 0; i < after; ++i)
+                builder.append(makeInteger(i));
+            list = ValueRef(builder.finish());
+        }
+        return static_cast<tLogoList*>(handOver(list.leak()));
+    }
+
+    TEST_F(Values, DeeplyNestedListsAreFreedWithoutDeepRecursion)
+    {
+        const struct {
+            int before, after;
+        } shapes[] = { { 0, 0 }, { 1, 2 }, { 2, 0 } };
+        for (const auto& shape : shapes) {
+            // The innermost list is shared: freeing the nest must leave it whole.
+            ValueRef shared(nested(makeWord("a"), 3, 0, 1));
+            ValueRef nest(nested(shared.get(), 100000, shape.before, shape.after));
+            runOnSmallStack([&] { nest = ValueRef(); });
+            EXPECT_EQ(static_cast<tLogoList*>(shared.get())->count(), 2);
+            EXPECT_EQ(shared->printForm(true), "[[[a 0] 0] 0]");
+        }
     }
 
 } // namespace
