@@ -91,12 +91,13 @@ int32_t tLogoString::asInteger()
 
 int32_t tLogoString::intInRange(int32_t low, int32_t high)
 {
-    if (!isNumber() && isAnyWord())
-        return randomInRange(low, high);
-    const int32_t value = asInteger();
-    if (value < low || value > high)
-        throw eLogoException(erMinMax, low, high, this);
-    return value;
+    if (!isNumber()) {
+        if (isAnyWord())
+            return randomInRange(low, high);
+        throw eLogoException(erExpectNumber, this);
+    }
+    return m_isInt ? integerInRange(m_intValue, low, high, this)
+                   : realInRange(m_realValue, low, high, this);
 }
 
 LogoReal tLogoString::asReal()

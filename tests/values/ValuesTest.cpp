@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <pthread.h>
 
 namespace velmora {
@@ -63,6 +64,38 @@ namespace {
         } catch (const eLogoException& error) {
             EXPECT_EQ(error.code, erMinMax);
             EXPECT_EQ(error.numB, 2147483647);
+        }
+    }
+
+    TEST_F(Values, IntegersInARangeAreTakenFromEveryKindOfNumber)
+    {
+        enum class Made { Read, AsText };
+        const struct {
+            const char* source;
+            Made made; // read as a number, or made a text word
+            std::optional<int32_t> integer; // none: error 26 with the bounds 0 and 2
+        } cases[] = {
+            { "1", Made::Read, 1 },
+            { "1.0", Made::Read, 1 },
+            { "1.6", Made::Read, 2 },
+            { "-0.4", Made::Read, 0 },
+            { "2.5", Made::Read, std::nullopt },
+            { "3", Made::Read, std::nullopt },
+            { "1e20", Made::Read, std::nullopt },
+            { "1.0", Made::AsText, 1 },
+            { "2", Made::AsText, 2 },
+            { "1e20", Made::AsText, std::nullopt },
+        };
+        for (const auto& c : cases) {
+            ValueRef value(c.made == Made::Read ? read(c.source) : ValueRef(makeWord(c.source)));
+            try {
+                EXPECT_EQ(value->intInRange(0, 2), c.integer) << c.source;
+            } catch (const eLogoException& error) {
+                EXPECT_FALSE(c.integer) << c.source;
+                EXPECT_EQ(error.code, erMinMax) << c.source;
+                EXPECT_EQ(error.numA, 0) << c.source;
+                EXPECT_EQ(error.numB, 2) << c.source;
+            }
         }
     }
 
