@@ -1,5 +1,6 @@
 #include "values/LogoList.h"
 
+#include "values/CountLimit.h"
 #include "values/ValueFactory.h"
 #include "values/ValuePools.h"
 #include "values/ValueRef.h"
@@ -60,10 +61,12 @@ tlogoobject* tLogoList::copy()
 
 int32_t tLogoList::count() const
 {
-    int32_t n = 0;
+    uint64_t n = 0;
     for ([[maybe_unused]] tlogoobject* element : elements(this))
         ++n;
-    return n;
+    if (n > largestCount) [[unlikely]]
+        throwCountTooBig(n);
+    return static_cast<int32_t>(n);
 }
 
 bool tLogoList::equals(tlogoobject* other)

@@ -30,7 +30,7 @@ public:
 
     tlogoobject* first() const { return m_first; }
     tLogoList* rest() const { return m_rest; }
-    // Number of elements.
+    // Number of elements; error 43 beyond what a 32-bit count can report.
     int32_t count() const;
 
     // Cell-level construction, used while a list is being built front to back: gives a cell that

@@ -2,6 +2,7 @@
 
 #include "localization/Characters.h"
 #include "localization/LanguageWords.h"
+#include "values/CountLimit.h"
 #include "values/Errors.h"
 #include "values/LogoNumber.h"
 #include "values/NumberText.h"
@@ -148,6 +149,7 @@ bool tLogoString::growsInPlace() const
 
 tLogoString* tLogoString::grownBy(std::string_view tail)
 {
+    requireWordLength(length() + tail.size());
     if (!m_growing) {
         // This word becomes the tip of a new buffer: its own text moves there, uncopied.
         m_grownLength = m_text.size();

@@ -1,3 +1,4 @@
+#include "values/CountLimit.h"
 #include "values/Errors.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
@@ -95,6 +96,20 @@ namespace {
                 EXPECT_EQ(error.code, erMinMax) << c.source;
                 EXPECT_EQ(error.numA, 0) << c.source;
                 EXPECT_EQ(error.numB, 2) << c.source;
+            }
+        }
+    }
+
+    TEST_F(Values, NoWordIsLongerThanACountCanReport)
+    {
+        EXPECT_NO_THROW(requireWordLength(2147483647));
+        for (const uint64_t length : { uint64_t { 2147483648 }, uint64_t { 1 } << 40 }) {
+            try {
+                requireWordLength(length);
+                ADD_FAILURE() << length;
+            } catch (const eLogoException& error) {
+                EXPECT_EQ(error.code, erNumTooBig);
+                EXPECT_EQ(error.datum->text(), std::to_string(length));
             }
         }
     }
