@@ -6,10 +6,6 @@
 
 namespace velmora {
 
-namespace {
-    Iclipboard* installed = nullptr;
-}
-
 std::optional<std::string> MemoryClipboard::text()
 {
     std::lock_guard lock(m_mutex);
@@ -30,13 +26,18 @@ void MemoryClipboard::clear()
 
 MemoryClipboard& memoryClipboard()
 {
-    static MemoryClipboard clipboard;
-    return clipboard;
+    // Never destroyed, as every service's default.
+    static auto* clipboard = new MemoryClipboard;
+    return *clipboard;
 }
 
-Iclipboard& clipboard() { return installed ? *installed : memoryClipboard(); }
+PlatformService<Iclipboard>& clipboardService()
+{
+    static auto* service = new PlatformService<Iclipboard>(memoryClipboard());
+    return *service;
+}
 
-void installClipboard(Iclipboard* implementation) { installed = implementation; }
+Iclipboard& clipboard() { return clipboardService().get(); }
 
 bool namesClipboard(tlogoobject* name)
 {

@@ -9,6 +9,8 @@
 // own lock so that a test may look at it from another thread.
 #pragma once
 
+#include "processes/PlatformService.h"
+
 #include <mutex>
 #include <optional>
 #include <string>
@@ -36,11 +38,11 @@ private:
     std::optional<std::string> m_text;
 };
 
-// The installed clipboard; the process-wide in-memory one unless another is installed.
+// The installed clipboard; the process-wide in-memory one unless another is installed
+// (PlatformService.h).
 Iclipboard& clipboard();
 MemoryClipboard& memoryClipboard();
-// Installs an implementation (none puts the in-memory one back). Not owned.
-void installClipboard(Iclipboard* implementation);
+PlatformService<Iclipboard>& clipboardService();
 
 class tlogoobject;
 // Whether a file name input names the clipboard: "clipboard" in any letter case, or the

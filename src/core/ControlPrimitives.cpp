@@ -1,11 +1,14 @@
 #include "core/ControlPrimitives.h"
 
+#include "core/LoopVariable.h"
 #include "interpreter/Compiler.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/Registration.h"
+#include "interpreter/RestoreOnExit.h"
 #include "interpreter/ValueOperationDescriptors.h"
 #include "localization/NameCodes.h"
+#include "processes/PollBackOff.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -14,31 +17,13 @@ namespace {
 
     InterpreterState& state() { return *InterpreterState::current(); }
 
-    // Saves the repeat counter of the enclosing loop, starts this loop's at `start`, and puts the
-    // enclosing one back on every way out.
-    class RepeatCounterScope {
-    public:
-        explicit RepeatCounterScope(InterpreterState& s, int32_t start = 0)
-            : m_state(s)
-            , m_saved(s.repeatCounter)
-        {
-            s.repeatCounter = start;
-        }
-        ~RepeatCounterScope() { m_state.repeatCounter = m_saved; }
-        RepeatCounterScope(const RepeatCounterScope&) = delete;
-        RepeatCounterScope& operator=(const RepeatCounterScope&) = delete;
-
-    private:
-        InterpreterState& m_state;
-        int32_t m_saved;
-    };
-
     tlogoobject* primRepeat(tlogoobject*, tlogoobject* count, tlogoobject* list)
     {
         InterpreterState& s = state();
         const int32_t times = count->asInteger();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        RepeatCounterScope scope(s);
+        // The loop counts its own rounds; the enclosing loop's count comes back after it.
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
         for (int32_t i = 1; i <= times && !s.stopFlag; ++i) {
             s.repeatCounter = i;
             evaluator::runList(s, code.get());
@@ -57,7 +42,8 @@ namespace {
     {
         InterpreterState& s = state();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        RepeatCounterScope scope(s);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
+        s.repeatCounter = 0;
         while (!s.stopFlag) {
             ++s.repeatCounter;
             evaluator::runList(s, code.get());
@@ -74,7 +60,8 @@ namespace {
     {
         InterpreterState& s = state();
         const CodeRef code(compile(list, CompileMode::Instructions));
-        RepeatCounterScope scope(s);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
+        s.repeatCounter = 0;
         while (!s.stopFlag) {
             ++s.repeatCounter;
             if (!conditionHolds(s, condition))
@@ -84,11 +71,14 @@ namespace {
         return nullptr;
     }
 
-    // Each evaluation is a yield point, so other processes run while this one waits.
+    // Each evaluation is a yield point, so other processes run while this one waits; between
+    // evaluations an otherwise idle process sleeps a little (PollBackOff).
     tlogoobject* primWaitUntil(tlogoobject*, tlogoobject* condition)
     {
         InterpreterState& s = state();
-        while (!conditionHolds(s, condition)) { }
+        PollBackOff backOff;
+        while (!conditionHolds(s, condition))
+            backOff.pause();
         return nullptr;
     }
 
@@ -111,39 +101,18 @@ namespace {
         return result;
     }
 
-    // Ends the loop variable's binding on every way out.
-    class LoopVariable {
-    public:
-        LoopVariable(InterpreterState& s, NameCode name)
-            : m_locals(*s.localTable)
-            , m_name(name)
-        {
-            m_locals.declare(name);
-        }
-        ~LoopVariable() { m_locals.endLocal(m_name); }
-        LoopVariable(const LoopVariable&) = delete;
-        LoopVariable& operator=(const LoopVariable&) = delete;
-        void set(LogoReal value)
-        {
-            m_locals.binding(m_name)->assign(ValueRef(makeNumber(value)).get());
-        }
-
-    private:
-        tLogoLocaltab& m_locals;
-        NameCode m_name;
-    };
-
     tlogoobject* primFor(tlogoobject*, tlogoobject* name, tlogoobject* control, tlogoobject* list)
     {
         InterpreterState& s = state();
         const ForControl range = forControl(s, control);
         const CodeRef code(compile(list, CompileMode::Instructions));
         LoopVariable variable(s, name->nameCode());
-        RepeatCounterScope scope(s);
+        RestoreOnExit<int32_t> enclosingCount(s.repeatCounter);
+        s.repeatCounter = 0;
         for (LogoReal value = range.start;
              range.step > 0 ? value <= range.end : !(value < range.end); value += range.step) {
             ++s.repeatCounter;
-            variable.set(value);
+            variable.set(ValueRef(makeNumber(value)).get());
             evaluator::runList(s, code.get());
             if (s.stopFlag)
                 break;
@@ -183,22 +152,28 @@ namespace {
 
     tlogoobject* primTest(tlogoobject*, tlogoobject* value)
     {
-        state().testFlag = value->asBool() ? 1 : 0;
+        state().testFlag = value->asBool() ? TestResult::True : TestResult::False;
         return nullptr;
     }
 
-    tlogoobject* runIfTest(tlogoobject* list, uint8_t wanted)
+    tlogoobject* runIfTest(tlogoobject* list, TestResult wanted)
     {
         InterpreterState& s = state();
-        if (s.testFlag == 2)
+        if (s.testFlag == TestResult::NotTested)
             throw eLogoException::withName(erNotExecuted, NameCodes::instance().intern("\xB7test"));
         if (s.testFlag == wanted)
             evaluator::runValue(s, list);
         return nullptr;
     }
 
-    tlogoobject* primIfTrue(tlogoobject*, tlogoobject* list) { return runIfTest(list, 1); }
-    tlogoobject* primIfFalse(tlogoobject*, tlogoobject* list) { return runIfTest(list, 0); }
+    tlogoobject* primIfTrue(tlogoobject*, tlogoobject* list)
+    {
+        return runIfTest(list, TestResult::True);
+    }
+    tlogoobject* primIfFalse(tlogoobject*, tlogoobject* list)
+    {
+        return runIfTest(list, TestResult::False);
+    }
 
     // The clause chosen for a value: a one-item clause is the default; otherwise the clause's first
     // item lists the choices and its second item is what runs.

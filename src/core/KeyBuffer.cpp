@@ -2,10 +2,6 @@
 
 namespace velmora {
 
-namespace {
-    IkeyBuffer* installed = nullptr;
-}
-
 bool MemoryKeyBuffer::keyWaiting()
 {
     std::lock_guard lock(m_mutex);
@@ -40,10 +36,16 @@ bool MemoryKeyBuffer::canReceiveKeys()
     return m_feederConnected || !m_keys.empty();
 }
 
-void MemoryKeyBuffer::waitForKey(std::chrono::milliseconds timeout)
+void MemoryKeyBuffer::waitForKey(const std::function<bool()>& stopped)
 {
     std::unique_lock lock(m_mutex);
-    m_arrived.wait_for(lock, timeout, [this] { return !m_keys.empty(); });
+    m_changed.wait(lock, [&] { return !m_keys.empty() || !m_feederConnected || stopped(); });
+}
+
+void MemoryKeyBuffer::wakeWaiters()
+{
+    std::lock_guard lock(m_mutex);
+    m_changed.notify_all();
 }
 
 void MemoryKeyBuffer::feed(KeyPress key)
@@ -53,31 +55,42 @@ void MemoryKeyBuffer::feed(KeyPress key)
         m_lastName = key.name;
         m_keys.push_back(std::move(key));
     }
-    m_arrived.notify_all();
+    m_changed.notify_all();
 }
 
 void MemoryKeyBuffer::setFeederConnected(bool connected)
 {
-    std::lock_guard lock(m_mutex);
-    m_feederConnected = connected;
+    {
+        std::lock_guard lock(m_mutex);
+        m_feederConnected = connected;
+    }
+    m_changed.notify_all();
 }
 
 void MemoryKeyBuffer::reset()
 {
-    std::lock_guard lock(m_mutex);
-    m_keys.clear();
-    m_lastName.clear();
-    m_feederConnected = false;
+    {
+        std::lock_guard lock(m_mutex);
+        m_keys.clear();
+        m_lastName.clear();
+        m_feederConnected = false;
+    }
+    m_changed.notify_all();
 }
 
 MemoryKeyBuffer& memoryKeyBuffer()
 {
-    static MemoryKeyBuffer buffer;
-    return buffer;
+    // Never destroyed, as every service's default.
+    static auto* buffer = new MemoryKeyBuffer;
+    return *buffer;
 }
 
-IkeyBuffer& keyBuffer() { return installed ? *installed : memoryKeyBuffer(); }
+PlatformService<IkeyBuffer>& keyBufferService()
+{
+    static auto* service = new PlatformService<IkeyBuffer>(memoryKeyBuffer());
+    return *service;
+}
 
-void installKeyBuffer(IkeyBuffer* implementation) { installed = implementation; }
+IkeyBuffer& keyBuffer() { return keyBufferService().get(); }
 
 } // namespace velmora

@@ -7,13 +7,16 @@
 // would wait for ever: the key primitives report that as an error instead (see `canReceiveKeys`).
 //
 // Locking: the in-memory buffer has its own lock, taken after the interpreter lock or without it;
-// `waitForKey` is called with the interpreter lock released.
+// `waitForKey` is called with the interpreter lock released. A waiting process registers
+// `wakeWaiters` to be called when it is told to stop (processes/StopWake.h).
 #pragma once
 
-#include <chrono>
+#include "processes/PlatformService.h"
+
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -40,9 +43,12 @@ public:
     virtual std::string lastKeyName() = 0;
     // Whether a key can still arrive at all.
     virtual bool canReceiveKeys() = 0;
-    // Blocks until a key is waiting or the timeout has passed. Never called with the interpreter
-    // lock held.
-    virtual void waitForKey(std::chrono::milliseconds timeout) = 0;
+    // Blocks until a key is waiting, no key can arrive any more, or `stopped` holds. `stopped` is
+    // looked at under the lock that `wakeWaiters` takes. Never called with the interpreter lock
+    // held.
+    virtual void waitForKey(const std::function<bool()>& stopped) = 0;
+    // Makes every waiting thread look at its `stopped` again; from any thread.
+    virtual void wakeWaiters() = 0;
 };
 
 class MemoryKeyBuffer final : public IkeyBuffer {
@@ -52,27 +58,29 @@ public:
     void clear() override;
     std::string lastKeyName() override;
     bool canReceiveKeys() override;
-    void waitForKey(std::chrono::milliseconds timeout) override;
+    void waitForKey(const std::function<bool()>& stopped) override;
+    void wakeWaiters() override;
 
     // Adds a typed key; from any thread.
     void feed(KeyPress key);
-    // Whether something (a test, a console reader) will feed keys while a process waits.
+    // Whether something (a test, a console reader) will feed keys while a process waits; waiters
+    // learn when it disconnects.
     void setFeederConnected(bool connected);
     // Empties the buffer, forgets the last key and disconnects the feeder.
     void reset();
 
 private:
     std::mutex m_mutex;
-    std::condition_variable m_arrived;
+    std::condition_variable m_changed;
     std::deque<KeyPress> m_keys;
     std::string m_lastName;
     bool m_feederConnected = false;
 };
 
-// The installed key buffer; the process-wide in-memory one unless another is installed.
+// The installed key buffer; the process-wide in-memory one unless another is installed
+// (PlatformService.h).
 IkeyBuffer& keyBuffer();
 MemoryKeyBuffer& memoryKeyBuffer();
-// Installs an implementation (none puts the in-memory one back). Not owned.
-void installKeyBuffer(IkeyBuffer* implementation);
+PlatformService<IkeyBuffer>& keyBufferService();
 
 } // namespace velmora

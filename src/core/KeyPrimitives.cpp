@@ -4,15 +4,13 @@
 #include "core/TextInputStream.h"
 #include "interpreter/Registration.h"
 #include "processes/InterpreterLock.h"
+#include "processes/StopWake.h"
 #include "processes/lThread.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
 
 namespace {
-
-    // How long one wait lasts before the process looks whether it was told to stop.
-    constexpr std::chrono::milliseconds stopCheckInterval { 50 };
 
     constexpr int32_t enterKey = 13;
     constexpr int32_t tabKey = 9;
@@ -22,6 +20,8 @@ namespace {
     KeyPress nextKey()
     {
         IkeyBuffer& keys = keyBuffer();
+        tLogoprocess* self = tLogoprocess::current();
+        const auto stopped = [self] { return self && self->stopRequested(); };
         for (;;) {
             if (std::optional<KeyPress> key = keys.takeKey())
                 return *key;
@@ -29,10 +29,10 @@ namespace {
                 throw eLogoException(erNoTextInput);
             {
                 ReleasedLock released;
-                keys.waitForKey(stopCheckInterval);
+                StopWake wake(self, [&keys] { keys.wakeWaiters(); });
+                keys.waitForKey(stopped);
             }
-            if (tLogoprocess* process = tLogoprocess::current();
-                process && process->stopRequested())
+            if (stopped())
                 throw eTerminateException();
         }
     }

@@ -4,6 +4,7 @@
 #include "core/ListOperationRows.h"
 #include "values/Errors.h"
 #include "values/ListHelpers.h"
+#include "values/NativeStack.h"
 #include "values/Random.h"
 #include "values/ValueFactory.h"
 #include "values/ValueRef.h"
@@ -75,6 +76,7 @@ namespace {
     // kept when the path leads into something that is not a list or outside the list.
     tlogoobject* replacedAt(tLogoList* within, tLogoList* path, tlogoobject* value)
     {
+        NativeStack::check();
         if (!path || !path->first())
             return value;
         const int32_t position = path->first()->asInteger();

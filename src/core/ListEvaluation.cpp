@@ -2,10 +2,12 @@
 // "foreach", "not", and the comparisons of a list with another value.
 #include "core/ForEachScope.h"
 #include "core/ListOperationRows.h"
+#include "core/ListOperations.h"
 #include "interpreter/Compiler.h"
 #include "interpreter/Evaluator.h"
 #include "values/Arithmetic.h"
 #include "values/ListHelpers.h"
+#include "values/NativeStack.h"
 #include "values/ValueFactory.h"
 
 #include <array>
@@ -44,26 +46,6 @@ namespace {
         throw eLogoException(erMissingRpar);
     }
 
-    // Words beginning with ":" become their values, parenthesised groups the value of their
-    // expression, sublists are filled the same way; everything else stays.
-    tLogoList* filledTemplate(InterpreterState& s, tLogoList* source)
-    {
-        ListBuilder filled;
-        for (tLogoList* cell = source; cell && cell->first(); cell = cell->rest()) {
-            tlogoobject* element = cell->first();
-            if (element->isList())
-                filled.append(ValueRef(filledTemplate(s, list(element))).get());
-            else if (isWordStartingWith(element, ':'))
-                filled.append(evaluator::evaluateValue(s, element).get());
-            else if (isWordEqualTo(element, '('))
-                filled.append(
-                    evaluator::evaluateValue(s, ValueRef(parenthesisedGroup(cell)).get()).get());
-            else
-                filled.append(element);
-        }
-        return filled.finish();
-    }
-
     tlogoobject* primFill(tlogoobject* self) { return filledTemplate(state(), list(self)); }
 
     tlogoobject* primForEach(tlogoobject* self, tlogoobject* name, tlogoobject* instructions)
@@ -90,6 +72,25 @@ namespace {
     bool primOrdering(tlogoobject* self, tlogoobject* x) { return compareValues(self, x) < 0; }
 
 } // namespace
+
+tLogoList* filledTemplate(InterpreterState& s, tLogoList* source)
+{
+    NativeStack::check();
+    ListBuilder filled;
+    for (tLogoList* cell = source; cell && cell->first(); cell = cell->rest()) {
+        tlogoobject* element = cell->first();
+        if (element->isList())
+            filled.append(ValueRef(filledTemplate(s, list(element))).get());
+        else if (isWordStartingWith(element, ':'))
+            filled.append(evaluator::evaluateValue(s, element).get());
+        else if (isWordEqualTo(element, '('))
+            filled.append(
+                evaluator::evaluateValue(s, ValueRef(parenthesisedGroup(cell)).get()).get());
+        else
+            filled.append(element);
+    }
+    return filled.finish();
+}
 
 std::span<const PrimitiveRow> listEvaluationRows()
 {

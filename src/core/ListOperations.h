@@ -8,9 +8,15 @@
 
 namespace velmora {
 
+class InterpreterState;
+class tLogoList;
 struct ClassTables;
 
 // Registers every list operation into `tables.lists`; entries of the same names are replaced.
 void registerListOperations(ClassTables& tables);
+
+// "!" and "!2": the template with every word beginning with ":" replaced by its value, every
+// parenthesised group by the value of its expression, and sublists filled the same way.
+tLogoList* filledTemplate(InterpreterState& state, tLogoList* source);
 
 } // namespace velmora

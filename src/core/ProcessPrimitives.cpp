@@ -8,6 +8,7 @@
 #include "processes/AllThreads.h"
 #include "processes/CriticalSections.h"
 #include "processes/InterpreterLock.h"
+#include "processes/StopWake.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -175,6 +176,7 @@ namespace {
             bool acquired = false;
             {
                 ReleasedLock released;
+                StopWake wake(self, [] { CriticalSections::instance().wakeWaiters(); });
                 acquired = CriticalSections::instance().acquire(
                     m_section, [self] { return self && self->stopRequested(); });
             }

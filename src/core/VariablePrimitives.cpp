@@ -1,5 +1,7 @@
 #include "core/VariablePrimitives.h"
 
+#include "core/ListOperations.h"
+
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/Registration.h"
 #include "interpreter/Variables.h"
@@ -46,9 +48,13 @@ namespace {
         return nullptr;
     }
 
-    void letPairs(tLogoList* pairs)
+    // The list is evaluated as by "!2": [a :v b (1 + 2)] binds a to the value of v and b to 3.
+    void letPairs(tLogoList* list)
     {
-        tLogoLocaltab& locals = *state().localTable;
+        InterpreterState& s = state();
+        ValueRef filled(filledTemplate(s, list));
+        auto* pairs = static_cast<tLogoList*>(filled.get());
+        tLogoLocaltab& locals = *s.localTable;
         if (pairs->count() % 2 != 0)
             throw eLogoException(erBadStructure, pairs);
         const auto end = elements(pairs).end();

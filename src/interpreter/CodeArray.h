@@ -35,8 +35,9 @@ enum ElementTypes : uint8_t {
 // Kinds that name something to call.
 inline bool isNameKind(uint8_t kind)
 {
-    return kind == etUnknownOp || kind == etFun || kind == etIfFun || kind == etObjectPrefixFun
-        || kind == etUsualPrefix;
+    constexpr uint32_t nameKinds = 1u << etUnknownOp | 1u << etFun | 1u << etIfFun
+        | 1u << etObjectPrefixFun | 1u << etUsualPrefix;
+    return kind < 32 && (nameKinds >> kind & 1u) != 0;
 }
 
 class tProcDesc;

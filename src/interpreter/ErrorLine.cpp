@@ -2,6 +2,7 @@
 
 #include "interpreter/Compiler.h"
 #include "values/LogoList.h"
+#include "values/NativeStack.h"
 
 namespace velmora {
 
@@ -10,6 +11,7 @@ namespace {
     // Every word, number and "[" of a list's text, nested lists included.
     int32_t elementsIn(tLogoList* list)
     {
+        NativeStack::check();
         int32_t count = 0;
         for (tlogoobject* element : elements(list)) {
             ++count;

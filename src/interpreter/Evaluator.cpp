@@ -4,9 +4,11 @@
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/LogoVarTab.h"
 #include "interpreter/PrimitiveDescriptors.h"
+#include "interpreter/RestoreOnExit.h"
 #include "interpreter/SystemCodes.h"
 #include "interpreter/Variables.h"
 #include "values/LogoList.h"
+#include "values/NativeStack.h"
 #include "values/Reader.h"
 
 namespace velmora::evaluator {
@@ -30,6 +32,7 @@ namespace {
                 state.yieldHook(state);
             if (state.depth > InterpreterState::maximumDepth)
                 throw eLogoException(erStackOverflow);
+            NativeStack::check();
             ++code->refCount;
             ++state.depth;
             ++state.runNesting;
@@ -48,32 +51,7 @@ namespace {
         CodeArray* m_code;
     };
 
-    // Runs a call with another object as the current one, restoring it on every way out.
-    class ObjectSwitch {
-    public:
-        ObjectSwitch(InterpreterState& state, tlogoobject* object)
-            : m_state(state)
-            , m_saved(state.currentObject)
-            , m_switched(object != nullptr)
-        {
-            if (m_switched)
-                state.currentObject = object;
-        }
-        ~ObjectSwitch()
-        {
-            if (m_switched)
-                m_state.currentObject = m_saved;
-        }
-        ObjectSwitch(const ObjectSwitch&) = delete;
-        ObjectSwitch& operator=(const ObjectSwitch&) = delete;
-
-    private:
-        InterpreterState& m_state;
-        tlogoobject* m_saved;
-        bool m_switched;
-    };
-
-    void comparison(InterpreterState& s, CodeRecord*& pc);
+    [[gnu::always_inline]] inline void comparison(InterpreterState& s, CodeRecord*& pc);
     void additive(InterpreterState& s, CodeRecord*& pc);
 
     tProcDesc* lookUp(tlogoobject* object, NameCode name, int32_t& level)
@@ -165,6 +143,8 @@ namespace {
     {
         if (pushedLoneOperand(s, pc))
             return;
+        // An input that is an expression may nest calls without any run between them.
+        NativeStack::check();
         try {
             if (desc->funtype == etIfFun)
                 comparison(s, pc);
@@ -176,6 +156,13 @@ namespace {
                 error.recordFailingName(desc->name);
             throw;
         }
+    }
+
+    // Whether a record can begin an input: anything but an infix operator, ")" and the end.
+    bool startsOperand(uint8_t kind)
+    {
+        return kind != etRpar && kind != etEnd && kind != etAddOp && kind != etMulOp
+            && kind != etRelOp;
     }
 
     // Evaluates the inputs of `desc` onto the stack and returns how many there are. `afterParen`
@@ -200,6 +187,10 @@ namespace {
                 if (s.stopFlag)
                     break;
             }
+            // "(make "x 1 2)": what stands before the ")" beyond the inputs is refused before the
+            // call can act on the inputs it did take.
+            if (afterParen && !s.stopFlag && startsOperand(pc->kind))
+                throw eLogoException::withPrimitive(erTooManyInputs, desc->name);
         }
         if (s.stopFlag)
             s.valueStack.cutBackTo(base);
@@ -221,7 +212,6 @@ namespace {
         }
         if (next->kind == etEnd && s.runNesting == 1 && !target.object && desc->tailCallable) {
             s.pendingCall = desc;
-            s.pendingObject = nullptr;
             s.pendingLevel = target.level;
             s.pendingArgCount = inputCount;
             s.stopFlag = 1;
@@ -229,8 +219,10 @@ namespace {
         }
         s.foundLevel = target.level;
         try {
-            ObjectSwitch as(s, target.object);
-            desc->command(inputCount);
+            RestoreOnExit<tlogoobject*> runningAs(s.currentObject);
+            if (target.object)
+                s.currentObject = target.object;
+            desc->call(inputCount, CallForm::Command, CallRoute::Evaluator);
             if (s.stopFlag && s.pendingCall && target.object)
                 runTailCallLoop(s);
         } catch (eLogoException& error) {
@@ -253,8 +245,10 @@ namespace {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
         s.foundLevel = target.level;
         try {
-            ObjectSwitch as(s, target.object);
-            desc->operation(inputCount);
+            RestoreOnExit<tlogoobject*> runningAs(s.currentObject);
+            if (target.object)
+                s.currentObject = target.object;
+            desc->call(inputCount, CallForm::Operation, CallRoute::Evaluator);
         } catch (eOutputException&) {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
         } catch (eLogoException& error) {
@@ -302,6 +296,7 @@ namespace {
             [[fallthrough]];
         }
         case etUnOp: {
+            NativeStack::check();
             const Resolved target = resolve(s, pc);
             operand(s, pc);
             if (!s.stopFlag)
@@ -309,6 +304,7 @@ namespace {
             return;
         }
         case etLpar:
+            NativeStack::check();
             ++pc;
             comparison(s, pc);
             if (s.stopFlag)
@@ -354,11 +350,21 @@ namespace {
             infix<multiplicative>(s, pc);
     }
 
-    void comparison(InterpreterState& s, CodeRecord*& pc)
+    [[gnu::always_inline]] inline void comparison(InterpreterState& s, CodeRecord*& pc)
     {
         additive(s, pc);
         if (!s.stopFlag && pc->kind == etRelOp)
             infix<additive>(s, pc);
+    }
+
+    // A value standing as an instruction is an error, but only once its whole expression has been
+    // evaluated: "1 / 0" is a division by zero before it is an unused value. Kept out of line, as
+    // no correct program takes this path.
+    [[gnu::cold, gnu::noinline]] void valueAsStatement(InterpreterState& s, CodeRecord*& pc)
+    {
+        comparison(s, pc);
+        if (!s.stopFlag)
+            s.valueStack.popCommandResult();
     }
 
     void statement(InterpreterState& s, CodeRecord*& pc)
@@ -372,6 +378,7 @@ namespace {
             callNamed(s, pc, CallForm::Command);
             return;
         case etLpar:
+            NativeStack::check();
             ++pc;
             statement(s, pc);
             if (s.stopFlag)
@@ -382,8 +389,7 @@ namespace {
             return;
         case etVariable:
         case etConst:
-            operand(s, pc);
-            s.valueStack.popCommandResult();
+            valueAsStatement(s, pc);
             return;
         default:
             throw eLogoException(erWrongSequence);
@@ -475,7 +481,7 @@ void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 void applyAsCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 {
     try {
-        desc->applyCommand(inputCount);
+        desc->call(inputCount, CallForm::Command, CallRoute::Apply);
     } catch (eLogoException& error) {
         error.recordFailingName(desc->name);
         throw;
@@ -490,7 +496,7 @@ ValueRef applyForValue(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
     if (desc->procKind != ProcKind::Ordinary)
         throw eLogoException::withPrimitive(erDidNotReport, desc->name);
     try {
-        desc->applyOperation(inputCount);
+        desc->call(inputCount, CallForm::Operation, CallRoute::Apply);
     } catch (eOutputException&) {
         throw eLogoException::withPrimitive(erDidNotReport, desc->name);
     } catch (eLogoException& error) {
@@ -537,7 +543,7 @@ void runTailCallLoop(InterpreterState& s)
         s.pendingCall = nullptr;
         s.stopFlag = 0;
         s.foundLevel = s.pendingLevel;
-        desc->tail(s.pendingArgCount);
+        desc->call(s.pendingArgCount, CallForm::Command, CallRoute::TailCall);
     } while (s.stopFlag && s.pendingCall);
 }
 

@@ -3,7 +3,7 @@
 // A recursive descent over the code array: statements call commands; expressions climb the
 // precedence levels comparison < additive < multiplicative < operand, where a sign in operand
 // position binds tighter than any infix operator. Each name is resolved to a descriptor in the
-// current object, its inputs are evaluated onto the value stack and one of its entries is called.
+// current object, its inputs are evaluated onto the value stack and the descriptor is called.
 // "output", "stop" and tail calls unwind through the process's stop flag rather than exceptions;
 // a tail call of a user procedure that ends a procedure body is left pending for the caller's
 // tail-call loop, so such a chain runs in constant native stack.
@@ -37,8 +37,8 @@ namespace evaluator {
     // Runs pending tail calls (see the evaluator's header note).
     void runTailCallLoop(InterpreterState& state);
 
-    // Calls a descriptor through its apply entries with the n inputs on the stack, as "apply"
-    // does: as a command (a value it outputs is error 2), or for its value (none is error 33).
+    // Calls a descriptor by the route of "apply" with the n inputs on the stack, as "apply" does:
+    // as a command (a value it outputs is error 2), or for its value (none is error 33).
     void applyAsCommand(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
     ValueRef applyForValue(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
 

@@ -1,6 +1,7 @@
 #include "interpreter/InterpreterState.h"
 
 #include "interpreter/LogoLocaltab.h"
+#include "values/NativeStack.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -23,6 +24,7 @@ InterpreterState::Activation::Activation(InterpreterState& state)
 {
     t_current = &state;
     PoolAccess::allow(true);
+    NativeStack::learnBoundsOfThisThread();
 }
 
 InterpreterState::Activation::~Activation()

@@ -65,6 +65,13 @@ void tLogoLocaltab::declare(NameCode name)
         binding(name)->adoptValue(nullptr);
 }
 
+void tLogoLocaltab::bindUntilEnded(NameCode name)
+{
+    if (m_frameStarts.empty())
+        throw eLogoException::withName(erWrongPlace, name);
+    bindOwned(name, nullptr);
+}
+
 void tLogoLocaltab::let(NameCode name, tlogoobject* value)
 {
     if (m_frameStarts.empty())

@@ -35,10 +35,15 @@ public:
     // Rebinds a name already bound by the innermost frame, or binds it there.
     void rebindOwned(NameCode name, tlogoobject* value);
     // Declares a name local to the innermost frame, without value; error 34 with no open frame.
+    // A name the frame binds already keeps its place in the frame and loses its value.
     void declare(NameCode name);
+    // Binds a name afresh in the innermost frame, without value, saving the binding it had (the
+    // frame's own included) for `endLocal` to put back; error 34 with no open frame.
+    void bindUntilEnded(NameCode name);
     // "let": assigns a name the innermost frame binds, else declares it there with the value.
     void let(NameCode name, tlogoobject* value);
-    // Ends the innermost frame's binding of a name early (loop variables).
+    // Ends the innermost frame's newest binding of a name early, putting back the binding it saved
+    // (loop variables).
     void endLocal(NameCode name);
     void closeFrame();
     int32_t frameDepth() const { return static_cast<int32_t>(m_frameStarts.size()); }

@@ -38,7 +38,7 @@ namespace {
     // Restores what a call changed in the process state, on every way out.
     class CallScope {
     public:
-        CallScope(InterpreterState& state, int32_t& running, uint8_t& viaApply)
+        CallScope(InterpreterState& state, int32_t& running, CallRoute route)
             : m_state(state)
             , m_running(running)
             , m_testFlag(state.testFlag)
@@ -46,8 +46,7 @@ namespace {
             , m_runNesting(state.runNesting)
         {
             state.callLevel = state.foundLevel;
-            state.runNesting = viaApply ? 1 : 0;
-            viaApply = 0;
+            state.runNesting = route == CallRoute::Apply ? 1 : 0;
             ++running;
         }
         ~CallScope()
@@ -58,12 +57,12 @@ namespace {
         }
         CallScope(const CallScope&) = delete;
         CallScope& operator=(const CallScope&) = delete;
-        uint8_t savedTestFlag() const { return m_testFlag; }
+        TestResult savedTestFlag() const { return m_testFlag; }
 
     private:
         InterpreterState& m_state;
         int32_t& m_running;
-        uint8_t m_testFlag;
+        TestResult m_testFlag;
         int32_t m_callLevel;
         int32_t m_runNesting;
     };
@@ -71,7 +70,7 @@ namespace {
     // Closes the call's frame and restores the test flag unless a tail call continues in it.
     class FrameScope {
     public:
-        FrameScope(InterpreterState& state, uint8_t savedTestFlag, bool owned)
+        FrameScope(InterpreterState& state, TestResult savedTestFlag, bool owned)
             : m_state(state)
             , m_testFlag(savedTestFlag)
             , m_owned(owned)
@@ -89,7 +88,7 @@ namespace {
 
     private:
         InterpreterState& m_state;
-        uint8_t m_testFlag;
+        TestResult m_testFlag;
         bool m_owned;
     };
 
@@ -105,60 +104,33 @@ tLogoProcDesc::tLogoProcDesc(NameCode name, int32_t defpar, bool varpar, tLogoLi
     addRef(m_body);
     tailCallable = 1;
     isUserEntry = 1;
-    command = operation = { callEntry, this };
-    tail = { tailEntry, this };
-    applyCommand = { applyCommandEntry, this };
-    applyOperation = { applyOperationEntry, this };
 }
 
 tLogoProcDesc::~tLogoProcDesc() { release(m_body); }
 
-void tLogoProcDesc::callEntry(void* data, int32_t inputCount)
-{
-    static_cast<tLogoProcDesc*>(data)->call(inputCount, Entry::Call);
-}
-
-void tLogoProcDesc::tailEntry(void* data, int32_t inputCount)
-{
-    static_cast<tLogoProcDesc*>(data)->call(inputCount, Entry::Tail);
-}
-
-void tLogoProcDesc::applyCommandEntry(void* data, int32_t inputCount)
-{
-    auto* self = static_cast<tLogoProcDesc*>(data);
-    self->m_viaApply = 1;
-    self->command(inputCount);
-}
-
-void tLogoProcDesc::applyOperationEntry(void* data, int32_t inputCount)
-{
-    auto* self = static_cast<tLogoProcDesc*>(data);
-    self->m_viaApply = 1;
-    self->operation(inputCount);
-}
-
-void tLogoProcDesc::bindInputs(Entry entry)
+void tLogoProcDesc::bindInputs(CallRoute route)
 {
     InterpreterState& state = *InterpreterState::current();
     tLogoLocaltab& locals = *state.localTable;
-    if (entry == Entry::Call)
+    const bool ownFrame = route != CallRoute::TailCall;
+    if (ownFrame)
         locals.openFrame();
     for (size_t i = m_inputNames.size(); i-- > 0;) {
         tlogoobject* value = state.valueStack.popOwned();
-        if (entry == Entry::Call)
+        if (ownFrame)
             locals.bindOwned(m_inputNames[i], value);
         else
             locals.rebindOwned(m_inputNames[i], value);
     }
 }
 
-void tLogoProcDesc::call(int32_t inputCount, Entry entry)
+void tLogoProcDesc::call(int32_t inputCount, CallForm, CallRoute route)
 {
     InterpreterState& state = *InterpreterState::current();
     prepareInputs(inputCount);
-    bindInputs(entry);
-    CallScope scope(state, running, m_viaApply);
-    FrameScope frame(state, scope.savedTestFlag(), entry == Entry::Call);
+    bindInputs(route);
+    CallScope scope(state, running, route);
+    FrameScope frame(state, scope.savedTestFlag(), route != CallRoute::TailCall);
     tLogoStack& stack = state.valueStack;
     const int32_t height = stack.height();
     try {
@@ -176,7 +148,7 @@ void tLogoProcDesc::call(int32_t inputCount, Entry entry)
         stack.push(nullptr);
     } else if (state.pendingCall) {
         // The chain's tail-call loop restores the flag the first call of the chain saved.
-        if (entry == Entry::Call)
+        if (route != CallRoute::TailCall)
             state.savedTestFlag = scope.savedTestFlag();
     } else {
         stack.cutBackTo(height);

@@ -29,6 +29,10 @@ public:
     tlogoobject* definitionList() override;
     bool mayRedefine(bool whileRunning) override;
 
+    // A call opens a frame of its own; a tail call binds its inputs in the frame of the body it
+    // ended; a call through "apply" runs the body as a nested run (no tail call leaves it pending).
+    void call(int32_t inputCount, CallForm form, CallRoute route) override;
+
     tLogoList* body() const { return m_body; }
     const std::string& sourceText() const { return m_sourceText; }
     const std::vector<NameCode>& inputNames() const { return m_inputNames; }
@@ -47,20 +51,13 @@ protected:
     virtual tlogoobject* inputList() const = 0;
 
 private:
-    enum class Entry { Call, Tail };
-    static void callEntry(void* data, int32_t inputCount);
-    static void tailEntry(void* data, int32_t inputCount);
-    static void applyCommandEntry(void* data, int32_t inputCount);
-    static void applyOperationEntry(void* data, int32_t inputCount);
-    void call(int32_t inputCount, Entry entry);
-    void bindInputs(Entry entry);
+    void bindInputs(CallRoute route);
     void runBody();
     void recordPlace(eLogoException& error);
 
     tLogoList* m_body;
     std::vector<NameCode> m_inputNames;
     std::string m_sourceText;
-    uint8_t m_viaApply = 0;
 };
 
 class tLogoProcDescF final : public tLogoProcDesc {

@@ -1,7 +1,7 @@
 // tLogoStack: the value stack of one process.
 //
-// Inputs of a call are pushed in order (the first input deepest); every entry point pops its
-// inputs and pushes exactly one entry: none when called as a command, the result as an operation.
+// Inputs of a call are pushed in order (the first input deepest); every call pops its inputs and
+// pushes exactly one entry: none when called as a command, the result as an operation.
 // Each slot holds one reference. Misuse raises the stack's own internal errors (143-151), which
 // are faults of the interpreter, never of the user's program.
 #pragma once

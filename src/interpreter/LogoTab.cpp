@@ -5,6 +5,7 @@
 #include "values/Errors.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace velmora {
 
@@ -56,27 +57,30 @@ void tLogoTab::missingOnErase(NameCode name)
     throw eLogoException::withName(erDoNotKnowHowTo, name);
 }
 
-// An empty table opens a window around the first code; later the window grows by at least 512
-// codes at a time, so registering names in creation order costs amortised constant time.
+// An empty table opens a window around the first code; later the window grows by half its size,
+// and by at least 512 codes, at a time: a step of fixed size would copy the whole window once per
+// step, so that registering n names in creation order would cost n squared.
 void tLogoTab::growFor(NameCode name)
 {
     if (name < 1)
         throw eLogoException(erInternLogoTab);
-    NameCode low = m_low, high = m_high;
+    int64_t low = m_low, high = m_high;
+    const int64_t margin = std::max<int64_t>(512, (high - low + 1) / 2);
     if (m_entries.empty()) {
         low = std::max(1, name - 256);
         high = low + 512;
     } else if (name < m_low) {
-        low = (m_low - name < 512) ? std::max(1, m_low - 512) : name;
+        low = std::max<int64_t>(1, std::min<int64_t>(name, low - margin));
     } else {
-        high = (name - m_high < 512) ? m_high + 512 : name;
+        high = std::max<int64_t>(name, high + margin);
     }
+    high = std::min<int64_t>(high, std::numeric_limits<NameCode>::max());
     std::vector<tTabDesc*> entries(static_cast<size_t>(high - low + 1), nullptr);
     if (!m_entries.empty())
         std::copy(m_entries.begin(), m_entries.end(), entries.begin() + (m_low - low));
     m_entries = std::move(entries);
-    m_low = low;
-    m_high = high;
+    m_low = static_cast<NameCode>(low);
+    m_high = static_cast<NameCode>(high);
 }
 
 void tLogoTab::offerPrimitives(

@@ -16,17 +16,13 @@ tMainPasProcDesc::tMainPasProcDesc(
     , m_handler(handler)
     , m_owner(owner)
 {
-    setCallEntries({ [](void* data, int32_t n) { call(data, n, CallForm::Command); }, this });
-    operation = applyOperation
-        = { [](void* data, int32_t n) { call(data, n, CallForm::Operation); }, this };
 }
 
-void tMainPasProcDesc::call(void* data, int32_t inputCount, CallForm form)
+void tMainPasProcDesc::call(int32_t inputCount, CallForm form, CallRoute)
 {
-    auto* self = static_cast<tMainPasProcDesc*>(data);
     tLogoStack& stack = currentValueStack();
     const int32_t base = stack.height() - inputCount;
-    ValueRef result(self->m_handler(self->m_owner, stack, inputCount, form));
+    ValueRef result(m_handler(m_owner, stack, inputCount, form));
     stack.cutBackTo(base);
     stack.push(result.get());
 }
@@ -37,7 +33,7 @@ tOutput::tOutput(NameCode name)
     procKind = ProcKind::Output;
 }
 
-void tOutput::invoke(int32_t)
+void tOutput::call(int32_t, CallForm, CallRoute)
 {
     ValueRef value = currentValueStack().pop();
     throw eOutputException(value.get());
@@ -49,6 +45,6 @@ tStop::tStop(NameCode name)
     procKind = ProcKind::Stop;
 }
 
-void tStop::invoke(int32_t) { throw eOutputException(); }
+void tStop::call(int32_t, CallForm, CallRoute) { throw eOutputException(); }
 
 } // namespace velmora

@@ -42,8 +42,8 @@ template <ResultForm Form, size_t... I> struct FixedHandlerOf<Form, std::index_s
     using Type = typename HandlerResult<Form>::Type (*)(tlogoobject* owner, Input<I>...);
 };
 
-// tMainPasProcDesc0p..3p, 0b, 1b, 0i: a main-object primitive with a fixed number of inputs.
-// The "F" variants (1pF..3pF) carry a second handler used when a value is wanted.
+// A main-object primitive with a fixed number of inputs, handed to its handler as arguments.
+// A primitive whose command and operation differ ("ifelse", "run") has a handler for each.
 template <size_t Arity, ResultForm Form = ResultForm::Value>
 class tMainPasProcDescFixed : public tProcDesc {
 public:
@@ -56,57 +56,31 @@ public:
     tMainPasProcDescFixed(NameCode name, ElementTypes funtype, Handler commandHandler,
         Handler operationHandler, tlogoobject* owner)
         : tProcDesc(name, static_cast<int32_t>(Arity), false, funtype)
-        , m_commandHandler(commandHandler)
-        , m_operationHandler(operationHandler)
+        , m_handlers { commandHandler, operationHandler }
         , m_owner(owner)
     {
-        setCallEntries({ callCommand, this });
-        operation = applyOperation = { callOperation, this };
     }
 
-private:
-    static void call(tMainPasProcDescFixed* self, Handler handler)
+    void call(int32_t, CallForm form, CallRoute) override
     {
+        const Handler handler = m_handlers[static_cast<size_t>(form)];
         tLogoStack& stack = currentValueStack();
         std::array<ValueRef, Arity> inputs;
         for (size_t i = Arity; i-- > 0;)
             inputs[i] = stack.pop();
-        auto result = std::apply(
-            [&](auto&... input) { return handler(self->m_owner, input.get()...); }, inputs);
+        auto result
+            = std::apply([&](auto&... input) { return handler(m_owner, input.get()...); }, inputs);
         stack.push(resultValue(result));
     }
-    static void callCommand(void* data, int32_t)
-    {
-        auto* self = static_cast<tMainPasProcDescFixed*>(data);
-        call(self, self->m_commandHandler);
-    }
-    static void callOperation(void* data, int32_t)
-    {
-        auto* self = static_cast<tMainPasProcDescFixed*>(data);
-        call(self, self->m_operationHandler);
-    }
 
-    Handler m_commandHandler;
-    Handler m_operationHandler;
+private:
+    // Indexed by CallForm: the command's handler, then the operation's.
+    std::array<Handler, 2> m_handlers;
     tlogoobject* m_owner;
 };
 
-using tMainPasProcDesc0p = tMainPasProcDescFixed<0>;
-using tMainPasProcDesc1p = tMainPasProcDescFixed<1>;
-using tMainPasProcDesc2p = tMainPasProcDescFixed<2>;
-using tMainPasProcDesc3p = tMainPasProcDescFixed<3>;
-using tMainPasProcDesc1pF = tMainPasProcDescFixed<1>;
-using tMainPasProcDesc2pF = tMainPasProcDescFixed<2>;
-using tMainPasProcDesc3pF = tMainPasProcDescFixed<3>;
-using tMainPasProcDesc0b = tMainPasProcDescFixed<0, ResultForm::Truth>;
-using tMainPasProcDesc1b = tMainPasProcDescFixed<1, ResultForm::Truth>;
-using tMainPasProcDesc0i = tMainPasProcDescFixed<0, ResultForm::Integer>;
-
-// Whether a variable-input handler was called as an operation (its value is wanted).
-enum class CallForm { Command = 0, Operation = 1 };
-
-// tMainPasProcDesc and tMainPasProcDescBF: a main-object primitive that takes any number of
-// inputs in parentheses and pops them itself. The handler returns its result (none for commands).
+// tMainPasProcDesc: a main-object primitive that takes any number of inputs in parentheses and
+// pops them itself. The handler returns its result (none for commands).
 class tMainPasProcDesc : public tProcDesc {
 public:
     using Handler = tlogoobject* (*)(tlogoobject* owner, tLogoStack& stack, int32_t inputCount,
@@ -115,26 +89,25 @@ public:
     tMainPasProcDesc(
         NameCode name, ElementTypes funtype, int32_t defpar, Handler handler, tlogoobject* owner);
 
-private:
-    static void call(void* data, int32_t inputCount, CallForm form);
+    void call(int32_t inputCount, CallForm form, CallRoute route) override;
 
+private:
     Handler m_handler;
     tlogoobject* m_owner;
 };
-using tMainPasProcDescBF = tMainPasProcDesc;
 
-// "output" and "stop": the evaluator handles them itself when they stand as statements; reached
-// through any other entry they unwind with the output exception.
+// "output" and "stop": the evaluator handles them itself when they stand as statements; called in
+// any other way they unwind with the output exception.
 class tOutput : public tProcDesc {
 public:
     explicit tOutput(NameCode name);
-    void invoke(int32_t inputCount) override;
+    void call(int32_t inputCount, CallForm form, CallRoute route) override;
 };
 
 class tStop : public tProcDesc {
 public:
     explicit tStop(NameCode name);
-    void invoke(int32_t inputCount) override;
+    void call(int32_t inputCount, CallForm form, CallRoute route) override;
 };
 
 } // namespace velmora

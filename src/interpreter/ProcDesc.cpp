@@ -5,18 +5,6 @@
 
 namespace velmora {
 
-namespace {
-    void invokeEntry(void* data, int32_t inputCount)
-    {
-        static_cast<tProcDesc*>(data)->invoke(inputCount);
-    }
-
-    void unsupportedMethod(void* data, int32_t)
-    {
-        throw eLogoException::withPrimitive(erInternExecute, static_cast<tProcDesc*>(data)->name);
-    }
-}
-
 const std::string& tTabDesc::nameText() const { return NameCodes::instance().nameOf(name); }
 
 tProcDesc::tProcDesc(NameCode name, int32_t defpar, bool varpar, ElementTypes funtype)
@@ -24,17 +12,14 @@ tProcDesc::tProcDesc(NameCode name, int32_t defpar, bool varpar, ElementTypes fu
     , defpar(defpar)
     , varpar(varpar)
     , funtype(funtype)
-    , firstMethod { unsupportedMethod, this }
-    , secondMethod { unsupportedMethod, this }
 {
-    setCallEntries({ invokeEntry, this });
 }
 
-void tProcDesc::invoke(int32_t) { throw eLogoException::withPrimitive(erInternExecute, name); }
-
-void tProcDesc::setCallEntries(ProcEntry entry)
+void tProcDesc::call(int32_t, CallForm, CallRoute)
 {
-    command = operation = tail = applyCommand = applyOperation = entry;
+    throw eLogoException::withPrimitive(erInternExecute, name);
 }
+
+void tProcDesc::callMethod(int32_t) { throw eLogoException::withPrimitive(erInternExecute, name); }
 
 } // namespace velmora

@@ -2,11 +2,11 @@
 //
 // The evaluator needs of every callable descriptor its default number of inputs, whether it takes
 // any number of inputs in parentheses (`varpar`), whether its inputs are full expressions
-// including comparisons (`funtype` etIfFun), whether it is "output" or "stop" (`procKind`), and
-// seven entry points. Each entry is a handler with its bound data, taking the actual number of
-// inputs, which lie on the value stack with the first deepest; every entry pops them and pushes
-// exactly one entry: none as a command, the result as an operation. The families of primitive
-// descriptors (PrimitiveDescriptors.h) point the entries at handlers of their own form.
+// including comparisons (`funtype` etIfFun), and whether it is "output" or "stop" (`procKind`).
+// A call finds the actual inputs on the value stack, the first deepest; the descriptor pops them
+// and pushes exactly one entry: none as a command, the result as an operation. The families of
+// primitive descriptors (PrimitiveDescriptors.h) implement `call` with handlers of their own form;
+// value-class operations (ValueOperationDescriptors.h) implement `callMethod` instead.
 #pragma once
 
 #include "interpreter/CodeArray.h"
@@ -14,40 +14,35 @@
 
 namespace velmora {
 
-struct ProcEntry {
-    void (*handler)(void* data, int32_t inputCount);
-    void* data;
-
-    void operator()(int32_t inputCount) const { handler(data, inputCount); }
-};
-
 enum class ProcKind : uint8_t { Ordinary = 0, Output = 1, Stop = 2 };
+
+// Whether a call is a command or wants a value.
+enum class CallForm { Command = 0, Operation = 1 };
+
+// How a call reached the descriptor: an instruction the evaluator runs, the pending tail call that
+// ended a procedure body (run in the frame that body opened), or "apply" and its family, which run
+// a procedure body as a nested run of their own.
+enum class CallRoute : uint8_t { Evaluator, TailCall, Apply };
 
 class tProcDesc : public tTabDesc {
 public:
     tProcDesc(NameCode name, int32_t defpar, bool varpar, ElementTypes funtype);
 
-    // The default target of the first five entries.
-    virtual void invoke(int32_t inputCount);
+    // Runs the descriptor with `inputCount` inputs on the stack. Descriptors that cannot be called
+    // this way raise error 153.
+    virtual void call(int32_t inputCount, CallForm form, CallRoute route);
+    // Runs a value-class operation for the value its dispatcher handed over as self (the process
+    // state's `methodSelf`), with its further inputs on the stack. Other descriptors raise 153.
+    virtual void callMethod(int32_t inputCount);
     // The "text" form of a user procedure; none for primitives.
     virtual tlogoobject* definitionList() { return nullptr; }
 
-    // Points the command, operation, tail and apply entries at one handler.
-    void setCallEntries(ProcEntry entry);
-
-    int32_t defpar;
-    uint8_t varpar;
-    uint8_t funtype;
-    ProcKind procKind = ProcKind::Ordinary;
-    ProcEntry command;
-    ProcEntry operation;
-    ProcEntry tail;
-    ProcEntry applyCommand;
-    ProcEntry applyOperation;
-    ProcEntry firstMethod;
-    ProcEntry secondMethod;
-    int32_t running = 0;
-    uint8_t tailCallable = 0;
+    int32_t defpar; // inputs taken without parentheses
+    uint8_t varpar; // 1: takes any number of inputs inside parentheses
+    uint8_t funtype; // ElementTypes: etIfFun when its inputs are full expressions with comparisons
+    ProcKind procKind = ProcKind::Ordinary; // "output" and "stop" are handled by the evaluator
+    int32_t running = 0; // calls of this descriptor in progress, in every process
+    uint8_t tailCallable = 0; // 1: a call ending a procedure body may run as a tail call
 };
 
 } // namespace velmora

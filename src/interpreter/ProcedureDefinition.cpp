@@ -4,6 +4,7 @@
 #include "interpreter/LogoTab.h"
 #include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
+#include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 #include "values/Errors.h"
 #include "values/Reader.h"
@@ -124,7 +125,12 @@ bool isAcceptableProcedureName(tlogoobject* name)
     for (char c : text)
         if (static_cast<uint8_t>(c) < 33)
             return false;
-    return true;
+    // A procedure named like a truth value could never be called ("true" reads as the value), and
+    // one named "to" or "end" would take the words that open and close a definition.
+    const LanguageDictionary& dictionary = languageDictionary();
+    return !isTrueWord(text) && !isFalseWord(text)
+        && !dictionary.isSynonymInSection("other", "to", text)
+        && !dictionary.isSynonymInSection("other", "end", text);
 }
 
 void defineFromList(

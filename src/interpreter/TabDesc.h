@@ -43,12 +43,12 @@ public:
     // Lookups that want a procedure accept only these entries.
     bool isProcedure() const { return m_isProcedure; }
 
-    NameCode name;
-    uint8_t flags = 0;
-    tTabDesc* nextDesc = nullptr;
+    NameCode name; // the spelling it is registered under
+    uint8_t flags = 0; // DescFlag bits
+    tTabDesc* nextDesc = nullptr; // registration order, under the table order lock
     tTabDesc* prevDesc = nullptr;
-    tLogoTab* table = nullptr;
-    uint8_t isUserEntry = 0;
+    tLogoTab* table = nullptr; // the table that holds it, once registered
+    uint8_t isUserEntry = 0; // 1: defined by the user (a procedure or variable), not a primitive
 
 protected:
     struct ProcedureEntry { };

@@ -1,34 +1,12 @@
 #include "interpreter/ValueOperationDescriptors.h"
 
 #include "interpreter/ClassTables.h"
+#include "interpreter/RestoreOnExit.h"
 #include "values/LogoNumber.h"
 
 namespace velmora {
 
 namespace {
-
-    void refuse(void* data, int32_t)
-    {
-        throw eLogoException::withPrimitive(erInternExecuteF, static_cast<tProcDesc*>(data)->name);
-    }
-
-    // Hands a value over as self for the duration of a method call.
-    class SelfScope {
-    public:
-        SelfScope(InterpreterState& state, tlogoobject* self)
-            : m_state(state)
-            , m_saved(state.methodSelf)
-        {
-            state.methodSelf = self;
-        }
-        ~SelfScope() { m_state.methodSelf = m_saved; }
-        SelfScope(const SelfScope&) = delete;
-        SelfScope& operator=(const SelfScope&) = delete;
-
-    private:
-        InterpreterState& m_state;
-        tlogoobject* m_saved;
-    };
 
     // A value's operations are the entries of its class table, found without the virtual
     // lookup that objects need; whatever is missing there takes the full lookup and its error.
@@ -42,7 +20,10 @@ namespace {
 
 } // namespace
 
-void refuseDirectCalls(tProcDesc& desc) { desc.setCallEntries({ refuse, &desc }); }
+void refuseDirectCall(NameCode name)
+{
+    throw eLogoException::withPrimitive(erInternExecuteF, name);
+}
 
 tObjectProcDesc::tObjectProcDesc(NameCode name, ElementTypes funtype, bool varpar, int32_t defpar,
     DispatchOn on, int32_t below, IntegerShortcut shortcut)
@@ -51,7 +32,6 @@ tObjectProcDesc::tObjectProcDesc(NameCode name, ElementTypes funtype, bool varpa
     , m_below(below)
     , m_shortcut(shortcut)
 {
-    setCallEntries({ dispatch, this });
 }
 
 bool tObjectProcDesc::tryShortcut(tLogoStack& stack) const
@@ -69,23 +49,24 @@ bool tObjectProcDesc::tryShortcut(tLogoStack& stack) const
     return true;
 }
 
-void tObjectProcDesc::dispatch(void* data, int32_t inputCount)
+void tObjectProcDesc::call(int32_t inputCount, CallForm, CallRoute)
 {
-    auto* desc = static_cast<tObjectProcDesc*>(data);
     InterpreterState& state = *InterpreterState::current();
     tLogoStack& stack = state.valueStack;
-    if (desc->m_shortcut && inputCount == 2 && desc->tryShortcut(stack))
+    if (m_shortcut && inputCount == 2 && tryShortcut(stack))
         return;
     if (inputCount < 1)
-        throw eLogoException::withPrimitive(erNotEnoughInputs, desc->name);
-    const int32_t position = desc->m_on == DispatchOn::FirstInput ? inputCount - 1
-        : desc->m_on == DispatchOn::LastInput                     ? 0
-                                                                  : desc->m_below;
+        throw eLogoException::withPrimitive(erNotEnoughInputs, name);
+    const int32_t position = m_on == DispatchOn::FirstInput ? inputCount - 1
+        : m_on == DispatchOn::LastInput                     ? 0
+                                                            : m_below;
     // The chosen input leaves the stack; the others stay in their order for the method.
     const ValueRef self = stack.takeAt(position);
-    tProcDesc* method = methodOf(self.get(), desc->name, state.foundLevel);
-    SelfScope scope(state, self.get());
-    method->firstMethod(inputCount - 1);
+    tProcDesc* method = methodOf(self.get(), name, state.foundLevel);
+    // The value is handed over as self for the duration of the method call.
+    RestoreOnExit<tlogoobject*> enclosingSelf(state.methodSelf);
+    state.methodSelf = self.get();
+    method->callMethod(inputCount - 1);
 }
 
 } // namespace velmora

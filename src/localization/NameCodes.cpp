@@ -37,24 +37,32 @@ bool NameCodes::numericCode(std::string_view name, NameCode& code)
 }
 
 // Linear probing in a table kept at most half full.
-size_t NameCodes::slotOf(std::string_view name) const
+size_t NameCodes::slotOf(std::string_view name, uint32_t hash) const
 {
     const NameComparison& comparison = currentNameComparison();
     const size_t mask = m_index.size() - 1;
-    for (size_t slot = comparison.hash(name) & mask;; slot = (slot + 1) & mask) {
-        const NameCode code = m_index[slot];
-        if (code == 0 || comparison.equal(m_byCode[static_cast<size_t>(code - 1)], name))
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const Slot& probed = m_index[slot];
+        if (probed.code == 0
+            || (probed.hash == hash
+                && comparison.equal(m_byCode[static_cast<size_t>(probed.code - 1)], name)))
             return slot;
     }
 }
 
+// Codes move to the first free slot from their hash on: no spelling is read, none can be equal.
 void NameCodes::growIndex()
 {
-    std::vector<NameCode> old(std::max(initialIndexSize, m_index.size() * 2), 0);
+    std::vector<Slot> old(std::max(initialIndexSize, m_index.size() * 2), Slot {});
     old.swap(m_index);
-    for (NameCode code : old) {
-        if (code != 0)
-            m_index[slotOf(m_byCode[static_cast<size_t>(code - 1)])] = code;
+    const size_t mask = m_index.size() - 1;
+    for (const Slot& moved : old) {
+        if (moved.code == 0)
+            continue;
+        size_t slot = moved.hash & mask;
+        while (m_index[slot].code != 0)
+            slot = (slot + 1) & mask;
+        m_index[slot] = moved;
     }
 }
 
@@ -63,7 +71,9 @@ NameCode NameCodes::find(std::string_view name) const
     NameCode code = 0;
     if (numericCode(name, code))
         return code;
-    return m_index.empty() ? 0 : m_index[slotOf(name)];
+    if (m_index.empty())
+        return 0;
+    return m_index[slotOf(name, currentNameComparison().hash(name))].code;
 }
 
 NameCode NameCodes::intern(std::string_view spelling)
@@ -80,12 +90,13 @@ NameCode NameCodes::intern(std::string_view spelling)
         return code;
     if (2 * (m_byCode.size() + 1) > m_index.size())
         growIndex();
-    const size_t slot = slotOf(name);
-    if (m_index[slot] != 0)
-        return m_index[slot];
-    m_byCode.emplace_back(name);
-    m_index[slot] = static_cast<NameCode>(m_byCode.size());
-    return m_index[slot];
+    const uint32_t hash = currentNameComparison().hash(name);
+    Slot& slot = m_index[slotOf(name, hash)];
+    if (slot.code == 0) {
+        m_byCode.emplace_back(name);
+        slot = { hash, static_cast<NameCode>(m_byCode.size()) };
+    }
+    return slot.code;
 }
 
 const std::string& NameCodes::nameOf(NameCode code) const
@@ -99,7 +110,7 @@ const std::string& NameCodes::nameOf(NameCode code) const
 void NameCodes::clear()
 {
     m_byCode.clear();
-    std::fill(m_index.begin(), m_index.end(), 0);
+    std::fill(m_index.begin(), m_index.end(), Slot {});
 }
 
 } // namespace velmora

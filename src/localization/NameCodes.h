@@ -4,8 +4,11 @@
 // current name comparison get the same code. Codes are given from 1 in order of first use, so name
 // tables can be arrays indexed by code. The string table (`tstringtab`) is ordered by code, which
 // here is simply the order of creation; the code table (`tcodetab`) is a hash index over the
-// folded spellings, so interning neither copies nor sorts a name. The index folds with the
-// comparison in force, so the codes must be cleared whenever it changes, as start-up does.
+// folded spellings, so interning neither copies nor sorts a name. Each slot of the index keeps the
+// hash beside the code: a search reads a spelling only where the hashes agree, and growing the
+// index reads none, which spares a cache miss per probe once the names outgrow the caches. The
+// index folds with the comparison in force, so the codes must be cleared whenever it changes, as
+// start-up does.
 //
 // The tables grow whenever a new name is interned, from any process, always under the interpreter
 // lock.
@@ -38,13 +41,18 @@ public:
     void clear();
 
 private:
+    struct Slot {
+        uint32_t hash; // the name's hash under the comparison in force
+        NameCode code; // 0 marks an empty slot
+    };
+
     static bool numericCode(std::string_view name, NameCode& code);
     // The slot of the index holding the name's code, or the empty slot where it belongs.
-    size_t slotOf(std::string_view name) const;
+    size_t slotOf(std::string_view name, uint32_t hash) const;
     void growIndex();
 
     std::deque<std::string> m_byCode; // tstringtab, index = code - 1; a deque keeps names in place
-    std::vector<NameCode> m_index; // tcodetab: open addressing, 0 marks an empty slot
+    std::vector<Slot> m_index; // tcodetab: open addressing
 };
 
 } // namespace velmora

@@ -91,8 +91,11 @@ void tLogoCommanderProcess::body(InterpreterState& state)
     const std::optional<Command> command = next();
     if (!command)
         return;
-    // A stop request that came while the command line was idle concerns no command.
+    // A stop request that came while the command line was idle concerns no command; nor does a
+    // pause: the command line is how a user resumes paused processes, so it never stays paused
+    // when it takes a line.
     clearStopRequest();
+    resume();
     state.valueStack.cutBackTo(0);
     if (command->kind == Command::Kind::Define)
         defineFromText(state.currentObject, command->text);

@@ -1,7 +1,8 @@
 // tLogoCommanderProcess: the command line of a window or of the console runner. It runs the
 // commands handed to it one at a time, each in its own step: an error is reported and the next
 // command runs; "stopme", "stopall" or a stop request end only the running command. Only closing
-// the command line ends the process.
+// the command line ends the process. "pauseall" pauses it at its next yield point like any
+// process, but it resumes itself when it takes its next command, so that "resumeall" can be typed.
 #pragma once
 
 #include "processes/lThread.h"

@@ -32,7 +32,9 @@ public:
     // the caller can cost it its place. Returns at once when nobody waits.
     void yield();
     // Whether another thread waits for the lock (read without locking; a hint for yield points).
-    bool contended() const { return m_waiting.load(std::memory_order_relaxed) > 0; }
+    bool contended() const { return waiters() > 0; }
+    // How many threads wait for the lock (read without locking; a hint).
+    int waiters() const { return m_waiting.load(std::memory_order_relaxed); }
     // Whether the calling thread holds the lock.
     static bool heldByThisThread() { return t_held; }
 

@@ -12,25 +12,16 @@ namespace {
         void call(const std::function<void()>& work) override { work(); }
     };
 
-    MainThreadCaller* directCaller()
-    {
-        static DirectCall direct;
-        return &direct;
-    }
-
-    MainThreadCaller*& installed()
-    {
-        static MainThreadCaller* caller = directCaller();
-        return caller;
-    }
 }
 
-MainThreadCaller& MainThreadCaller::current() { return *installed(); }
-
-void MainThreadCaller::install(MainThreadCaller* caller)
+PlatformService<MainThreadCaller>& mainThreadService()
 {
-    installed() = caller ? caller : directCaller();
+    // Never destroyed: threads that end while the program exits still reach it.
+    static auto* service = new PlatformService<MainThreadCaller>(*new DirectCall);
+    return *service;
 }
+
+MainThreadCaller& MainThreadCaller::current() { return mainThreadService().get(); }
 
 void HeadlessMainThread::call(const std::function<void()>& work)
 {

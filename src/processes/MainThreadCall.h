@@ -4,8 +4,11 @@
 // not touch Logo values.
 //
 // The player installs a Qt implementation; the console runner and the tests install the headless
-// one, whose queue the main thread serves.
+// one, whose queue the main thread serves (PlatformService.h says who owns what and when it may
+// be swapped).
 #pragma once
+
+#include "processes/PlatformService.h"
 
 #include <condition_variable>
 #include <deque>
@@ -23,9 +26,11 @@ public:
     // ended), so that a main thread waiting for that looks again.
     virtual void wake() { }
 
+    // The installed facility.
     static MainThreadCaller& current();
-    static void install(MainThreadCaller* caller);
 };
+
+PlatformService<MainThreadCaller>& mainThreadService();
 
 // Runs calls when the main thread serves its queue.
 class HeadlessMainThread : public MainThreadCaller {

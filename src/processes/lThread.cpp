@@ -5,9 +5,9 @@
 #include "interpreter/LogoLocaltab.h"
 #include "interpreter/SystemCodes.h"
 #include "processes/AllThreads.h"
-#include "processes/CriticalSections.h"
 #include "processes/InterpreterLock.h"
 #include "processes/MainThreadCall.h"
+#include "processes/StopWake.h"
 #include "values/ValueFactory.h"
 
 #include <mutex>
@@ -103,7 +103,7 @@ void tLogoprocess::requestStop()
     m_stopEvent.set();
     m_paused = false;
     m_runEvent.set();
-    CriticalSections::instance().wakeWaiters();
+    StopWake::wakeWaitsOf(this);
 }
 
 void tLogoprocess::waitFor()

@@ -33,10 +33,10 @@ void ConsoleSession::CountingCommander::reportError(const eLogoException& error)
 
 ConsoleSession::ConsoleSession(Icommander& commander)
     : m_errors(commander)
+    , m_mainThreadInstallation(mainThreadService().install(m_mainThread))
     , m_toWord(languageDictionary().firstWord("other", "to"))
     , m_endWord(languageDictionary().firstWord("other", "end"))
 {
-    MainThreadCaller::install(&m_mainThread);
     HeldLock lock;
     auto* main = new tMainLogoObject;
     m_main = main;
@@ -57,7 +57,6 @@ ConsoleSession::~ConsoleSession()
     serveUntil([this] { return m_commandLine->ended(); });
     m_commandLine.reset();
     tallthreads::instance().reap();
-    MainThreadCaller::install(nullptr);
     HeldLock lock;
     m_main = nullptr;
 }
@@ -97,10 +96,9 @@ void ConsoleSession::feedLine(std::string_view line)
 
 void ConsoleSession::finish()
 {
-    if (collectingDefinition()) {
-        m_definition.clear();
-        m_errors.reportError(eLogoException(erMissingTO));
-    }
+    // A definition the input ends inside is defined as it stands: its "end" is optional.
+    if (collectingDefinition())
+        run({ Command::Kind::Define, std::exchange(m_definition, {}) });
     serveUntil([this] { return !tallthreads::instance().anyRunningExcept(m_commandLine.get()); });
 }
 

@@ -27,8 +27,8 @@ public:
     ConsoleSession& operator=(const ConsoleSession&) = delete;
 
     void feedLine(std::string_view line);
-    // The end of the input: an unfinished definition is reported, and the session waits until
-    // no process it started is left.
+    // The end of the input: an unfinished definition is defined as it stands, and the session
+    // waits until no process it started is left.
     void finish();
     // Whether the session waits for the rest of a definition.
     bool collectingDefinition() const { return !m_definition.empty(); }
@@ -58,6 +58,7 @@ private:
 
     CountingCommander m_errors;
     HeadlessMainThread m_mainThread;
+    PlatformService<MainThreadCaller>::Installation m_mainThreadInstallation;
     ValueRef m_main;
     std::shared_ptr<tLogoCommanderProcess> m_commandLine;
     const std::string m_toWord;

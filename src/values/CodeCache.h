@@ -20,16 +20,19 @@ public:
     int32_t refCount = 1;
 
 protected:
-    // Only `releaseCompiledCode` destroys compiled code, through the class that made it.
+    // Only `destroyCompiledCode` destroys compiled code, through the class that made it.
     virtual ~CompiledCode() = default;
-    friend void releaseCompiledCode(CompiledCode* code);
+    friend void destroyCompiledCode(CompiledCode* code);
 };
+
+// Out of line, so that the code that lets go of compiled code stays small where it is inlined.
+void destroyCompiledCode(CompiledCode* code);
 
 // Drops one holder of the code; destroys it when none is left.
 inline void releaseCompiledCode(CompiledCode* code)
 {
     if (--code->refCount == 0)
-        delete code;
+        destroyCompiledCode(code);
 }
 
 class CodeCache {

@@ -1,6 +1,7 @@
 #include "values/LogoList.h"
 
 #include "values/CountLimit.h"
+#include "values/NativeStack.h"
 #include "values/ValueFactory.h"
 #include "values/ValuePools.h"
 #include "values/ValueRef.h"
@@ -73,6 +74,7 @@ bool tLogoList::equals(tlogoobject* other)
 {
     if (this == other)
         return true;
+    NativeStack::check();
     if (!other->isList())
         return false;
     ListElements::Iterator a = elements(this).begin();
@@ -86,6 +88,7 @@ bool tLogoList::equals(tlogoobject* other)
 
 void tLogoList::appendForm(std::string& out, bool bracketed, bool source)
 {
+    NativeStack::check();
     if (bracketed)
         out += '[';
     bool firstElement = true;

@@ -1,5 +1,7 @@
 #include "values/NumberText.h"
 
+#include "values/CharacterClasses.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,8 +9,6 @@
 namespace velmora {
 
 namespace {
-
-    bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
     size_t skipDigits(std::string_view text, size_t i)
     {

@@ -3,6 +3,7 @@
 #include "localization/Characters.h"
 #include "localization/DictionaryText.h"
 #include "localization/LanguageWords.h"
+#include "values/CharacterClasses.h"
 #include "values/Errors.h"
 #include "values/NumberText.h"
 #include "values/ValueFactory.h"
@@ -13,52 +14,6 @@
 namespace velmora {
 
 namespace {
-
-    bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-    bool isDelimiter(char c)
-    {
-        switch (c) {
-        case 0:
-        case '\r':
-        case ' ':
-        case '"':
-        case '(':
-        case ')':
-        case '*':
-        case '+':
-        case '-':
-        case '/':
-        case ';':
-        case '<':
-        case '=':
-        case '>':
-        case '[':
-        case ']':
-            return true;
-        default:
-            return false;
-        }
-    }
-
-    bool isSingleCharacterToken(char c)
-    {
-        switch (c) {
-        case '(':
-        case ')':
-        case '*':
-        case '+':
-        case '-':
-        case '/':
-        case ';':
-        case '<':
-        case '=':
-        case '>':
-            return true;
-        default:
-            return false;
-        }
-    }
 
     enum class TokenKind { End, LineBreak, Open, Close, Word, Number };
 
@@ -172,7 +127,7 @@ namespace {
         }
         if (c == '<' || c == '>' || ((c == '+' || c == '-') && afterBreak))
             return readOperator(afterBreak);
-        if (isSingleCharacterToken(c)) {
+        if (isOperatorCharacter(c)) {
             take();
             return TokenKind::Word;
         }

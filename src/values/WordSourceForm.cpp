@@ -1,29 +1,11 @@
 #include "values/WordSourceForm.h"
 
 #include "localization/Characters.h"
+#include "values/CharacterClasses.h"
 
 namespace velmora {
 
 namespace {
-
-    bool isOperatorCharacter(char c)
-    {
-        switch (c) {
-        case '*':
-        case '+':
-        case '-':
-        case '/':
-        case '(':
-        case ')':
-        case '<':
-        case '>':
-        case '=':
-        case ';':
-            return true;
-        default:
-            return false;
-        }
-    }
 
     std::string barred(std::string_view characters)
     {

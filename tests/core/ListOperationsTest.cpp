@@ -45,7 +45,7 @@ namespace {
                 stack.push(value(input).get());
             state().methodSelf = self;
             try {
-                desc->firstMethod(static_cast<int32_t>(inputs.size()));
+                desc->callMethod(static_cast<int32_t>(inputs.size()));
             } catch (const eLogoException& error) {
                 stack.cutBackTo(height);
                 return "error " + std::to_string(error.code);
@@ -215,7 +215,7 @@ namespace {
         tProcDesc* lput = ClassTables::instance().lists.findProc(codesOf("lput").front());
         state().valueStack.push(ValueRef(makeWord("end")).get());
         state().methodSelf = list.get();
-        lput->firstMethod(1);
+        lput->callMethod(1);
         const ValueRef extended = state().valueStack.pop();
         EXPECT_EQ(call("last", extended.get(), {}), "end");
         EXPECT_EQ(call("count", extended.get(), {}), "1000001");

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <future>
 #include <thread>
 
 namespace velmora {
@@ -88,12 +90,13 @@ namespace {
         void clear() override { m_buffer.clear(); }
         std::string lastKeyName() override { return m_buffer.lastKeyName(); }
         bool canReceiveKeys() override { return true; }
-        void waitForKey(std::chrono::milliseconds timeout) override
+        void waitForKey(const std::function<bool()>& stopped) override
         {
             ++waits;
             std::thread([this] { m_buffer.feed(character('k')); }).join();
-            m_buffer.waitForKey(timeout);
+            m_buffer.waitForKey(stopped);
         }
+        void wakeWaiters() override { m_buffer.wakeWaiters(); }
         int waits = 0;
 
     private:
@@ -103,9 +106,10 @@ namespace {
     TEST_F(KeyInput, AWaitEndsWhenAKeyArrives)
     {
         KeyOnWait buffer;
-        installKeyBuffer(&buffer);
-        EXPECT_EQ(runLines({ "print key" }), "k\r\n");
-        installKeyBuffer(nullptr);
+        {
+            const auto installed = keyBufferService().install(buffer);
+            EXPECT_EQ(runLines({ "print key" }), "k\r\n");
+        }
         EXPECT_EQ(buffer.waits, 1);
     }
 
@@ -118,13 +122,111 @@ namespace {
             buffer.feed(character('1'));
             buffer.feed(character('2'));
         });
-        while (!buffer.keyWaiting())
-            buffer.waitForKey(std::chrono::milliseconds(1000));
+        buffer.waitForKey([] { return false; });
         feeder.join();
         EXPECT_EQ(buffer.takeKey()->name, "1");
         EXPECT_EQ(buffer.takeKey()->name, "2");
         EXPECT_FALSE(buffer.takeKey());
         EXPECT_EQ(buffer.lastKeyName(), "2");
+    }
+
+    // A wait on the in-memory buffer ends when a key arrives, when the feeder disconnects (no key
+    // can come any more) and when its stop condition turns true and the waiters are woken.
+    TEST_F(KeyInput, AMemoryBufferWaitEndsOnAKeyADisconnectOrAStop)
+    {
+        struct Ending {
+            const char* what;
+            void (*end)(MemoryKeyBuffer& buffer, std::atomic<bool>& stop);
+        };
+        const Ending endings[] = {
+            { "key",
+                [](MemoryKeyBuffer& buffer, std::atomic<bool>&) { buffer.feed(character('k')); } },
+            { "disconnect",
+                [](MemoryKeyBuffer& buffer, std::atomic<bool>&) {
+                    buffer.setFeederConnected(false);
+                } },
+            { "stop",
+                [](MemoryKeyBuffer& buffer, std::atomic<bool>& stop) {
+                    stop = true;
+                    buffer.wakeWaiters();
+                } },
+        };
+        for (const Ending& ending : endings) {
+            MemoryKeyBuffer buffer;
+            buffer.setFeederConnected(true);
+            std::atomic<bool> stop = false;
+            std::future<void> waited = std::async(
+                std::launch::async, [&] { buffer.waitForKey([&] { return stop.load(); }); });
+            ending.end(buffer, stop);
+            EXPECT_EQ(waited.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+                << ending.what;
+            // Ends a wait that the ending missed, so that the next case can run.
+            stop = true;
+            buffer.setFeederConnected(false);
+        }
+    }
+
+    // A buffer that could receive a key but never does, and tells when a process waits on it:
+    // only a stop request can end that wait.
+    class KeysThatNeverCome final : public IkeyBuffer {
+    public:
+        bool keyWaiting() override { return false; }
+        std::optional<KeyPress> takeKey() override { return std::nullopt; }
+        void clear() override { }
+        std::string lastKeyName() override { return {}; }
+        bool canReceiveKeys() override { return true; }
+        void waitForKey(const std::function<bool()>& stopped) override
+        {
+            std::unique_lock lock(m_mutex);
+            ++m_waits;
+            m_changed.notify_all();
+            m_changed.wait(lock, stopped);
+        }
+        void wakeWaiters() override
+        {
+            std::lock_guard lock(m_mutex);
+            m_changed.notify_all();
+        }
+        bool waitBegan()
+        {
+            std::unique_lock lock(m_mutex);
+            return m_changed.wait_for(
+                lock, std::chrono::seconds(30), [this] { return m_waits > 0; });
+        }
+        int waits()
+        {
+            std::lock_guard lock(m_mutex);
+            return m_waits;
+        }
+
+    private:
+        std::mutex m_mutex;
+        std::condition_variable m_changed;
+        int m_waits = 0;
+    };
+
+    TEST_F(KeyInput, AStopRequestEndsAKeyWait)
+    {
+        startEngine();
+        KeysThatNeverCome keys;
+        RecordingCommander commander;
+        {
+            const auto installed = keyBufferService().install(keys);
+            ConsoleSession session(commander);
+            session.feedLine("(launch [print key] \"reader)");
+            EXPECT_TRUE(keys.waitBegan());
+            std::future<void> cancelled
+                = std::async(std::launch::async, [&] { session.feedLine("cancel \"reader"); });
+            const bool woken
+                = cancelled.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+            if (!woken)
+                keys.wakeWaiters(); // what the stop request failed to do
+            cancelled.get();
+            EXPECT_TRUE(woken);
+            session.feedLine("print done? \"reader");
+        }
+        EXPECT_EQ(commander.output, "true\r\n");
+        EXPECT_EQ(keys.waits(), 1);
     }
 
     class RecordingClipboard final : public Iclipboard {
@@ -137,13 +239,12 @@ namespace {
     TEST(Clipboard, TextPrimitivesUseTheInstalledClipboard)
     {
         RecordingClipboard clipboard;
-        installClipboard(&clipboard);
+        const auto installed = clipboardService().install(clipboard);
         EXPECT_EQ(runLines({ "show loadtext \"clipboard" }), "error 59\r\n");
         clipboard.content = "one\r\ntwo\n\nthree\rfour\r\n";
         EXPECT_EQ(runLines({ "show loadtext \"clipboard" }), "[one two three four]\r\n");
         runLines({ "savetext \"clipboard [a [b c]]", "appendtext \"clipboard 7" });
         EXPECT_EQ(clipboard.content, "a\r\nb c\r\n7");
-        installClipboard(nullptr);
     }
 
 } // namespace

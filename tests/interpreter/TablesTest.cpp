@@ -1,7 +1,7 @@
 #include "interpreter/LogoStack.h"
 #include "interpreter/LogoTab.h"
 #include "interpreter/LogoVarTab.h"
-#include "interpreter/ObjectDescriptors.h"
+#include "interpreter/PrimitiveDescriptors.h"
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"
 
@@ -37,6 +37,32 @@ namespace {
             ADD_FAILURE();
         } catch (const eLogoException& error) {
             EXPECT_EQ(error.code, erInternLogoTab);
+        }
+    }
+
+    // Names registered one after another, upwards or downwards, densely or sparsely: every growth
+    // of the window must carry the entries already there to their places.
+    TEST_F(Tables, EveryEntryStaysInItsPlaceAsTheWindowGrowsEitherWay)
+    {
+        struct Walk {
+            NameCode first, last, step;
+        };
+        const Walk walks[]
+            = { { 1, 20000, 1 }, { 20000, 1, -1 }, { 7, 100007, 997 }, { 100007, 7, -997 } };
+        for (const Walk& walk : walks) {
+            tLogoTab table;
+            const auto walked = [&](NameCode code) {
+                return walk.step > 0 ? code <= walk.last : code >= walk.last;
+            };
+            for (NameCode code = walk.first; walked(code); code += walk.step)
+                table.registerDesc(new tProcDesc(code, 0, false, etFun));
+            for (NameCode code = walk.first; walked(code); code += walk.step) {
+                ASSERT_TRUE(table.find(code)) << walk.first << " " << code;
+                ASSERT_EQ(table.find(code)->name, code);
+                if (std::abs(walk.step) > 1) {
+                    ASSERT_FALSE(table.find(code + 1)) << walk.first << " " << code;
+                }
+            }
         }
     }
 
@@ -83,20 +109,21 @@ namespace {
         }
     }
 
-    TEST_F(Tables, ObjectCommandsTakeTheirInputsFromTheStackAndPushOneEntry)
+    TEST_F(Tables, VariableInputPrimitivesTakeTheirInputsFromTheStackAndPushOneEntry)
     {
-        auto sumOfInputs = [](void*, tLogoStack& stack, int32_t count) -> tlogoobject* {
+        auto sumOfInputs
+            = [](tlogoobject*, tLogoStack& stack, int32_t count, CallForm) -> tlogoobject* {
             int32_t total = 0;
             for (int32_t i = 0; i < count; ++i)
                 total += stack.lookAt(i)->asInteger();
             return makeInteger(total);
         };
-        tObjVarParCommand command(7, 2, sumOfInputs);
+        tMainPasProcDesc command(7, etFun, 2, sumOfInputs, nullptr);
         tLogoStack& stack = state().valueStack;
         const int32_t height = stack.height();
         for (int32_t value : { 1, 2, 3 })
             stack.push(makeInteger(value));
-        command.operation(3);
+        command.call(3, CallForm::Operation, CallRoute::Evaluator);
         EXPECT_EQ(stack.height(), height + 1);
         EXPECT_EQ(stack.pop()->asInteger(), 6);
         EXPECT_TRUE(command.varpar);

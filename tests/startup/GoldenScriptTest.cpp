@@ -2,18 +2,24 @@
 //
 // Each line of a script runs as the console runner runs it. A line may carry its expectation
 // after "; expect: " (what the line prints, lines joined by "\n") or "; expect error: N" (the
-// error it reports). Lines without an expectation must report no error. Text in the scripts is
-// UTF-8 and is converted to the engine's code page as the console runner converts it.
+// error it reports). Lines without an expectation must report no error, and every line must end
+// within a time limit. Text in the scripts is UTF-8 and is converted to the engine's code page as
+// the console runner converts it.
 #include "core/EngineStartup.h"
 #include "interpreter/ErrorText.h"
+#include "processes/AllThreads.h"
 #include "startup/ConsoleSession.h"
 #include "startup/ConsoleText.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace velmora {
 namespace {
@@ -71,6 +77,35 @@ namespace {
         return escaped;
     }
 
+    // A line still running after this long is stopped, with every process, and fails: a line
+    // that deadlocks fails by itself instead of holding up the whole run.
+    constexpr std::chrono::seconds lineTimeLimit { 60 };
+
+    // Runs a line; false when it had to be stopped.
+    bool feedWithinLimit(ConsoleSession& session, const std::string& line)
+    {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool ended = false;
+        bool stopped = false;
+        std::thread watchdog([&] {
+            std::unique_lock lock(mutex);
+            if (changed.wait_for(lock, lineTimeLimit, [&] { return ended; }))
+                return;
+            stopped = true;
+            for (const auto& process : tallthreads::instance().processes())
+                process->requestStop();
+        });
+        session.feedLine(line);
+        {
+            std::lock_guard lock(mutex);
+            ended = true;
+        }
+        changed.notify_all();
+        watchdog.join();
+        return !stopped;
+    }
+
     class GoldenScript : public testing::TestWithParam<std::string> { };
 
     void runScript(const std::string& path)
@@ -87,9 +122,13 @@ namespace {
             commander.output.clear();
             commander.errors.clear();
             commander.messages.clear();
-            session.feedLine(text.fromConsole(line));
-            const std::string printed = text.toConsole(asExpectationText(commander.output));
             const std::string where = path + ":" + std::to_string(number) + ": " + line;
+            if (!feedWithinLimit(session, text.fromConsole(line))) {
+                ADD_FAILURE() << where << "\n  did not end within " << lineTimeLimit.count()
+                              << " s";
+                continue;
+            }
+            const std::string printed = text.toConsole(asExpectationText(commander.output));
             if (expectation.error) {
                 ASSERT_EQ(commander.errors.size(), 1u) << where;
                 EXPECT_EQ(commander.errors[0], *expectation.error) << where;

@@ -23,6 +23,15 @@ if(NOT status EQUAL 0 OR NOT out STREQUAL "3\nabab\n")
     message(FATAL_ERROR "standard input: status ${status}, output [${out}]")
 endif()
 
+# A definition that the input ends inside is defined as it stands, without an error: a process
+# waiting for the procedure calls it once it exists.
+file(WRITE ${work}/unended.logo "launch [loop [catch \"error [f stopme]]]\nto f\nprint \"defined\n")
+execute_process(COMMAND ${VELMORA} logo ${work}/unended.logo
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "defined\n" OR NOT err STREQUAL "")
+    message(FATAL_ERROR "definition ended by the input: status ${status}, output [${out}], errors [${err}]")
+endif()
+
 execute_process(COMMAND ${VELMORA} logo --language klingon ${work}/good.logo
     ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 2 OR NOT err MATCHES "Language klingon not available")
