@@ -1,16 +1,18 @@
 // Fuzzes the dictionary readers with arbitrary bytes.
 //
-// Each input is read three ways: as plain dictionary text, as a scrambled dictionary (seed byte
-// first) and as a built-in user-interface block (length, then scrambled language name and
-// text). Whatever is parsed must keep its promise that every pair in a section the lookups can
-// reach is found again, and the lookups and message expansions of the language dictionary are
-// run over the parsed keys.
+// Each input is read four ways: as plain dictionary text; as a scrambled text (seed byte first);
+// in the stored form, whose check value nearly always refuses it; and put in the stored form, as a
+// built-in user-interface block (language name, zero byte, text), and as one unchanged. Whatever is
+// parsed must keep its promise that every pair in a section the lookups can reach is found again,
+// and the lookups and message expansions of the language dictionary are run over the parsed keys.
 #include "localization/CodedStream.h"
 #include "localization/DictionarySources.h"
 #include "localization/InterfaceStrings.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/MemoryStream.h"
 #include "localization/NameTranslation.h"
+#include "localization/ObjStream.h"
+#include "localization/StoredDictionary.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -70,7 +72,15 @@ std::unique_ptr<TDTables> parseScrambled(const uint8_t* data, size_t size)
     MemoryStream memory(std::vector<uint8_t>(data, data + size));
     tcodedstream coded(memory, CodedStreamMode::Reading);
     auto tables = std::make_unique<TDTables>();
-    tables->parse(coded);
+    tables->parse(readAll(coded).value_or(ByteBuffer {}));
+    return tables;
+}
+
+std::unique_ptr<TDTables> parseStored(const uint8_t* data, size_t size)
+{
+    MemoryStream memory(std::vector<uint8_t>(data, data + size));
+    auto tables = std::make_unique<TDTables>();
+    tables->parse(readStoredDictionary(memory).value_or(ByteBuffer {}));
     return tables;
 }
 
@@ -96,6 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     exerciseLookups(parsePlain({ reinterpret_cast<const char*>(data), size }));
     exerciseLookups(parseScrambled(data, size));
+    exerciseLookups(parseStored(data, size));
     readAsInterfaceBlock({ data, size });
+    readAsInterfaceBlock(
+        makeObjBlock(storedDictionary({ reinterpret_cast<const char*>(data), size }, 0)));
     return 0;
 }

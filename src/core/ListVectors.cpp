@@ -9,6 +9,7 @@
 #include "values/ValueFactory.h"
 #include "values/ValueRef.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -161,13 +162,20 @@ namespace {
 
     template <UnaryOp Op> tlogoobject* primEach(tlogoobject* self) { return eachElement(self, Op); }
 
-    // The length of the vector.
+    // The length of the vector, summed in units of its largest coordinate so that the squares
+    // neither overflow nor vanish; error 44 when the length lies beyond the extended range.
     tlogoobject* primAbs(tlogoobject* self)
     {
+        const std::vector<tlogoobject*> coordinates = numericElements(list(self));
+        LogoReal largest = 0;
+        for (tlogoobject* x : coordinates)
+            largest = std::max(largest, std::fabs(x->asReal()));
+        if (largest == 0)
+            return makeReal(0);
         LogoReal squares = 0;
-        for (tlogoobject* x : numericElements(list(self)))
-            squares += x->asReal() * x->asReal();
-        return makeReal(std::sqrt(squares));
+        for (tlogoobject* x : coordinates)
+            squares += (x->asReal() / largest) * (x->asReal() / largest);
+        return makeReal(finiteReal(largest * std::sqrt(squares), self));
     }
 
     struct Planar {
@@ -193,21 +201,32 @@ namespace {
 
     constexpr LogoReal degreesPerRadian = 180 / std::numbers::pi_v<LogoReal>;
 
+    // The same direction with its larger coordinate 1 or -1, so that products of coordinates
+    // neither overflow nor vanish.
+    Planar scaled(Planar v)
+    {
+        const LogoReal largest = std::max(std::fabs(v.x), std::fabs(v.y));
+        return largest > 0 ? Planar { v.x / largest, v.y / largest } : v;
+    }
+
     // The unsigned angle between the two vectors, 0 to 180 degrees.
     tlogoobject* primVectorAngle(tlogoobject* self, tlogoobject* other)
     {
-        const Planar a = planar(self), b = planar(other);
+        const Planar a = scaled(planar(self)), b = scaled(planar(other));
         const LogoReal cross = a.x * b.y - a.y * b.x, dot = a.x * b.x + a.y * b.y;
         return makeReal(std::atan2(std::fabs(cross), dot) * degreesPerRadian);
     }
 
-    // Clockwise, as headings turn: [0 1] rotated by 90 is [1 0].
+    // Clockwise, as headings turn: [0 1] rotated by 90 is [1 0]. Error 44 when a coordinate of
+    // the result lies beyond the extended range.
     tLogoList* rotated(tlogoobject* vector, Planar turn)
     {
         const Planar v = planar(vector);
-        const LogoReal x = v.x * turn.x + v.y * turn.y, y = v.y * turn.x - v.x * turn.y;
-        // A coordinate that is only rounding noise of the other is zero.
-        const LogoReal noise = (std::fabs(x) + std::fabs(y)) * 1e-15L;
+        const LogoReal x = finiteReal(v.x * turn.x + v.y * turn.y, vector),
+                       y = finiteReal(v.y * turn.x - v.x * turn.y, vector);
+        // A coordinate that is only rounding noise of the other is zero. Scaled before adding, so
+        // that the noise of the largest coordinates is no infinity.
+        const LogoReal noise = std::fabs(x) * 1e-15L + std::fabs(y) * 1e-15L;
         return pointOf(std::fabs(x) < noise ? 0 : x, std::fabs(y) < noise ? 0 : y);
     }
 

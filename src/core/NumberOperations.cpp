@@ -72,16 +72,6 @@ namespace {
         return makeNumber(std::round(self->asReal()));
     }
 
-    // A result that is no finite number is a floating-point fault (error 44) of the input.
-    tlogoobject* finiteResult(LogoReal value, tlogoobject* input)
-    {
-        if (!std::isfinite(value))
-            throw eLogoException(erReal, input);
-        return makeReal(value);
-    }
-
-    LogoReal radians(tlogoobject* degrees) { return degrees->asReal() / degreesPerRadian; }
-
     // An integer angle is reduced in integers; any other number as an extended real.
     tlogoobject* ofDegrees(
         tlogoobject* self, LogoReal (*ofWhole)(int32_t), LogoReal (*ofReal)(LogoReal))
@@ -99,14 +89,28 @@ namespace {
     {
         return ofDegrees(self, cosineOfWholeDegrees, cosineOfDegrees);
     }
-    tlogoobject* primTan(tlogoobject* self) { return finiteResult(std::tan(radians(self)), self); }
+    // Sine over cosine of the exactly reduced angle, so that the multiples of 180 give 0 and the
+    // sign is right on both sides of a pole. At the poles, the odd multiples of 90, the cosine is
+    // exactly 0: a division by zero (error 32), as the logarithm of 0 is.
+    tlogoobject* primTan(tlogoobject* self)
+    {
+        const CosineAndSine angle = self->kind() == ValueKind::Integer
+            ? cosineAndSineOfWholeDegrees(static_cast<tLogoInt*>(self)->value())
+            : cosineAndSineOfDegrees(self->asReal());
+        if (angle.cosine == 0)
+            throw eLogoException(erDiv0, self);
+        return makeReal(angle.sine / angle.cosine);
+    }
 
     tlogoobject* primArcTan(tlogoobject* self)
     {
         return makeReal(std::atan(self->asReal()) * degreesPerRadian);
     }
 
-    tlogoobject* primExp(tlogoobject* self) { return finiteResult(std::exp(self->asReal()), self); }
+    tlogoobject* primExp(tlogoobject* self)
+    {
+        return makeReal(finiteReal(std::exp(self->asReal()), self));
+    }
 
     // The logarithm of 0 is a division by zero (error 32); of a negative number error 44.
     tlogoobject* primLn(tlogoobject* self)
@@ -114,12 +118,12 @@ namespace {
         const LogoReal value = self->asReal();
         if (value == 0)
             throw eLogoException(erDiv0, self);
-        return finiteResult(std::log(value), self);
+        return makeReal(finiteReal(std::log(value), self));
     }
 
     tlogoobject* primSqrt(tlogoobject* self)
     {
-        return finiteResult(std::sqrt(self->asReal()), self);
+        return makeReal(finiteReal(std::sqrt(self->asReal()), self));
     }
 
     int32_t primBitNot(tlogoobject* self) { return ~bitOperand(self); }

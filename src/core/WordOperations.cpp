@@ -12,6 +12,7 @@
 #include "interpreter/Evaluator.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameComparison.h"
+#include "values/CountLimit.h"
 #include "values/Random.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"
@@ -111,12 +112,12 @@ namespace {
     // x must be a word (error 8).
     tlogoobject* primFput(tlogoobject* self, tlogoobject* x)
     {
-        return makeWord(x->text() + self->text());
+        return makeWord(concatenated(x->text(), self->text()));
     }
 
     tlogoobject* primLput(tlogoobject* self, tlogoobject* x)
     {
-        return makeWord(self->text() + x->text());
+        return makeWord(concatenated(self->text(), x->text()));
     }
 
     tlogoobject* primReverse(tlogoobject* self)

@@ -7,12 +7,14 @@
 #include "core/WordOperations.h"
 
 #include "core/ClassOperationRows.h"
+#include "values/CountLimit.h"
 #include "values/Errors.h"
 #include "values/Strictness.h"
 #include "values/ValueFactory.h"
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -66,6 +68,7 @@ namespace {
     std::string spliced(const std::string& text, Range range, std::string_view inserted = {})
     {
         const Bounds bounds = boundsIn(text, range);
+        requireWordLength(text.size() - (bounds.end - bounds.start) + inserted.size());
         std::string result = text.substr(0, bounds.start);
         result += inserted;
         result += std::string_view(text).substr(bounds.end);
@@ -86,7 +89,7 @@ namespace {
 
     // One element of a list of specs: a number or a [from count] list (error 6 for anything
     // else, 13 for a list of another length); outside the word error 9 when strict.
-    std::string partOf(const std::string& text, tlogoobject* element)
+    Range partOf(const std::string& text, tlogoobject* element)
     {
         Range range {};
         if (element->isList()) {
@@ -100,16 +103,25 @@ namespace {
         }
         if (strictLevel() > 0 && !liesInside(range, text))
             throw eLogoException(erBadValue, element);
-        return charactersIn(text, range);
+        return range;
     }
 
+    // The parts are all found, and their length checked, before the first is copied.
     std::string itemsOf(const std::string& text, tlogoobject* specs)
     {
         if (isRange(specs))
             return charactersIn(text, rangeOf(list(specs)));
+        std::vector<Bounds> parts;
+        size_t length = 0;
+        for (tlogoobject* element : elements(list(specs))) {
+            parts.push_back(boundsIn(text, partOf(text, element)));
+            length += parts.back().end - parts.back().start;
+        }
+        requireWordLength(length);
         std::string result;
-        for (tlogoobject* element : elements(list(specs)))
-            result += partOf(text, element);
+        result.reserve(length);
+        for (const Bounds& part : parts)
+            result.append(text, part.start, part.end - part.start);
         return result;
     }
 

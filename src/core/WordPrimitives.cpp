@@ -6,6 +6,7 @@
 #include "core/StackInputs.h"
 #include "interpreter/Registration.h"
 #include "localization/LanguageDictionary.h"
+#include "values/CountLimit.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
 
@@ -14,13 +15,16 @@ namespace velmora {
 namespace {
 
     // Words by their text, other values by their print form without outer brackets.
-    // The texts of the inputs from the first one on, in one string reserved up front.
-    std::string joinedText(const StackInputs& inputs, int32_t first)
+    // The texts of the inputs from the first one on, in one string reserved up front, to follow
+    // `before` characters. A word longer than a word may be is refused (error 43) before anything
+    // is allocated, unless the print forms of lists make it so.
+    std::string joinedText(const StackInputs& inputs, int32_t first, size_t before = 0)
     {
         size_t length = 0;
         for (int32_t i = first; i < inputs.size(); ++i)
             if (inputs[i]->isWord())
                 length += inputs[i]->text().size();
+        requireWordLength(before + length);
         std::string text;
         text.reserve(length);
         for (int32_t i = first; i < inputs.size(); ++i) {
@@ -40,7 +44,7 @@ namespace {
         if (!inputs.empty() && inputs[0]->kind() == ValueKind::String) {
             auto* first = static_cast<tLogoString*>(inputs[0]);
             if (first->growsInPlace()) {
-                const std::string tail = joinedText(inputs, 1);
+                const std::string tail = joinedText(inputs, 1, first->length());
                 return first->grownBy(tail);
             }
         }

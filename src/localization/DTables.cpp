@@ -1,7 +1,5 @@
 #include "localization/DTables.h"
 
-#include "localization/CodedStream.h"
-
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -117,9 +115,9 @@ namespace {
 
 } // namespace
 
-void TDTables::parse(tcodedstream& stream)
+void TDTables::parse(ByteBuffer text)
 {
-    m_text = readAll(stream).value_or(ByteBuffer {});
+    m_text = std::move(text);
     parseOwnText();
 }
 

@@ -22,17 +22,14 @@
 
 namespace velmora {
 
-class tcodedstream;
-
 class TDTables {
 public:
     TDTables() = default;
     TDTables(const TDTables&) = delete;
     TDTables& operator=(const TDTables&) = delete;
 
-    // Discards all sections and parses everything from the stream's position to its end; a
-    // failing stream leaves the dictionary empty.
-    void parse(tcodedstream& stream);
+    // Discards all sections and parses the text, which the dictionary keeps.
+    void parse(ByteBuffer text);
     // Discards all sections and parses the text.
     void parseText(std::string_view text);
 

@@ -2,46 +2,98 @@
 
 #include "localization/CodedStream.h"
 #include "localization/FileStream.h"
+#include "localization/StoredDictionary.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
 
 namespace velmora {
 
 namespace {
 
-    using Transfer = bool (*)(FileStream& input, FileStream& output, std::optional<uint8_t> seed);
+    // What the conversion gives, or the failure described.
+    struct Converted {
+        std::optional<std::vector<uint8_t>> bytes;
+        std::string failure;
+    };
+    using Conversion = Converted (*)(
+        ByteStream& input, const std::string& inputName, std::optional<uint8_t> seed);
 
-    bool writeAll(ByteStream& output, const std::string& bytes)
+    std::string withReason(const std::string& failure)
     {
-        const std::span<const uint8_t> data(
-            reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-        return output.write(data) == static_cast<int64_t>(data.size());
+        return failure + ": " + std::strerror(errno);
     }
 
-    bool scramble(FileStream& input, FileStream& output, std::optional<uint8_t> seed)
+    Converted scramble(ByteStream& input, const std::string& inputName, std::optional<uint8_t> seed)
     {
         const auto plain = readToEnd(input);
-        tcodedstream coded(output, CodedStreamMode::Writing, seed);
-        return plain && writeAll(coded, *plain) && !coded.failed();
+        if (!plain)
+            return { std::nullopt, withReason("Cannot read " + inputName) };
+        return { storedDictionary(*plain, seed.value_or(tcodedstream::randomSeed())), {} };
     }
 
-    bool unscramble(FileStream& input, FileStream& output, std::optional<uint8_t>)
+    Converted unscramble(ByteStream& input, const std::string& inputName, std::optional<uint8_t>)
     {
-        tcodedstream coded(input, CodedStreamMode::Reading);
-        const auto plain = readToEnd(coded);
-        return plain && !coded.failed() && writeAll(output, *plain);
+        const auto plain = readStoredDictionary(input);
+        if (!plain)
+            return { std::nullopt, inputName + " is not a dictionary file, or it is damaged" };
+        const auto* bytes = reinterpret_cast<const uint8_t*>(plain->bytes.get());
+        return { std::vector<uint8_t>(bytes, bytes + plain->size), {} };
     }
 
-    std::string transferFile(const std::filesystem::path& inputPath,
-        const std::filesystem::path& outputPath, Transfer transfer, std::optional<uint8_t> seed)
+    // The output is written to a new file beside it and renamed over it once complete, so that a
+    // failure leaves no output behind, and the input is never the output half written.
+    class OutputFile {
+    public:
+        explicit OutputFile(const std::filesystem::path& target)
+            : m_target(target)
+            , m_partial(target.string() + "." + std::to_string(getpid()) + ".partial")
+        {
+        }
+        ~OutputFile()
+        {
+            if (!m_done)
+                std::remove(m_partial.c_str());
+        }
+        OutputFile(const OutputFile&) = delete;
+        OutputFile& operator=(const OutputFile&) = delete;
+
+        // Empty text on success.
+        std::string write(std::span<const uint8_t> bytes)
+        {
+            const auto file = FileStream::open(m_partial, FileMode::CreateNew);
+            if (!file)
+                return withReason("Cannot create " + m_target.string());
+            if (file->write(bytes) != static_cast<int64_t>(bytes.size()) || !file->close())
+                return withReason("Cannot write " + m_target.string());
+            if (std::rename(m_partial.c_str(), m_target.c_str()) != 0)
+                return withReason("Cannot create " + m_target.string());
+            m_done = true;
+            return {};
+        }
+
+    private:
+        std::filesystem::path m_target;
+        std::filesystem::path m_partial;
+        bool m_done = false;
+    };
+
+    std::string convertFile(const std::filesystem::path& inputPath,
+        const std::filesystem::path& outputPath, Conversion convert, std::optional<uint8_t> seed)
     {
+        std::error_code error;
+        if (std::filesystem::equivalent(inputPath, outputPath, error))
+            return inputPath.string() + " would be both read and written";
         const auto input = FileStream::open(inputPath, FileMode::Read);
         if (!input)
-            return "Cannot open " + inputPath.string();
-        const auto output = FileStream::open(outputPath, FileMode::Write);
-        if (!output)
-            return "Cannot create " + outputPath.string();
-        if (!transfer(*input, *output, seed) || !output->close())
-            return "Cannot convert " + inputPath.string() + " to " + outputPath.string();
-        return {};
+            return withReason("Cannot open " + inputPath.string());
+        const Converted converted = convert(*input, inputPath.string(), seed);
+        if (!converted.bytes)
+            return converted.failure;
+        return OutputFile(outputPath).write(*converted.bytes);
     }
 
 } // namespace
@@ -49,13 +101,13 @@ namespace {
 std::string encodeDictionaryFile(const std::filesystem::path& plainInput,
     const std::filesystem::path& scrambledOutput, std::optional<uint8_t> seed)
 {
-    return transferFile(plainInput, scrambledOutput, scramble, seed);
+    return convertFile(plainInput, scrambledOutput, scramble, seed);
 }
 
 std::string decodeDictionaryFile(
     const std::filesystem::path& scrambledInput, const std::filesystem::path& plainOutput)
 {
-    return transferFile(scrambledInput, plainOutput, unscramble, std::nullopt);
+    return convertFile(scrambledInput, plainOutput, unscramble, std::nullopt);
 }
 
 } // namespace velmora

@@ -1,12 +1,16 @@
 #include "localization/DictionarySources.h"
 
 #include "localization/CodedStream.h"
+#include "localization/DictionaryRequirements.h"
 #include "localization/DictionaryText.h"
 #include "localization/FileStream.h"
 #include "localization/ObjStream.h"
+#include "localization/StoredDictionary.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 namespace velmora {
 
@@ -23,24 +27,40 @@ namespace {
         "SLOVAK",
     };
 
-    std::unique_ptr<TDTables> parseDictionary(ByteStream& stream)
+    // Nothing when the stored form cannot be read or is damaged.
+    std::unique_ptr<TDTables> parseDictionary(ByteStream& stream, CheckValue check)
     {
-        tcodedstream coded(stream, CodedStreamMode::Reading);
+        auto text = readStoredDictionary(stream, check);
+        if (!text)
+            return nullptr;
         auto dictionary = std::make_unique<TDTables>();
-        dictionary->parse(coded);
+        dictionary->parse(std::move(*text));
         return dictionary;
     }
 
-    // A file that yields nothing useful must not hide the built-in dictionary.
-    bool isUsable(const TDTables& dictionary)
-    {
-        return !dictionary.sections().empty() && !dictionary.sections().front().entries().empty();
-    }
+    // The dictionary of a file, or why there is none: nothing to say when there is no file.
+    struct FileReading {
+        std::unique_ptr<TDTables> dictionary;
+        std::string problem;
+    };
 
-    std::unique_ptr<TDTables> parseFile(const std::filesystem::path& path)
+    FileReading readDictionaryFile(const std::filesystem::path& path)
     {
+        std::error_code error;
+        if (!std::filesystem::exists(path, error))
+            return {};
         const auto file = FileStream::open(path, FileMode::Read);
-        return file ? parseDictionary(*file) : nullptr;
+        if (!file)
+            return { nullptr, std::string("it cannot be read (") + std::strerror(errno) + ")" };
+        auto dictionary = parseDictionary(*file, CheckValue::Verify);
+        if (!dictionary)
+            return { nullptr, "it is damaged or is not a dictionary" };
+        // A file that yields no section, or an empty first one, is passed over too.
+        if (dictionary->sections().empty() || dictionary->sections().front().entries().empty())
+            return { nullptr, "it has no sections, or its first section is empty" };
+        if (const auto missing = missingRequirement(*dictionary))
+            return { nullptr, "it lacks " + *missing };
+        return { std::move(dictionary), {} };
     }
 
     const EmbeddedDictionary* findBuiltIn(
@@ -82,28 +102,35 @@ std::filesystem::path programFolder()
     return error ? std::filesystem::path() : executable.parent_path();
 }
 
-std::unique_ptr<TDTables> createLanguageDictionary(std::string_view language,
+LoadedDictionary createLanguageDictionary(std::string_view language,
     const std::filesystem::path& folder, std::span<const EmbeddedDictionary> builtIn)
 {
+    LoadedDictionary loaded;
     if (!folder.empty()) {
-        auto fromFile = parseFile(folder / (asciiLowered(language) + ".ldx"));
-        if (fromFile && isUsable(*fromFile))
-            return fromFile;
+        const auto path = folder / (asciiLowered(language) + ".ldx");
+        FileReading file = readDictionaryFile(path);
+        if (file.dictionary)
+            return { std::move(file.dictionary), {} };
+        if (!file.problem.empty())
+            loaded.warning
+                = "The dictionary file " + path.string() + " is not used: " + file.problem;
     }
-    const EmbeddedDictionary* entry = findBuiltIn(language, builtIn);
-    if (!entry)
-        return nullptr;
-    tObjStream block(entry->block);
-    return parseDictionary(block);
+    if (const EmbeddedDictionary* entry = findBuiltIn(language, builtIn)) {
+        tObjStream block(entry->block);
+        loaded.dictionary = parseDictionary(block, CheckValue::Trust);
+    }
+    return loaded;
 }
 
 std::unique_ptr<TDTables> createDictionaryFromEmbeddedBlock(std::span<const uint8_t> block)
 {
     tObjStream stream(block);
-    tcodedstream coded(stream, CodedStreamMode::Reading);
+    const auto text = readStoredDictionary(stream, CheckValue::Trust);
+    const std::string_view plain = text ? std::string_view(text->bytes.get(), text->size) : "";
+    const size_t nameEnd = plain.find('\0');
     auto dictionary = std::make_unique<TDTables>();
-    if (readUpToZero(coded))
-        dictionary->parse(coded);
+    if (nameEnd != std::string_view::npos)
+        dictionary->parseText(plain.substr(nameEnd + 1));
     return dictionary;
 }
 

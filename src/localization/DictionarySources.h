@@ -1,11 +1,13 @@
 // Dictionary sources: where the dictionary of a language comes from.
 //
-// A language dictionary is normally the scrambled block built into the program. A file named
-// after the language with the extension ".ldx" (for example "english.ldx") in the program's
-// folder replaces it, so a dictionary can be corrected or added without rebuilding; a file
-// that yields no section, or whose first section is empty, is passed over in favour of the
-// built-in block. User-interface blocks hold their language name before a zero byte at the
-// start of the scrambled text. Every reader here reports failure by giving nothing.
+// A language dictionary is normally the block built into the program. A file named after the
+// language with the extension ".ldx" (for example "english.ldx") in the program's folder replaces
+// it, so a dictionary can be corrected or added without rebuilding. Both are in the stored form
+// (StoredDictionary.h). A file that cannot be read, that is damaged or no dictionary, that yields
+// no section or an empty first section, or that lacks what a dictionary must hold
+// (DictionaryRequirements.h) is passed over for the built-in block, with one line saying why.
+// User-interface blocks hold their language name before a zero byte at the start of their text.
+// Every reader here reports failure by giving nothing.
 #pragma once
 
 #include "localization/DTables.h"
@@ -25,9 +27,15 @@ std::string languageOrDefault(std::string_view name);
 // The folder holding the running executable; empty when it cannot be found.
 std::filesystem::path programFolder();
 
+// A language dictionary, and the line to show when a file beside the program was passed over.
+struct LoadedDictionary {
+    std::unique_ptr<TDTables> dictionary; // none when neither file nor block gives one
+    std::string warning; // empty when there was nothing to pass over
+};
+
 // The dictionary for a language from the ".ldx" file in folder or else from the built-in block
-// of that name; nothing when neither gives one.
-std::unique_ptr<TDTables> createLanguageDictionary(std::string_view language,
+// of that name.
+LoadedDictionary createLanguageDictionary(std::string_view language,
     const std::filesystem::path& folder = programFolder(),
     std::span<const EmbeddedDictionary> builtIn = embeddedLanguageDictionaries());
 

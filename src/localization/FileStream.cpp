@@ -1,12 +1,32 @@
 #include "localization/FileStream.h"
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace velmora {
+
+namespace {
+
+    // A folder opens for reading, but reads fail and its size is nonsense.
+    bool isFolder(std::FILE* file)
+    {
+        struct stat status { };
+        return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+    }
+
+} // namespace
 
 std::unique_ptr<FileStream> FileStream::open(const std::filesystem::path& path, FileMode mode)
 {
-    std::FILE* file = std::fopen(path.c_str(), mode == FileMode::Read ? "rb" : "wb");
+    static constexpr const char* openModes[] = { "rb", "wb", "wbx" };
+    std::FILE* file = std::fopen(path.c_str(), openModes[static_cast<int>(mode)]);
     if (!file)
         return nullptr;
+    if (isFolder(file)) {
+        std::fclose(file);
+        errno = EISDIR;
+        return nullptr;
+    }
     return std::unique_ptr<FileStream>(new FileStream(file));
 }
 

@@ -13,11 +13,13 @@
 
 namespace velmora {
 
-enum class FileMode { Read, Write };
+// CreateNew writes a file that must not exist yet.
+enum class FileMode { Read, Write, CreateNew };
 
 class FileStream final : public ByteStream {
 public:
-    // Nothing when the file cannot be opened. Write mode creates or empties the file.
+    // Nothing, with errno telling why, when the file cannot be opened or is a folder. Write mode
+    // creates or empties the file.
     static std::unique_ptr<FileStream> open(const std::filesystem::path& path, FileMode mode);
     ~FileStream() override;
     FileStream(const FileStream&) = delete;

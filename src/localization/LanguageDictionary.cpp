@@ -36,7 +36,12 @@ namespace {
 
 LanguageDictionary::LanguageDictionary()
     : m_messageSink(writeToStandardError)
-    , m_loader([](const std::string& language) { return createLanguageDictionary(language); })
+    , m_loader([this](const std::string& language) {
+        LoadedDictionary loaded = createLanguageDictionary(language);
+        if (!loaded.warning.empty())
+            report(loaded.warning);
+        return std::move(loaded.dictionary);
+    })
 {
 }
 

@@ -87,7 +87,8 @@ public:
     void install(std::unique_ptr<TDTables> dictionary, std::string_view language);
 
     // Hooks: where messages go (standard error by default), how dictionaries are created (the
-    // ".ldx" file or the built-in block by default), and what must follow a switch.
+    // ".ldx" file or the built-in block by default, a file passed over reported as a message),
+    // and what must follow a switch.
     void setMessageSink(MessageSink sink) { m_messageSink = std::move(sink); }
     void report(const std::string& message) const { m_messageSink(message); }
     void setLoader(DictionaryLoader loader) { m_loader = std::move(loader); }

@@ -7,8 +7,10 @@
 #include "startup/FutexTable.h"
 #include "startup/OneCpu.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <unistd.h>
 
@@ -62,18 +64,27 @@ namespace {
         ConsoleCommander commander(text);
         ConsoleSession session(commander);
         std::string line;
+        int readError = 0;
         while (!session.closing()) {
             if (interactive) {
                 std::fputs(session.collectingDefinition() ? "> " : "? ", stdout);
                 std::fflush(stdout);
             }
-            if (!readLine(input, line))
+            if (!readLine(input, line)) {
+                readError = std::ferror(input) ? errno : 0;
                 break;
+            }
             session.feedLine(text.fromConsole(line));
             std::fflush(stdout);
         }
         session.finish();
         std::fflush(stdout);
+        // A folder opens like a file but gives no line: that must not pass for an empty program.
+        if (readError != 0) {
+            const char* name = options.file == "-" ? "standard input" : options.file.c_str();
+            std::fprintf(stderr, "velmora: cannot read %s: %s\n", name, std::strerror(readError));
+            return 2;
+        }
         return session.errorCount() > 0 ? 1 : 0;
     }
 

@@ -112,6 +112,8 @@ namespace {
         return sineAfterQuarters(angle.quarters + 1, angle.radians);
     }
 
+    CosineAndSine cosineAndSineOf(QuarterTurns angle) { return { cosineOf(angle), sineOf(angle) }; }
+
 } // namespace
 
 LogoReal sineOfDegrees(LogoReal degrees) { return sineOf(quarterTurns(degrees)); }
@@ -124,8 +126,12 @@ LogoReal cosineOfWholeDegrees(int32_t degrees) { return cosineOf(quarterTurns(de
 
 CosineAndSine cosineAndSineOfDegrees(LogoReal degrees)
 {
-    const QuarterTurns angle = quarterTurns(degrees);
-    return { cosineOf(angle), sineOf(angle) };
+    return cosineAndSineOf(quarterTurns(degrees));
+}
+
+CosineAndSine cosineAndSineOfWholeDegrees(int32_t degrees)
+{
+    return cosineAndSineOf(quarterTurns(degrees));
 }
 
 } // namespace velmora

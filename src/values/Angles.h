@@ -1,4 +1,4 @@
-// Sine and cosine of angles in degrees, as "sin", "cos" and "rotate" take them.
+// Sine and cosine of angles in degrees, as "sin", "cos", "tan" and "rotate" take them.
 //
 // The angle is brought within 45 degrees of a whole number of quarter turns before it is turned
 // into radians, so that a large angle loses no accuracy and the multiples of 90 come out exact.
@@ -19,5 +19,6 @@ LogoReal cosineOfDegrees(LogoReal degrees);
 LogoReal sineOfWholeDegrees(int32_t degrees);
 LogoReal cosineOfWholeDegrees(int32_t degrees);
 CosineAndSine cosineAndSineOfDegrees(LogoReal degrees);
+CosineAndSine cosineAndSineOfWholeDegrees(int32_t degrees);
 
 } // namespace velmora

@@ -9,6 +9,8 @@
 
 namespace velmora {
 
+void throwNotFinite(tlogoobject* operand) { throw eLogoException(erReal, operand); }
+
 bool integerOperand(tlogoobject* value, int64_t& result)
 {
     if (value->kind() == ValueKind::Integer) {
@@ -42,7 +44,7 @@ namespace {
             if (result >= INT32_MIN && result <= INT32_MAX)
                 return makeInteger(static_cast<int32_t>(result));
         }
-        return makeReal(realOp(a->asReal(), b->asReal()));
+        return makeReal(finiteReal(realOp(a->asReal(), b->asReal()), a));
     }
 
 } // namespace
@@ -74,7 +76,7 @@ tlogonumber* divide(tlogoobject* a, tlogoobject* b)
     const LogoReal divisor = b->asReal();
     if (divisor == 0)
         throw eLogoException(erDiv0, b);
-    return makeReal(dividend / divisor);
+    return makeReal(finiteReal(dividend / divisor, a));
 }
 
 tlogonumber* negate(tlogoobject* a)
@@ -137,7 +139,7 @@ void NumberAccumulator::take(tlogoobject* input)
     if (!m_extended)
         m_extendedTotal = static_cast<LogoReal>(m_total);
     m_extended = true;
-    m_extendedTotal = combine(m_extendedTotal, input->asReal());
+    m_extendedTotal = finiteReal(combine(m_extendedTotal, input->asReal()), input);
 }
 
 tlogonumber* NumberAccumulator::result() const

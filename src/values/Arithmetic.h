@@ -1,15 +1,30 @@
 // Arithmetic and ordering of Logo numbers and words.
 //
 // Integers stay 32-bit integers while both operands are integers and the result fits; otherwise
-// the operation is repeated in extended precision and gives a real. A real without fraction counts
-// as an integer. Text words use the number they spell (error 12 when they spell none). Two
-// `tLogoInt` operands are recognised by their kind before anything virtual is asked, and the
-// results come from the value pools, so small-integer arithmetic causes no heap traffic.
+// the operation is repeated in extended precision and gives a real; a real result beyond the
+// extended range is error 44. A real without fraction counts as an integer. Text words use the
+// number they spell (error 12 when they spell none). Two `tLogoInt` operands are recognised by
+// their kind before anything virtual is asked, and the results come from the value pools, so
+// small-integer arithmetic causes no heap traffic.
 #pragma once
 
 #include "values/LogoNumber.h"
 
+#include <cmath>
+
 namespace velmora {
+
+[[noreturn]] void throwNotFinite(tlogoobject* operand);
+
+// The result of an operation when it is a finite number. An overflow, or a result the operation
+// cannot give (an infinity or no number at all), is error 44 naming the operand, so that no such
+// value ever flows on into printing, comparing or sorting.
+inline LogoReal finiteReal(LogoReal result, tlogoobject* operand)
+{
+    if (!std::isfinite(result)) [[unlikely]]
+        throwNotFinite(operand);
+    return result;
+}
 
 tlogonumber* add(tlogoobject* a, tlogoobject* b);
 tlogonumber* subtract(tlogoobject* a, tlogoobject* b);

@@ -1,5 +1,6 @@
 #include "values/LogoList.h"
 
+#include "values/CountLimit.h"
 #include "values/NativeStack.h"
 #include "values/ValueFactory.h"
 #include "values/ValuePools.h"
@@ -16,19 +17,38 @@ tLogoList::tLogoList(tlogoobject* first, tLogoList* rest)
     addRef(rest);
 }
 
-// Frees the chain of cells iteratively, so that a long list costs no native stack. A recycled
-// cell keeps stale fields until the pool hands it out again.
+// Frees the chain of cells iteratively, so that a long list costs no native stack, and a deeply
+// nested one none either: a sublist that loses its last holder here is not freed by a call but
+// waits in the cell that held it, on a stack made of such cells (`m_rest` links them, `m_first` is
+// the sublist), and its chain is walked when the current one is done. A recycled cell keeps stale
+// fields until the pool hands it out again.
 void tLogoList::free()
 {
     ListCellPool& pool = ValuePools::instance().cells;
+    tLogoList* waiting = nullptr;
     tLogoList* cell = this;
-    while (cell) {
-        tlogoobject* first = cell->m_first;
-        tLogoList* next = cell->m_rest;
-        cell->m_code.clear();
-        pool.recycle(cell);
-        release(first);
-        cell = (next && --next->refCount < 1) ? next : nullptr;
+    for (;;) {
+        while (cell) {
+            tlogoobject* first = cell->m_first;
+            tLogoList* next = cell->m_rest;
+            cell->m_code.clear();
+            tlogoobject* freed = (first && --first->refCount < 1) ? first : nullptr;
+            if (freed && freed->kind() == ValueKind::List) {
+                cell->m_rest = waiting;
+                waiting = cell;
+            } else {
+                pool.recycle(cell);
+                if (freed)
+                    freed->free();
+            }
+            cell = (next && --next->refCount < 1) ? next : nullptr;
+        }
+        if (!waiting)
+            return;
+        tLogoList* holder = waiting;
+        waiting = holder->m_rest;
+        cell = static_cast<tLogoList*>(holder->m_first);
+        pool.recycle(holder);
     }
 }
 
@@ -42,10 +62,12 @@ tlogoobject* tLogoList::copy()
 
 int32_t tLogoList::count() const
 {
-    int32_t n = 0;
+    uint64_t n = 0;
     for ([[maybe_unused]] tlogoobject* element : elements(this))
         ++n;
-    return n;
+    if (n > largestCount) [[unlikely]]
+        throwCountTooBig(n);
+    return static_cast<int32_t>(n);
 }
 
 bool tLogoList::equals(tlogoobject* other)

@@ -3,7 +3,7 @@
 // A list of n elements is n cells; the empty list is one cell whose first and rest are both none.
 // Primitives never change a list in place: they build new cells and share the elements (and may
 // share a tail). Long lists are freed, compared and printed iteratively along `rest`, so their
-// length never costs native stack; only nesting does.
+// length never costs native stack; only nesting does, and not when a list is freed.
 #pragma once
 
 #include "values/CodeCache.h"
@@ -30,7 +30,7 @@ public:
 
     tlogoobject* first() const { return m_first; }
     tLogoList* rest() const { return m_rest; }
-    // Number of elements.
+    // Number of elements; error 43 beyond what a 32-bit count can report.
     int32_t count() const;
 
     // Cell-level construction, used while a list is being built front to back: gives a cell that

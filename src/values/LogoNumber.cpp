@@ -12,12 +12,24 @@
 
 namespace velmora {
 
-int32_t roundedInteger(LogoReal value, tlogoobject* offending)
+int32_t integerInRange(int32_t value, int32_t low, int32_t high, tlogoobject* offending)
+{
+    if (value < low || value > high)
+        throw eLogoException(erMinMax, low, high, offending);
+    return value;
+}
+
+int32_t realInRange(LogoReal value, int32_t low, int32_t high, tlogoobject* offending)
 {
     const LogoReal rounded = std::trunc(value >= 0 ? value + 0.5L : value - 0.5L);
-    if (!(rounded >= -2147483648.0L && rounded <= 2147483647.0L))
-        throw eLogoException(erMinMax, INT32_MIN, INT32_MAX, offending);
+    if (!(rounded >= low && rounded <= high))
+        throw eLogoException(erMinMax, low, high, offending);
     return static_cast<int32_t>(rounded);
+}
+
+int32_t roundedInteger(LogoReal value, tlogoobject* offending)
+{
+    return realInRange(value, INT32_MIN, INT32_MAX, offending);
 }
 
 bool realTruth(LogoReal value)
@@ -68,9 +80,7 @@ tlogoobject* tLogoInt::copy() { return new tLogoInt(m_value); }
 
 int32_t tLogoInt::intInRange(int32_t low, int32_t high)
 {
-    if (m_value < low || m_value > high)
-        throw eLogoException(erMinMax, low, high, this);
-    return m_value;
+    return integerInRange(m_value, low, high, this);
 }
 
 bool tLogoInt::takeValueOf(tlogoobject* other)
@@ -121,6 +131,11 @@ bool tLogoReal::isInteger()
 }
 
 int32_t tLogoReal::asInteger() { return roundedInteger(m_value, this); }
+
+int32_t tLogoReal::intInRange(int32_t low, int32_t high)
+{
+    return realInRange(m_value, low, high, this);
+}
 
 bool tLogoReal::asBool() { return realTruth(m_value); }
 

@@ -68,6 +68,7 @@ public:
     tlogoobject* copy() override;
     bool isInteger() override;
     int32_t asInteger() override;
+    int32_t intInRange(int32_t low, int32_t high) override;
     LogoReal asReal() override { return m_value; }
     bool asBool() override;
     bool takeValueOf(tlogoobject* other) override;
@@ -106,6 +107,10 @@ private:
     bool m_value;
 };
 
+// The value when it lies in low..high; error 26 (those bounds) naming `offending` otherwise. A
+// real is rounded half away from zero first.
+int32_t integerInRange(int32_t value, int32_t low, int32_t high, tlogoobject* offending);
+int32_t realInRange(LogoReal value, int32_t low, int32_t high, tlogoobject* offending);
 // Rounds half away from zero; error 26 (32-bit bounds) naming `offending` when out of range.
 int32_t roundedInteger(LogoReal value, tlogoobject* offending);
 // False at 0 or below, true at 1 or above, in between true with that probability on every call.

@@ -2,6 +2,7 @@
 
 #include "localization/Characters.h"
 #include "localization/LanguageWords.h"
+#include "values/CountLimit.h"
 #include "values/Errors.h"
 #include "values/LogoNumber.h"
 #include "values/NumberText.h"
@@ -91,12 +92,13 @@ int32_t tLogoString::asInteger()
 
 int32_t tLogoString::intInRange(int32_t low, int32_t high)
 {
-    if (!isNumber() && isAnyWord())
-        return randomInRange(low, high);
-    const int32_t value = asInteger();
-    if (value < low || value > high)
-        throw eLogoException(erMinMax, low, high, this);
-    return value;
+    if (!isNumber()) {
+        if (isAnyWord())
+            return randomInRange(low, high);
+        throw eLogoException(erExpectNumber, this);
+    }
+    return m_isInt ? integerInRange(m_intValue, low, high, this)
+                   : realInRange(m_realValue, low, high, this);
 }
 
 LogoReal tLogoString::asReal()
@@ -147,6 +149,7 @@ bool tLogoString::growsInPlace() const
 
 tLogoString* tLogoString::grownBy(std::string_view tail)
 {
+    requireWordLength(length() + tail.size());
     if (!m_growing) {
         // This word becomes the tip of a new buffer: its own text moves there, uncopied.
         m_grownLength = m_text.size();

@@ -46,6 +46,8 @@ public:
     // Gives a pooled or reused instance new text.
     void setText(std::string text);
 
+    // The number of characters, without taking the text out of a shared buffer.
+    size_t length() const { return m_growing ? m_grownLength : m_text.size(); }
     // Whether "word" should grow this word through a shared buffer: a long word, whose text is
     // not an internal name (which would be translated when made).
     bool growsInPlace() const;
@@ -56,7 +58,6 @@ private:
     void recogniseNumber();
     void recogniseBool();
     void takeTextFromBuffer();
-    size_t length() const { return m_growing ? m_grownLength : m_text.size(); }
 
     std::string m_text;
     std::shared_ptr<std::string> m_growing; // the shared buffer, or none

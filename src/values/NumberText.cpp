@@ -81,8 +81,9 @@ bool parseReal(std::string_view text, LogoReal& value)
     }
     if (i != body.size())
         return false;
+    // A number beyond the extended range is no number: it would read as an infinity.
     value = std::strtold(std::string(body).c_str(), nullptr);
-    return true;
+    return std::isfinite(value);
 }
 
 std::string formatReal(LogoReal value)

@@ -2,6 +2,7 @@
 
 #include "localization/Characters.h"
 #include "localization/LanguageWords.h"
+#include "values/CountLimit.h"
 #include "values/ValuePools.h"
 #include "values/ValueRef.h"
 
@@ -42,6 +43,7 @@ tLogoBool* makeBool(bool value)
 
 tLogoString* makeWord(std::string text)
 {
+    requireWordLength(text.size());
     if (!text.empty() && text[0] == middleDot)
         text = translateInternalName(std::move(text));
     if (text.size() <= longestPooledText) {
@@ -56,6 +58,7 @@ tLogoString* makeWord(std::string text)
 
 tLogoString* makeLastingWord(std::string text)
 {
+    requireWordLength(text.size());
     if (!text.empty() && text[0] == middleDot)
         text = translateInternalName(std::move(text));
     return new tLogoString(std::move(text));

@@ -58,7 +58,8 @@ inline tLogoReal* makeReal(LogoReal value)
 // A real whose value has no fraction and fits 32 bits becomes an integer.
 tlogonumber* makeNumber(LogoReal value);
 tLogoBool* makeBool(bool value);
-// The text of an internal name (beginning with the middle dot) is translated first.
+// The text of an internal name (beginning with the middle dot) is translated first. A text longer
+// than a word may be is error 43 (values/CountLimit.h); builders check before they allocate it.
 tLogoString* makeWord(std::string text);
 tLogoString* makeWord(std::string_view text);
 tLogoString* makeWord(const char* text);

@@ -1,6 +1,6 @@
 #include "localization/DTables.h"
-#include "localization/CodedStream.h"
 #include "localization/MemoryStream.h"
+#include "localization/StoredDictionary.h"
 
 #include <gtest/gtest.h>
 
@@ -158,12 +158,11 @@ namespace {
         EXPECT_EQ(sectionNames(tables), std::vector<std::string> { "new" });
     }
 
-    TEST(DTables, ParsesFromTheScramblingStream)
+    TEST(DTables, ParsesAStoredDictionary)
     {
-        MemoryStream memory(scrambleText("[dict]\nforward = forward fd\n", 77));
-        tcodedstream coded(memory, CodedStreamMode::Reading);
+        MemoryStream memory(storedDictionary("[dict]\nforward = forward fd\n", 77));
         TDTables tables;
-        tables.parse(coded);
+        tables.parse(readStoredDictionary(memory).value());
         EXPECT_EQ(tables.find("dict", "forward"), "forward fd");
     }
 

@@ -1,7 +1,7 @@
 #include "localization/InterfaceStrings.h"
-#include "localization/CodedStream.h"
 #include "localization/DictionarySources.h"
 #include "localization/ObjStream.h"
+#include "localization/StoredDictionary.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
         std::string plain(language);
         plain.push_back('\0');
         plain += text;
-        return makeObjBlock(scrambleText(plain, 200));
+        return makeObjBlock(storedDictionary(plain, 200));
     }
 
     const std::vector<uint8_t> english

@@ -64,3 +64,54 @@ foreach(script IN LISTS bye_cases)
         message(FATAL_ERROR "bye ${case}: status ${status}, output [${out}], errors [${err}]")
     endif()
 endforeach()
+# A list nested deeper than the native stack could follow is still freed at exit.
+file(WRITE ${work}/deep.logo "make \"x \"a\nrepeat 300000 [make \"x (list :x)]\nprint \"built\n")
+execute_process(COMMAND ${VELMORA} logo ${work}/deep.logo
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "built\n")
+    message(FATAL_ERROR "deep list at exit: status ${status}, output [${out}], errors [${err}]")
+endif()
+
+# A dictionary file beside the program that cannot be used (a folder, a damaged file, one lacking
+# the messages) is passed over with one warning line; the built-in dictionary speaks instead.
+set(beside ${work}/beside)
+file(REMOVE_RECURSE ${beside})
+file(MAKE_DIRECTORY ${beside})
+file(COPY ${VELMORA} DESTINATION ${beside})
+get_filename_component(program ${VELMORA} NAME)
+file(WRITE ${work}/error.logo "print 1\nfoo\n")
+foreach(form folder noise incomplete)
+    file(REMOVE_RECURSE ${beside}/english.ldx)
+    if(form STREQUAL "folder")
+        file(MAKE_DIRECTORY ${beside}/english.ldx)
+    elseif(form STREQUAL "noise")
+        file(WRITE ${beside}/english.ldx "no dictionary at all\n")
+    else()
+        file(COPY_FILE ${work}/scrambled.ldx ${beside}/english.ldx)
+    endif()
+    execute_process(COMMAND ${beside}/${program} logo ${work}/error.logo
+        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+    if(NOT status EQUAL 1 OR NOT out STREQUAL "1\n"
+            OR NOT err MATCHES "^[^\n]*english.ldx[^\n]*\nerror 25: I don't know how to foo\n$")
+        message(FATAL_ERROR "${form} english.ldx: status ${status}, output [${out}], errors [${err}]")
+    endif()
+endforeach()
+
+# The dictionary tool and the runner refuse what they cannot read, with a message, a failing exit
+# status, and no output file; the tool never writes over its input.
+file(REMOVE ${work}/out.txt)
+file(WRITE ${work}/noise.ldx "no dictionary at all\n")
+foreach(command "dict;encode;${work};${work}/out.txt" "dict;decode;${work};${work}/out.txt"
+        "dict;decode;${work}/noise.ldx;${work}/out.txt"
+        "dict;encode;${work}/plain.txt;${work}/plain.txt")
+    execute_process(COMMAND ${VELMORA} ${command} ERROR_VARIABLE err RESULT_VARIABLE status)
+    file(READ ${work}/plain.txt plain)
+    if(NOT status EQUAL 1 OR NOT err MATCHES "^velmora: [^\n]+\n$" OR EXISTS ${work}/out.txt
+            OR NOT plain STREQUAL "[other]\ntrue=true\n")
+        message(FATAL_ERROR "velmora ${command}: status ${status}, errors [${err}]")
+    endif()
+endforeach()
+execute_process(COMMAND ${VELMORA} logo ${work} ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 2 OR NOT err MATCHES "cannot read ${work}")
+    message(FATAL_ERROR "logo of a folder: status ${status}, errors [${err}]")
+endif()

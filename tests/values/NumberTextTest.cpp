@@ -53,6 +53,10 @@ namespace {
             { "inf", false, false },
             { "nan", false, false },
             { "0x10", false, false },
+            { "1e4932", false, true },
+            { "1e5000", false, false },
+            { "-1.2e4933", false, false },
+            { "1e-5000", false, true },
         };
         for (const auto& c : cases) {
             int32_t integer = 0;

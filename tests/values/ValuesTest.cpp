@@ -1,3 +1,4 @@
+#include "values/CountLimit.h"
 #include "values/Errors.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
@@ -5,7 +6,10 @@
 #include "values/ValuePools.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <optional>
+#include <pthread.h>
 
 namespace velmora {
 namespace {
@@ -61,6 +65,52 @@ namespace {
         } catch (const eLogoException& error) {
             EXPECT_EQ(error.code, erMinMax);
             EXPECT_EQ(error.numB, 2147483647);
+        }
+    }
+
+    TEST_F(Values, IntegersInARangeAreTakenFromEveryKindOfNumber)
+    {
+        enum class Made { Read, AsText };
+        const struct {
+            const char* source;
+            Made made; // read as a number, or made a text word
+            std::optional<int32_t> integer; // none: error 26 with the bounds 0 and 2
+        } cases[] = {
+            { "1", Made::Read, 1 },
+            { "1.0", Made::Read, 1 },
+            { "1.6", Made::Read, 2 },
+            { "-0.4", Made::Read, 0 },
+            { "2.5", Made::Read, std::nullopt },
+            { "3", Made::Read, std::nullopt },
+            { "1e20", Made::Read, std::nullopt },
+            { "1.0", Made::AsText, 1 },
+            { "2", Made::AsText, 2 },
+            { "1e20", Made::AsText, std::nullopt },
+        };
+        for (const auto& c : cases) {
+            ValueRef value(c.made == Made::Read ? read(c.source) : ValueRef(makeWord(c.source)));
+            try {
+                EXPECT_EQ(value->intInRange(0, 2), c.integer) << c.source;
+            } catch (const eLogoException& error) {
+                EXPECT_FALSE(c.integer) << c.source;
+                EXPECT_EQ(error.code, erMinMax) << c.source;
+                EXPECT_EQ(error.numA, 0) << c.source;
+                EXPECT_EQ(error.numB, 2) << c.source;
+            }
+        }
+    }
+
+    TEST_F(Values, NoWordIsLongerThanACountCanReport)
+    {
+        EXPECT_NO_THROW(requireWordLength(2147483647));
+        for (const uint64_t length : { uint64_t { 2147483648 }, uint64_t { 1 } << 40 }) {
+            try {
+                requireWordLength(length);
+                ADD_FAILURE() << length;
+            } catch (const eLogoException& error) {
+                EXPECT_EQ(error.code, erNumTooBig);
+                EXPECT_EQ(error.datum->text(), std::to_string(length));
+            }
         }
     }
 
@@ -141,6 +191,53 @@ namespace {
         ValueRef x(a.finish()), y(b.finish());
         EXPECT_TRUE(x->equals(y.get()));
         EXPECT_EQ(static_cast<tLogoList*>(x.get())->count(), 400000);
+    }
+
+    // Runs the work in a thread whose stack is far too small for a native call per list level.
+    void runOnSmallStack(std::function<void()> work)
+    {
+        pthread_attr_t attributes;
+        pthread_attr_init(&attributes);
+        pthread_attr_setstacksize(&attributes, size_t(256) << 10);
+        pthread_t thread;
+        const auto run = [](void* job) -> void* {
+            (*static_cast<std::function<void()>*>(job))();
+            return nullptr;
+        };
+        ASSERT_EQ(pthread_create(&thread, &attributes, run, &work), 0);
+        pthread_join(thread, nullptr);
+        pthread_attr_destroy(&attributes);
+    }
+
+    // [[[... x ...]]] with `before` and `after` around each level's sublist.
+    tLogoList* nested(tlogoobject* innermost, int depth, int before, int after)
+    {
+        ValueRef list(innermost);
+        for (int level = 0; level < depth; ++level) {
+            ListBuilder builder;
+            for (int i = 0; i < before; ++i)
+                builder.append(makeInteger(i));
+            builder.append(list.get());
+            for (int i = 0; i < after; ++i)
+                builder.append(makeInteger(i));
+            list = ValueRef(builder.finish());
+        }
+        return static_cast<tLogoList*>(handOver(list.leak()));
+    }
+
+    TEST_F(Values, DeeplyNestedListsAreFreedWithoutDeepRecursion)
+    {
+        const struct {
+            int before, after;
+        } shapes[] = { { 0, 0 }, { 1, 2 }, { 2, 0 } };
+        for (const auto& shape : shapes) {
+            // The innermost list is shared: freeing the nest must leave it whole.
+            ValueRef shared(nested(makeWord("a"), 3, 0, 1));
+            ValueRef nest(nested(shared.get(), 100000, shape.before, shape.after));
+            runOnSmallStack([&] { nest = ValueRef(); });
+            EXPECT_EQ(static_cast<tLogoList*>(shared.get())->count(), 2);
+            EXPECT_EQ(shared->printForm(true), "[[[a 0] 0] 0]");
+        }
     }
 
 } // namespace

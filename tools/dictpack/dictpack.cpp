@@ -3,20 +3,22 @@
 //     velmora_dictpack SEED OUTPUT.cpp TEXT...
 //
 // Each TEXT is a plain dictionary named after its language: "english.txt" is the language
-// dictionary of English, "english-ui.txt" its user-interface table. Every text is scrambled
-// with the given seed (fixed by the build, so that two builds of one tree give the same
-// program) and written into OUTPUT.cpp as a length-prefixed byte array, together with the
-// definitions of EmbeddedDictionaries.h. A user-interface text is preceded by its upper-case
-// language name and a zero byte inside the scrambled text, which is how the player tells the
-// blocks apart.
+// dictionary of English, "english-ui.txt" its user-interface table. Every text is put in the
+// stored form (StoredDictionary.h), scrambled with the given seed (fixed by the build, so that
+// two builds of one tree give the same program), and written into OUTPUT.cpp as a
+// length-prefixed byte array, together with the definitions of EmbeddedDictionaries.h. A
+// user-interface text is preceded by its upper-case language name and a zero byte inside the
+// scrambled text, which is how the player tells the blocks apart. A language dictionary that
+// lacks what the player requires of one (DictionaryRequirements.h) fails the build.
 //
 // Before it is scrambled a text is written again in the order the player would sort it into:
 // sections by name, pairs by key, comments and ignored lines left out. The player reads the same
 // dictionary from it but finds every section already sorted, which saves that work at every
 // start. The packer checks that the rewritten text reads back to the same pairs.
-#include "localization/CodedStream.h"
 #include "localization/DTables.h"
+#include "localization/DictionaryRequirements.h"
 #include "localization/ObjStream.h"
+#include "localization/StoredDictionary.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -101,6 +103,18 @@ std::optional<std::string> sortedDictionaryText(const std::string& text)
     return sorted;
 }
 
+// A built-in language dictionary must hold what the player asks of one, or it would be passed
+// over just like a file that does not.
+bool meetsRequirements(const std::string& text, const std::filesystem::path& path)
+{
+    TDTables dictionary;
+    dictionary.parseText(text);
+    const auto missing = missingRequirement(dictionary);
+    if (missing)
+        std::fprintf(stderr, "velmora_dictpack: %s lacks %s\n", path.c_str(), missing->c_str());
+    return !missing;
+}
+
 std::optional<Block> packText(const std::filesystem::path& path, uint8_t seed)
 {
     std::string stem = path.stem().string();
@@ -110,12 +124,12 @@ std::optional<Block> packText(const std::filesystem::path& path, uint8_t seed)
     const std::string language = upperCased(stem);
     const auto source = readFile(path);
     const auto text = source ? sortedDictionaryText(*source) : std::nullopt;
-    if (!text || !isPlainName(language))
+    if (!text || !isPlainName(language) || (!isInterface && !meetsRequirements(*text, path)))
         return std::nullopt;
     // The interface table carries its language name inside the scrambled text.
     const std::string plain = isInterface ? language + '\0' + *text : *text;
     return Block { isInterface ? BlockKind::InterfaceTable : BlockKind::LanguageDictionary,
-        language, makeObjBlock(scrambleText(plain, seed)) };
+        language, makeObjBlock(storedDictionary(plain, seed)) };
 }
 
 void writeArray(std::ostream& out, size_t index, const std::vector<uint8_t>& bytes)
