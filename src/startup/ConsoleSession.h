@@ -11,6 +11,7 @@
 #include "interpreter/Commander.h"
 #include "processes/CommanderProcess.h"
 #include "processes/MainThreadCall.h"
+#include "startup/CommandLines.h"
 
 #include <atomic>
 #include <memory>
@@ -31,7 +32,7 @@ public:
     // waits until no process it started is left.
     void finish();
     // Whether the session waits for the rest of a definition.
-    bool collectingDefinition() const { return !m_definition.empty(); }
+    bool collectingDefinition() const { return m_lines.collectingDefinition(); }
     int errorCount() const { return m_errors.count(); }
 
 private:
@@ -61,9 +62,7 @@ private:
     PlatformService<MainThreadCaller>::Installation m_mainThreadInstallation;
     ValueRef m_main;
     std::shared_ptr<tLogoCommanderProcess> m_commandLine;
-    const std::string m_toWord;
-    const std::string m_endWord;
-    std::string m_definition;
+    CommandLines m_lines;
 };
 
 } // namespace velmora
