@@ -7,8 +7,7 @@
 // line of a million parentheses nests without a single run.
 //
 // A thread learns its stack bounds when it begins to run Logo code (InterpreterState's
-// activation); a thread that has not yet is never stopped by the guard. Under AddressSanitizer no
-// more than 60 MB of a stack count, as it cannot unwind an exception from deeper.
+// activation); a thread that has not yet is never stopped by the guard.
 #pragma once
 
 #include <cstddef>
