@@ -478,8 +478,17 @@ void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
     callCommandAt(s, Resolved { desc, nullptr, 0 }, inputCount, &notLast);
 }
 
+// "output" and "stop" reached by this route leave the nearest user procedure by the output
+// exception, which that procedure's call catches. Where no procedure runs (its frames are the only
+// ones a process's local table opens beyond its first), nothing would catch it: they then end the
+// running lines by the stop flag as they do standing there themselves, so that the top level
+// reports an "output" as error 34 and accepts a "stop".
 void applyAsCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 {
+    if (desc->procKind != ProcKind::Ordinary && s.localTable->frameDepth() == 1) {
+        callCommand(s, desc, inputCount);
+        return;
+    }
     try {
         desc->call(inputCount, CallForm::Command, CallRoute::Apply);
     } catch (eLogoException& error) {

@@ -38,7 +38,9 @@ namespace evaluator {
     void runTailCallLoop(InterpreterState& state);
 
     // Calls a descriptor by the route of "apply" with the n inputs on the stack, as "apply" does:
-    // as a command (a value it outputs is error 2), or for its value (none is error 33).
+    // as a command (a value it outputs is error 2), or for its value (none is error 33). "output"
+    // and "stop" leave the nearest user procedure, or where none runs end the running lines by the
+    // stop flag.
     void applyAsCommand(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
     ValueRef applyForValue(InterpreterState& state, tProcDesc* desc, int32_t inputCount);
 

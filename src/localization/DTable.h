@@ -14,9 +14,10 @@
 
 #include "localization/DictionaryText.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
-#include <ranges>
 #include <span>
 #include <string_view>
 
@@ -42,13 +43,57 @@ public:
     TDTable(std::string_view name, const char* text, std::span<DictionaryPair> pairs);
 
     std::string_view name() const { return m_name; }
+    // The pairs of a section as entries, each made as it is read. Written out rather than as a
+    // transform view, which clang 14 (the fuzzers' compiler) cannot build with libstdc++ 12.
+    class Entries {
+    public:
+        class Iterator {
+        public:
+            using iterator_category = std::forward_iterator_tag;
+            using value_type = DictionaryEntry;
+            using difference_type = std::ptrdiff_t;
+            using pointer = void;
+            using reference = DictionaryEntry;
+
+            Iterator() = default;
+            Iterator(const char* text, const DictionaryPair* pair)
+                : m_text(text)
+                , m_pair(pair)
+            {
+            }
+            DictionaryEntry operator*() const
+            {
+                return { keyOf(m_text, *m_pair), valueOf(m_text, *m_pair) };
+            }
+            Iterator& operator++()
+            {
+                ++m_pair;
+                return *this;
+            }
+            Iterator operator++(int) { return { m_text, m_pair++ }; }
+            bool operator==(const Iterator& other) const { return m_pair == other.m_pair; }
+
+        private:
+            const char* m_text = nullptr;
+            const DictionaryPair* m_pair = nullptr;
+        };
+
+        Entries(const char* text, std::span<const DictionaryPair> pairs)
+            : m_text(text)
+            , m_pairs(pairs)
+        {
+        }
+        Iterator begin() const { return { m_text, m_pairs.data() }; }
+        Iterator end() const { return { m_text, m_pairs.data() + m_pairs.size() }; }
+        bool empty() const { return m_pairs.empty(); }
+
+    private:
+        const char* m_text;
+        std::span<const DictionaryPair> m_pairs;
+    };
+
     // The pairs in key order, as views of the text made as they are read.
-    auto entries() const
-    {
-        return m_pairs | std::views::transform([text = m_text](const DictionaryPair& pair) {
-            return DictionaryEntry { keyOf(text, pair), valueOf(text, pair) };
-        });
-    }
+    Entries entries() const { return { m_text, m_pairs }; }
 
     // Exact: the key is compared as given, byte by byte. Either: its letters A to Z are folded
     // to small letters first, as the stored keys are.

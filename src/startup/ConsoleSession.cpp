@@ -1,29 +1,12 @@
 #include "startup/ConsoleSession.h"
 
 #include "core/MainObj.h"
-#include "localization/DictionaryText.h"
-#include "localization/LanguageDictionary.h"
-#include "localization/NameComparison.h"
 #include "processes/AllThreads.h"
 #include "processes/InterpreterLock.h"
 
 #include <utility>
 
 namespace velmora {
-
-namespace {
-
-    std::string_view firstWord(std::string_view line)
-    {
-        return line.substr(0, line.find_first_of(" \t"));
-    }
-
-    bool isWord(std::string_view word, std::string_view expected)
-    {
-        return currentNameComparison().equal(word, expected);
-    }
-
-} // namespace
 
 void ConsoleSession::SessionCommander::reportError(const eLogoException& error)
 {
@@ -42,8 +25,6 @@ void ConsoleSession::SessionCommander::closeRequested()
 ConsoleSession::ConsoleSession(Icommander& commander)
     : m_errors(*this, commander)
     , m_mainThreadInstallation(mainThreadService().install(m_mainThread))
-    , m_toWord(languageDictionary().firstWord("other", "to"))
-    , m_endWord(languageDictionary().firstWord("other", "end"))
 {
     HeldLock lock;
     auto* main = new tMainLogoObject;
@@ -87,27 +68,14 @@ void ConsoleSession::feedLine(std::string_view line)
 {
     if (closing())
         return;
-    const std::string_view text = trimmed(line);
-    if (collectingDefinition()) {
-        m_definition.append(line).append("\r\n");
-        if (isWord(text, m_endWord))
-            run({ Command::Kind::Define, std::exchange(m_definition, {}) });
-        return;
-    }
-    if (text.empty() || text[0] == ';')
-        return;
-    if (isWord(firstWord(text), m_toWord)) {
-        m_definition = std::string(line).append("\r\n");
-        return;
-    }
-    run({ Command::Kind::Run, std::string(text) });
+    if (std::optional<Command> command = m_lines.take(line))
+        run(std::move(*command));
 }
 
 void ConsoleSession::finish()
 {
-    // A definition the input ends inside is defined as it stands: its "end" is optional.
-    if (collectingDefinition())
-        run({ Command::Kind::Define, std::exchange(m_definition, {}) });
+    if (std::optional<Command> command = m_lines.finish())
+        run(std::move(*command));
     serveUntil([this] {
         return closing() || !tallthreads::instance().anyRunningExcept(m_commandLine.get());
     });

@@ -12,6 +12,7 @@
 #include "interpreter/Commander.h"
 #include "processes/CommanderProcess.h"
 #include "processes/MainThreadCall.h"
+#include "startup/CommandLines.h"
 
 #include <atomic>
 #include <memory>
@@ -32,7 +33,7 @@ public:
     // waits until no process it started is left, or until "bye".
     void finish();
     // Whether the session waits for the rest of a definition.
-    bool collectingDefinition() const { return !m_definition.empty(); }
+    bool collectingDefinition() const { return m_lines.collectingDefinition(); }
     int errorCount() const { return m_errors.count(); }
     // Whether "bye" ended the session: it takes no more lines, waits for no process, and stops
     // every process as it is destroyed.
@@ -68,9 +69,7 @@ private:
     PlatformService<MainThreadCaller>::Installation m_mainThreadInstallation;
     ValueRef m_main;
     std::shared_ptr<tLogoCommanderProcess> m_commandLine;
-    const std::string m_toWord;
-    const std::string m_endWord;
-    std::string m_definition;
+    CommandLines m_lines;
 };
 
 } // namespace velmora

@@ -19,4 +19,6 @@ int32_t randomInRange(int32_t low, int32_t high)
     return std::uniform_int_distribution<int32_t>(low, high)(generator());
 }
 
+void seedRandom(uint64_t seed) { generator().seed(seed); }
+
 } // namespace velmora

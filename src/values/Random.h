@@ -10,5 +10,8 @@ namespace velmora {
 double randomUnit();
 // Uniform integer from low to high inclusive.
 int32_t randomInRange(int32_t low, int32_t high);
+// Restarts the source from a seed, so that a run of a program can be repeated exactly (the
+// fuzzers seed it before every run).
+void seedRandom(uint64_t seed);
 
 } // namespace velmora

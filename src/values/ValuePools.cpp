@@ -7,7 +7,7 @@ ValuePools* ValuePools::create() { return new ValuePools; }
 ListCellPool::~ListCellPool()
 {
     for (size_t i = 0; i < m_count; ++i)
-        delete m_free[i];
+        delete unpoisonFromPool(m_free[i]);
 }
 
 tLogoList* ListCellPool::makeFresh(tlogoobject* first, tLogoList* rest)

@@ -5,16 +5,41 @@
 // that is freed is cleared and goes back to its pool. List cells have
 // a pool of their own holding up to 10,000 freed cells for reuse. The pools are touched only under
 // the interpreter lock.
+//
+// Under AddressSanitizer an instance waiting in a pool is poisoned, so that using a value after its
+// last holder released it is reported as it would be for a deleted one; elsewhere poisoning does
+// nothing. A list cell is poisoned whole, as it owns nothing once freed; of the other values only
+// the part every value has (virtual table, counts, kind, table), which any use of a value reads,
+// because their texts may keep heap storage in the pool, and the leak checker must still find it
+// while it does not look into poisoned memory.
 #pragma once
 
 #include "values/LogoList.h"
 #include "values/LogoNumber.h"
 #include "values/LogoString.h"
 
+#include <sanitizer/asan_interface.h>
+
 #include <array>
 #include <cstddef>
+#include <type_traits>
 
 namespace velmora {
+
+template <typename T>
+constexpr size_t poisonedWhilePooled
+    = std::is_same_v<T, tLogoList> ? sizeof(tLogoList) : sizeof(tlogoobject);
+
+template <typename T> void poisonWhilePooled(T* instance)
+{
+    ASAN_POISON_MEMORY_REGION(instance, poisonedWhilePooled<T>);
+}
+
+template <typename T> T* unpoisonFromPool(T* instance)
+{
+    ASAN_UNPOISON_MEMORY_REGION(instance, poisonedWhilePooled<T>);
+    return instance;
+}
 
 template <typename T, size_t Capacity> class ValuePool {
 public:
@@ -22,7 +47,7 @@ public:
     ~ValuePool()
     {
         for (size_t i = 0; i < m_count; ++i)
-            delete m_free[i];
+            delete unpoisonFromPool(m_free[i]);
     }
     ValuePool(const ValuePool&) = delete;
     ValuePool& operator=(const ValuePool&) = delete;
@@ -31,7 +56,7 @@ public:
     T* take()
     {
         if (m_count)
-            return m_free[--m_count];
+            return unpoisonFromPool(m_free[--m_count]);
         return m_made < Capacity ? makeInstance() : nullptr;
     }
     // Accepts a freed pooled instance; reports false when the pool is full.
@@ -40,6 +65,7 @@ public:
         if (m_count == Capacity)
             return false;
         m_free[m_count++] = instance;
+        poisonWhilePooled(instance);
         return true;
     }
 
@@ -66,17 +92,19 @@ public:
     {
         if (m_count == 0) [[unlikely]]
             return makeFresh(first, rest);
-        tLogoList* cell = m_free[--m_count];
+        tLogoList* cell = unpoisonFromPool(m_free[--m_count]);
         cell->reset(first, rest);
         return cell;
     }
     // Keeps a freed cell (its references already dropped) or deletes it when the pool is full.
     void recycle(tLogoList* cell)
     {
-        if (m_count < capacity)
+        if (m_count < capacity) {
             m_free[m_count++] = cell;
-        else
+            poisonWhilePooled(cell);
+        } else {
             delete cell;
+        }
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "values/CountLimit.h"
 #include "values/Errors.h"
+#include "values/Random.h"
 #include "values/Reader.h"
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"
@@ -10,6 +11,7 @@
 #include <limits>
 #include <optional>
 #include <pthread.h>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -166,6 +168,19 @@ namespace {
             EXPECT_GE(value, 1);
             EXPECT_LE(value, 6);
         }
+    }
+
+    TEST_F(Values, ASeedRepeatsTheRandomValues)
+    {
+        const auto draw = [] {
+            seedRandom(7);
+            std::vector<int32_t> values;
+            for (int i = 0; i < 20; ++i)
+                values.push_back(randomInRange(1, 1000));
+            values.push_back(static_cast<int32_t>(randomUnit() * 1000));
+            return values;
+        };
+        EXPECT_EQ(draw(), draw());
     }
 
     TEST_F(Values, PooledNumbersAreRecycledAndNeverStoredInVariables)
