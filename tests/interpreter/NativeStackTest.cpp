@@ -83,5 +83,14 @@ namespace {
         EXPECT_EQ(errorOfLine("ignore " + repeated("(", 10) + "1" + repeated(")", 10)), 0);
     }
 
+    TEST_F(NativeStackGuard, DeepListsArePrintedAndComparedToError195AndFreedWithout)
+    {
+        const std::string build = "make \"x \"a make \"y \"a "
+                                  "repeat 200000 [make \"x (list :x) make \"y (list :y)] ";
+        EXPECT_EQ(errorOfLine(build + "show :x"), erStackOverflow);
+        EXPECT_EQ(errorOfLine(build + "ignore equalp :x :y"), erStackOverflow);
+        EXPECT_EQ(errorOfLine(build + "make \"x 0 make \"y 0"), 0);
+    }
+
 } // namespace
 } // namespace velmora
