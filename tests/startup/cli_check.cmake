@@ -3,19 +3,21 @@
 set(work ${CMAKE_CURRENT_BINARY_DIR}/cli_check)
 file(MAKE_DIRECTORY ${work})
 
-file(WRITE ${work}/good.logo "print 1 + 2\nrepeat 2 [type \"ab]\nprint []\n")
-execute_process(COMMAND ${VELMORA} logo ${work}/good.logo
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT out STREQUAL "3\nabab\n" OR NOT err STREQUAL "")
-    message(FATAL_ERROR "good script: status ${status}, output [${out}], errors [${err}]")
-endif()
+# Runs the console runner on SCRIPT, written to CASE.logo, and fails naming CASE unless it exits
+# with STATUS and its output and errors match OUT and ERR (regular expressions). A runner that
+# does not end fails at the time-out.
+function(check_logo case script status out err)
+    file(WRITE ${work}/${case}.logo "${script}")
+    execute_process(COMMAND ${VELMORA} logo ${work}/${case}.logo TIMEOUT 60
+        OUTPUT_VARIABLE got_out ERROR_VARIABLE got_err RESULT_VARIABLE got_status)
+    if(NOT got_status EQUAL status OR NOT got_out MATCHES "${out}" OR NOT got_err MATCHES "${err}")
+        message(FATAL_ERROR "${case}: status ${got_status}, output [${got_out}], errors [${got_err}]")
+    endif()
+endfunction()
 
-file(WRITE ${work}/bad.logo "print 1\nfoo\nprint 2\n3\n")
-execute_process(COMMAND ${VELMORA} logo ${work}/bad.logo
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-if(NOT status EQUAL 1 OR NOT out STREQUAL "1\n2\n" OR NOT err MATCHES "^error 25: [^\n]*foo[^\n]*\nerror 2: [^\n]*\n$")
-    message(FATAL_ERROR "bad script: status ${status}, output [${out}], errors [${err}]")
-endif()
+check_logo(good "print 1 + 2\nrepeat 2 [type \"ab]\nprint []\n" 0 "^3\nabab\n$" "^$")
+check_logo(bad "print 1\nfoo\nprint 2\n3\n" 1 "^1\n2\n$"
+    "^error 25: [^\n]*foo[^\n]*\nerror 2: [^\n]*\n$")
 
 execute_process(COMMAND ${VELMORA} logo - INPUT_FILE ${work}/good.logo
     OUTPUT_VARIABLE out RESULT_VARIABLE status)
@@ -25,12 +27,8 @@ endif()
 
 # A definition that the input ends inside is defined as it stands, without an error: a process
 # waiting for the procedure calls it once it exists.
-file(WRITE ${work}/unended.logo "launch [loop [catch \"error [f stopme]]]\nto f\nprint \"defined\n")
-execute_process(COMMAND ${VELMORA} logo ${work}/unended.logo
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT out STREQUAL "defined\n" OR NOT err STREQUAL "")
-    message(FATAL_ERROR "definition ended by the input: status ${status}, output [${out}], errors [${err}]")
-endif()
+check_logo(unended "launch [loop [catch \"error [f stopme]]]\nto f\nprint \"defined\n" 0
+    "^defined\n$" "^$")
 
 execute_process(COMMAND ${VELMORA} logo --language klingon ${work}/good.logo
     ERROR_VARIABLE err RESULT_VARIABLE status)
@@ -50,27 +48,15 @@ endif()
 
 # "bye" ends the runner however many processes run, from the command line or from a process; the
 # lines after it are not run. A runner that does not end fails at the time-out.
-set(bye_cases
-    "every 100 [print \"tick]\nbye\nprint \"after\n"
-    "launch [wait 100 bye]\nforever [wait 10]\n"
-    "launch [wait 100 bye]\nwaituntil [\"false]\nprint \"after\n")
-set(case 0)
-foreach(script IN LISTS bye_cases)
-    math(EXPR case "${case} + 1")
-    file(WRITE ${work}/bye${case}.logo "${script}")
-    execute_process(COMMAND ${VELMORA} logo ${work}/bye${case}.logo TIMEOUT 60
-        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-    if(NOT status EQUAL 0 OR out MATCHES "after" OR NOT err STREQUAL "")
-        message(FATAL_ERROR "bye ${case}: status ${status}, output [${out}], errors [${err}]")
-    endif()
-endforeach()
+check_logo(bye_from_command_line "every 100 [print \"tick]\nbye\nprint \"after\n" 0
+    "^(tick\n)*$" "^$")
+check_logo(bye_from_process_while_looping "launch [wait 100 bye]\nforever [wait 10]\n" 0 "^$" "^$")
+check_logo(bye_from_process_while_waiting
+    "launch [wait 100 bye]\nwaituntil [\"false]\nprint \"after\n" 0 "^$" "^$")
+
 # A list nested deeper than the native stack could follow is still freed at exit.
-file(WRITE ${work}/deep.logo "make \"x \"a\nrepeat 300000 [make \"x (list :x)]\nprint \"built\n")
-execute_process(COMMAND ${VELMORA} logo ${work}/deep.logo
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT out STREQUAL "built\n")
-    message(FATAL_ERROR "deep list at exit: status ${status}, output [${out}], errors [${err}]")
-endif()
+check_logo(deep_list_at_exit "make \"x \"a\nrepeat 300000 [make \"x (list :x)]\nprint \"built\n" 0
+    "^built\n$" "^$")
 
 # A dictionary file beside the program that cannot be used (a folder, a damaged file, one lacking
 # the messages) is passed over with one warning line; the built-in dictionary speaks instead.
