@@ -67,7 +67,7 @@ namespace {
 ProgramVocabulary::ProgramVocabulary(tlogoobject* main)
 {
     const std::unique_ptr<TDTables> dictionary
-        = createLanguageDictionary(languageDictionary().currentLanguage());
+        = createLanguageDictionary(languageDictionary().currentLanguage()).dictionary;
     if (const TDTable* dict = dictionary->findSection("dict"))
         addWordsOf(*dict, m_spellings);
     for (std::string_view name : keywordSections)
