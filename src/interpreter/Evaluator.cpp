@@ -197,25 +197,28 @@ namespace {
         return count;
     }
 
-    void callCommandAt(
+    // Runs a command and reports whether it ended as calls ordinarily do, with its result entry
+    // (none, or a value nobody asked for) on the stack; "output", "stop" and tail calls end
+    // through the stop flag instead.
+    bool commandAt(
         InterpreterState& s, const Resolved& target, int32_t inputCount, const CodeRecord* next)
     {
         tProcDesc* desc = target.desc;
         if (desc->procKind == ProcKind::Output) {
             s.valueStack.popInto(s.outputValue);
             s.stopFlag = 1;
-            return;
+            return false;
         }
         if (desc->procKind == ProcKind::Stop) {
             s.stopFlag = 1;
-            return;
+            return false;
         }
         if (next->kind == etEnd && s.runNesting == 1 && !target.object && desc->tailCallable) {
             s.pendingCall = desc;
             s.pendingLevel = target.level;
             s.pendingArgCount = inputCount;
             s.stopFlag = 1;
-            return;
+            return false;
         }
         s.foundLevel = target.level;
         try {
@@ -233,9 +236,16 @@ namespace {
             if (s.pendingCall)
                 runTailCallLoop(s);
             if (s.stopFlag)
-                return;
+                return false;
         }
-        s.valueStack.popCommandResult();
+        return true;
+    }
+
+    void callCommandAt(
+        InterpreterState& s, const Resolved& target, int32_t inputCount, const CodeRecord* next)
+    {
+        if (commandAt(s, target, inputCount, next))
+            s.valueStack.popCommandResult();
     }
 
     void callOperationAt(InterpreterState& s, const Resolved& target, int32_t inputCount)
@@ -396,6 +406,40 @@ namespace {
         }
     }
 
+    // As `statement`, except that the list's last instruction may leave a value on the stack: a
+    // call ending the list runs as a command but keeps what it outputs, and an expression ending
+    // it is evaluated. Reports whether a value was left.
+    bool statementKeepingLastValue(InterpreterState& s, CodeRecord*& pc)
+    {
+        switch (pc->kind) {
+        case etUnknownOp:
+        case etFun:
+        case etIfFun:
+        case etObjectPrefixFun:
+        case etUsualPrefix: {
+            const bool afterParen = pc->afterParen;
+            const Resolved target = resolve(s, pc);
+            const int32_t count = collectInputs(s, pc, target.desc, afterParen);
+            if (s.stopFlag || !commandAt(s, target, count, pc))
+                return false;
+            if (pc->kind == etEnd && s.valueStack.peekTop())
+                return true;
+            s.valueStack.popCommandResult();
+            return false;
+        }
+        case etVariable:
+        case etConst:
+            comparison(s, pc);
+            if (s.stopFlag || pc->kind == etEnd)
+                return !s.stopFlag;
+            s.valueStack.popCommandResult();
+            return false;
+        default:
+            statement(s, pc);
+            return false;
+        }
+    }
+
     // Cuts the value stack back to its height at construction on every way out.
     class StackHeightGuard {
     public:
@@ -453,6 +497,26 @@ ValueRef evaluateList(InterpreterState& s, CodeArray* code)
     return s.valueStack.pop();
 }
 
+ValueRef runListForValue(InterpreterState& s, CodeArray* code)
+{
+    RunScope scope(s, code);
+    CodeRecord* pc = code->begin();
+    CodeRecord* statementStart = pc;
+    try {
+        while (pc->kind != etEnd) {
+            statementStart = pc;
+            if (statementKeepingLastValue(s, pc))
+                return s.valueStack.pop();
+            if (s.stopFlag)
+                break;
+        }
+    } catch (eLogoException& error) {
+        error.appendPathPosition(positionOf(code, statementStart), code);
+        throw;
+    }
+    return {};
+}
+
 void runText(InterpreterState& s, std::string_view text)
 {
     StackHeightGuard guard(s.valueStack);
@@ -470,6 +534,12 @@ ValueRef evaluateValue(InterpreterState& s, tlogoobject* instructions)
 {
     ValueRef keep(instructions);
     return evaluateList(s, compile(instructions, CompileMode::Instructions));
+}
+
+ValueRef runForValue(InterpreterState& s, tlogoobject* instructions)
+{
+    ValueRef keep(instructions);
+    return runListForValue(s, compile(instructions, CompileMode::Instructions));
 }
 
 void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
