@@ -8,6 +8,7 @@
 #include "core/ElapsedTime.h"
 #include "core/KeyPrimitives.h"
 #include "core/ListPrimitives.h"
+#include "core/NamePrimitives.h"
 #include "core/OptionPrimitives.h"
 #include "core/PrintPrimitives.h"
 #include "core/ProcessPrimitives.h"
@@ -56,6 +57,7 @@ void tMainLogoObject::registerPrimitives()
     registerProcessPrimitives(*m_procedures, this);
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
+    registerNamePrimitives(*m_procedures, this);
     registerPropertyListPrimitives(*m_procedures, this);
     registerListPrimitives(*m_procedures, this);
     registerOptionPrimitives(*m_procedures, this);
