@@ -1,5 +1,6 @@
-// Defining, asking about and listing names in the current object and the workspace: "define",
-// "name?", "defined?", "primitive?", "procs" and "names".
+// Defining, asking about, listing and burying names in the current object and the workspace:
+// "define", "name?", "defined?", "primitive?", "procs", "names", "bury", "unbury", "buried" and
+// "setbury".
 #pragma once
 
 #include "interpreter/LogoTab.h"

@@ -42,13 +42,12 @@ namespace {
     constexpr NameRow missingSubsystems[] = {
         // Images, colours, dates and the workspace.
         { "image", 2 }, { "emptyimage", 0 }, { "toanimfilm", 1 }, { "toframes", 1 },
-        { "torgb", 1 }, { "velmoracolours", 0 }, { "dateWord", 0 }, { "timeWord", 0 },
-        { ".mem", 0 },
+        { "torgb", 1 }, { "velmoracolours", 0 },
         // Variables, procedures and property lists.
         { "set", 2 }, { "havecommon", 2 }, { "haveown", 2 }, { "get", 1 },
         { "mydefined?", 1 }, { "myprimitive?", 1 }, { "variables", 0 }, { "events", 0 },
         { "objects", 0 },
-        { "bury", 1 }, { "unbury", 1 }, { "setbury", 1 }, { "buried", 0 }, { "po", 1 },
+        { "po", 1 },
         { "erase", 1 }, { ".procedures", 0 },
         { ".variables", 0 }, { ".keyword?", 3 }, { ".translate", 2 },
         // Objects and classes.

@@ -1,4 +1,5 @@
-// The workspace utilities of the main object: "date", "time" and "randomize".
+// The workspace utilities of the main object: "date", "time", "dateWord",
+// "timeWord", "randomize" and ".mem".
 #pragma once
 
 #include "interpreter/LogoTab.h"
