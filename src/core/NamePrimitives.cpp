@@ -14,9 +14,11 @@ namespace {
 
     InterpreterState& state() { return *InterpreterState::current(); }
 
-    // Listings leave out entries carrying either mark; "bury" sets the second.
+    // Listings leave out entries carrying either mark: ".hide" sets the first for good, "bury"
+    // the second until "unbury".
+    constexpr uint8_t hiddenMark = userMarkA;
     constexpr uint8_t buriedMark = userMarkB;
-    constexpr uint8_t hiddenMarks = userMarkA | userMarkB;
+    constexpr uint8_t hiddenMarks = hiddenMark | buriedMark;
 
     tlogoobject* primDefine(tlogoobject*, tlogoobject* name, tlogoobject* definition)
     {
@@ -64,7 +66,7 @@ namespace {
     }
 
     bool isShown(tTabDesc* desc) { return !(desc->flags & hiddenMarks); }
-    bool isBuried(tTabDesc* desc) { return desc->flags & buriedMark; }
+    bool isBuried(tTabDesc* desc) { return (desc->flags & hiddenMarks) == buriedMark; }
     bool isUserProcedure(tTabDesc* desc) { return desc->isProcedure() && desc->isUserEntry; }
     // Variables whose names begin with "@" are the system's own.
     bool isUserVariable(tTabDesc* desc) { return !desc->nameText().starts_with('@'); }
@@ -120,6 +122,13 @@ namespace {
         return nullptr;
     }
 
+    tlogoobject* primHide(tlogoobject*, tlogoobject* names)
+    {
+        for (tTabDesc* desc : namedEntries(names))
+            desc->flags |= hiddenMark;
+        return nullptr;
+    }
+
     tlogoobject* primUnbury(tlogoobject*, tlogoobject* names)
     {
         for (tTabDesc* desc : namedEntries(names))
@@ -156,6 +165,7 @@ void registerNamePrimitives(tLogoTab& table, tlogoobject* owner)
         fixed<1>("unbury", etFun, primUnbury),
         fixed<0>("buried", etFun, primBuried),
         fixed<1>("setbury", etFun, primSetBury),
+        fixed<1>(".hide", etFun, primHide),
     };
     registerPrimitives(table, owner, rows);
 }

@@ -85,7 +85,7 @@ namespace {
         { "wavechooser", 1 }, { "playChooser", 1 }, { "linepatternchooser", 1 },
         { "fillpatternchooser", 1 }, { "linewidthchooser", 1 }, { "finishselection", 1 },
         { "editimage", 1 }, { "explore", 1 }, { "showTime", 1 }, { "systemmetrics", 1 },
-        { "setbuttonssize", 1 }, { ".setbubblewindow", 1 }, { ".hide", 1 },
+        { "setbuttonssize", 1 }, { ".setbubblewindow", 1 },
         { "openprojectchooser", 0 }, { "saveprojectchooser", 0 }, { "printersetup", 0 },
         { "demodialog", 0 }, { "buttonssize", 0 }, { "showbuttons", 0 }, { "hidebuttons", 0 },
         { ".bubblewindow", 0 }, { "closeExplorer", 0 }, { "activeJoysticks", 0 },
