@@ -406,10 +406,19 @@ namespace {
         }
     }
 
+    // Whether the instruction that ended at the cursor is the list's last: nothing but the
+    // closing parentheses of the ones it stands in follows it.
+    bool endsList(const CodeRecord* pc, int32_t openParens)
+    {
+        for (; openParens > 0 && pc->kind == etRpar; --openParens)
+            ++pc;
+        return openParens == 0 && pc->kind == etEnd;
+    }
+
     // As `statement`, except that the list's last instruction may leave a value on the stack: a
     // call ending the list runs as a command but keeps what it outputs, and an expression ending
     // it is evaluated. Reports whether a value was left.
-    bool statementKeepingLastValue(InterpreterState& s, CodeRecord*& pc)
+    bool statementKeepingLastValue(InterpreterState& s, CodeRecord*& pc, int32_t openParens)
     {
         switch (pc->kind) {
         case etUnknownOp:
@@ -422,21 +431,33 @@ namespace {
             const int32_t count = collectInputs(s, pc, target.desc, afterParen);
             if (s.stopFlag || !commandAt(s, target, count, pc))
                 return false;
-            if (pc->kind == etEnd && s.valueStack.peekTop())
+            if (endsList(pc, openParens) && s.valueStack.peekTop())
                 return true;
             s.valueStack.popCommandResult();
             return false;
         }
+        case etLpar: {
+            NativeStack::check();
+            ++pc;
+            const bool kept = statementKeepingLastValue(s, pc, openParens + 1);
+            if (s.stopFlag)
+                return false;
+            if (pc->kind != etRpar)
+                throw eLogoException(erMissingRpar);
+            ++pc;
+            return kept;
+        }
         case etVariable:
         case etConst:
             comparison(s, pc);
-            if (s.stopFlag || pc->kind == etEnd)
-                return !s.stopFlag;
+            if (s.stopFlag)
+                return false;
+            if (endsList(pc, openParens))
+                return true;
             s.valueStack.popCommandResult();
             return false;
         default:
-            statement(s, pc);
-            return false;
+            throw eLogoException(erWrongSequence);
         }
     }
 
@@ -505,7 +526,7 @@ ValueRef runListForValue(InterpreterState& s, CodeArray* code)
     try {
         while (pc->kind != etEnd) {
             statementStart = pc;
-            if (statementKeepingLastValue(s, pc))
+            if (statementKeepingLastValue(s, pc, 0))
                 return s.valueStack.pop();
             if (s.stopFlag)
                 break;
