@@ -65,8 +65,8 @@ namespace {
             record.value = makeWord(NameCodes::instance().nameOf(error.datumCode));
     }
 
-    // Runs the list through `run` with the tag active and gives what it ended with: the value
-    // the list reported, the value thrown with the tag, or none.
+    // Calls `run` with the tag active and gives what it ended with: the value `run` gave, the
+    // value thrown with the tag, or none (a caught error, a caught throw to the top level).
     template <typename Run> ValueRef runCaught(tlogoobject* tag, Run run)
     {
         InterpreterState& s = state();
