@@ -46,9 +46,7 @@ namespace {
         // Variables, procedures and property lists.
         { "set", 2 }, { "havecommon", 2 }, { "haveown", 2 }, { "get", 1 },
         { "mydefined?", 1 }, { "myprimitive?", 1 }, { "variables", 0 }, { "events", 0 },
-        { "objects", 0 },
-        { "po", 1 },
-        { "erase", 1 }, { ".procedures", 0 },
+        { "objects", 0 }, { "po", 1 }, { "erase", 1 }, { ".procedures", 0 },
         { ".variables", 0 }, { ".keyword?", 3 }, { ".translate", 2 },
         // Objects and classes.
         { "create", 0 }, { "destroy", 0 }, { "home", 0 }, { "clone", 2 }, { "new", 2 },
