@@ -65,17 +65,21 @@ namespace {
             record.value = makeWord(NameCodes::instance().nameOf(error.datumCode));
     }
 
-    tlogoobject* primCatch(tlogoobject*, tlogoobject* tag, tlogoobject* list)
+    // Calls `run` with the tag active and gives what it ended with: the value `run` gave, the
+    // value thrown with the tag, or none (a caught error, a caught throw to the top level).
+    template <typename Run> ValueRef runCaught(tlogoobject* tag, Run run)
     {
         InterpreterState& s = state();
         const std::string name = asciiLowered(tag->text());
         CatchScope scope(s, name);
         try {
-            evaluator::runValue(s, list);
+            return run(s);
         } catch (const ethrow& thrown) {
             if (thrown.tag != name)
                 throw;
+            ValueRef value = thrown.datum;
             scope.caught();
+            return value;
         } catch (const eLogoException& error) {
             if (!isErrorTag(name))
                 throw;
@@ -86,18 +90,46 @@ namespace {
                 throw;
             scope.caught();
         }
+        return {};
+    }
+
+    tlogoobject* runCatch(tlogoobject*, tlogoobject* tag, tlogoobject* list)
+    {
+        runCaught(tag, [list](InterpreterState& s) {
+            evaluator::runValue(s, list);
+            return ValueRef();
+        });
         return nullptr;
     }
 
-    tlogoobject* primThrow(tlogoobject*, tlogoobject* tag)
+    // Used for its value, the list runs as instructions whose last one may report the value, so
+    // that "output catch "found [search :list]" lets a search command throw what it found. With
+    // no value, neither reported nor thrown, the evaluator reports that "catch" did not output.
+    tlogoobject* evaluateCatch(tlogoobject*, tlogoobject* tag, tlogoobject* list)
     {
+        ValueRef value = runCaught(
+            tag, [list](InterpreterState& s) { return evaluator::runForValue(s, list); });
+        return handOver(value.leak());
+    }
+
+    // The value of "(throw tag value)" travels as the throw's datum.
+    tlogoobject* primThrow(tlogoobject*, tLogoStack& stack, int32_t count, CallForm)
+    {
+        if (count < 1)
+            throw eLogoException(erNotEnoughInputs);
+        if (count > 2)
+            throw eLogoException(erTooManyInputs);
         InterpreterState& s = state();
+        tlogoobject* tag = stack.lookAt(count - 1);
         const std::string name = asciiLowered(tag->text());
         if (isTopLevelTag(name))
             throw eTerminateException(eTerminateException::Reason::ThrowToTopLevel);
         if (std::find(s.catchTags.begin(), s.catchTags.end(), name) == s.catchTags.end())
             throw eLogoException(erNoCatch, tag);
-        throw ethrow(name);
+        ethrow thrown(name);
+        if (count == 2)
+            thrown.datum = stack.lookAt(0);
+        throw thrown;
     }
 
     tlogoobject* wordOrEmptyList(const std::string& text)
@@ -136,8 +168,8 @@ namespace {
 void registerCatchPrimitives(tLogoTab& table, tlogoobject* owner)
 {
     static constexpr PrimitiveRow rows[] = {
-        fixed<2>("catch", etFun, primCatch),
-        fixed<1>("throw", etFun, primThrow),
+        commandOrOperation<2>("catch", etFun, runCatch, evaluateCatch),
+        variable("throw", etFun, 1, primThrow),
         fixed<0>("error", etFun, primError),
         fixed<2>("throwerror", etFun, primThrowError),
     };

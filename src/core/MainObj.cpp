@@ -8,14 +8,17 @@
 #include "core/ElapsedTime.h"
 #include "core/KeyPrimitives.h"
 #include "core/ListPrimitives.h"
+#include "core/NamePrimitives.h"
 #include "core/OptionPrimitives.h"
 #include "core/PrintPrimitives.h"
 #include "core/ProcessPrimitives.h"
+#include "core/PropertyListPrimitives.h"
 #include "core/RegisteredNames.h"
 #include "core/TextFilePrimitives.h"
 #include "core/TimerPrimitives.h"
 #include "core/VariablePrimitives.h"
 #include "core/WordPrimitives.h"
+#include "core/WorkspacePrimitives.h"
 #include "interpreter/Commander.h"
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
@@ -54,10 +57,13 @@ void tMainLogoObject::registerPrimitives()
     registerProcessPrimitives(*m_procedures, this);
     registerPrintPrimitives(*m_procedures, this);
     registerVariablePrimitives(*m_procedures, this);
+    registerNamePrimitives(*m_procedures, this);
+    registerPropertyListPrimitives(*m_procedures, this);
     registerListPrimitives(*m_procedures, this);
     registerOptionPrimitives(*m_procedures, this);
     registerTextFilePrimitives(*m_procedures, this);
     registerKeyPrimitives(*m_procedures, this);
+    registerWorkspacePrimitives(*m_procedures, this);
     registerRemainingNames(*m_procedures, this);
 }
 

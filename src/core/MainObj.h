@@ -4,6 +4,7 @@
 // global variables. Name lookup from code running as the main object ends here.
 #pragma once
 
+#include "core/PropertyLists.h"
 #include "interpreter/LogoVarTab.h"
 
 #include <memory>
@@ -34,6 +35,8 @@ public:
     };
     std::vector<Timer>& timers() { return m_timers; }
 
+    PropertyLists& propertyLists() { return m_propertyLists; }
+
     // The print family's output: into the open redirection, else to the process's commander.
     void writeOutput(std::string_view text);
     // "printto": a clipboard buffer becomes the redirection, closing any previous one.
@@ -47,6 +50,7 @@ private:
     std::unique_ptr<tLogoTab> m_procedures;
     std::unique_ptr<tLogoGlobalVarTab> m_globals;
     std::vector<Timer> m_timers;
+    PropertyLists m_propertyLists;
     std::optional<std::string> m_clipboardBuffer;
 };
 

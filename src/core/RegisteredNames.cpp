@@ -42,16 +42,11 @@ namespace {
     constexpr NameRow missingSubsystems[] = {
         // Images, colours, dates and the workspace.
         { "image", 2 }, { "emptyimage", 0 }, { "toanimfilm", 1 }, { "toframes", 1 },
-        { "torgb", 1 }, { "velmoracolours", 0 }, { "date", 0 }, { "time", 0 },
-        { "dateWord", 0 }, { "timeWord", 0 }, { "randomize", 0 }, { ".mem", 0 },
+        { "torgb", 1 }, { "velmoracolours", 0 },
         // Variables, procedures and property lists.
-        { "set", 2 }, { "havecommon", 2 }, { "haveown", 2 },
-        { "name_command", 2 }, { "get", 1 }, { "define", 2 }, { "name?", 1 },
-        { "defined?", 1 }, { "primitive?", 1 }, { "mydefined?", 1 }, { "myprimitive?", 1 },
-        { "names", 0 }, { "variables", 0 }, { "procs", 0 }, { "events", 0 }, { "objects", 0 },
-        { "bury", 1 }, { "unbury", 1 }, { "setbury", 1 }, { "buried", 0 }, { "po", 1 },
-        { "erase", 1 }, { "pps", 0 }, { "pprop", 3 }, { "gprop", 2 }, { "remprop", 2 },
-        { "setplist", 2 }, { "plist", 1 }, { "props", 0 }, { ".procedures", 0 },
+        { "set", 2 }, { "havecommon", 2 }, { "haveown", 2 }, { "get", 1 },
+        { "mydefined?", 1 }, { "myprimitive?", 1 }, { "variables", 0 }, { "events", 0 },
+        { "objects", 0 }, { "po", 1 }, { "erase", 1 }, { ".procedures", 0 },
         { ".variables", 0 }, { ".keyword?", 3 }, { ".translate", 2 },
         // Objects and classes.
         { "create", 0 }, { "destroy", 0 }, { "home", 0 }, { "clone", 2 }, { "new", 2 },
@@ -88,7 +83,7 @@ namespace {
         { "wavechooser", 1 }, { "playChooser", 1 }, { "linepatternchooser", 1 },
         { "fillpatternchooser", 1 }, { "linewidthchooser", 1 }, { "finishselection", 1 },
         { "editimage", 1 }, { "explore", 1 }, { "showTime", 1 }, { "systemmetrics", 1 },
-        { "setbuttonssize", 1 }, { ".setbubblewindow", 1 }, { ".hide", 1 },
+        { "setbuttonssize", 1 }, { ".setbubblewindow", 1 },
         { "openprojectchooser", 0 }, { "saveprojectchooser", 0 }, { "printersetup", 0 },
         { "demodialog", 0 }, { "buttonssize", 0 }, { "showbuttons", 0 }, { "hidebuttons", 0 },
         { ".bubblewindow", 0 }, { "closeExplorer", 0 }, { "activeJoysticks", 0 },

@@ -27,6 +27,12 @@ namespace {
         return nullptr;
     }
 
+    // The classic "name": "make" with its inputs the other way round.
+    tlogoobject* primNameCommand(tlogoobject* owner, tlogoobject* value, tlogoobject* name)
+    {
+        return primMake(owner, name, value);
+    }
+
     tlogoobject* primThing(tlogoobject*, tlogoobject* name)
     {
         return readVariable(state(), name->nameCode());
@@ -120,6 +126,7 @@ void registerVariablePrimitives(tLogoTab& table, tlogoobject* owner)
 {
     static constexpr PrimitiveRow rows[] = {
         fixed<2>("make", etFun, primMake),
+        fixed<2>("name_command", etFun, primNameCommand),
         fixed<1>("thing", etFun, primThing),
         variable("local", etFun, 1, primLocal),
         variable("let", etFun, 2, primLet),

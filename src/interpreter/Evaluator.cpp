@@ -197,25 +197,28 @@ namespace {
         return count;
     }
 
-    void callCommandAt(
+    // Runs a command and reports whether it ended as calls ordinarily do, with its result entry
+    // (none, or a value nobody asked for) on the stack; "output", "stop" and tail calls end
+    // through the stop flag instead. Inlined, so that the common command path costs no extra call.
+    [[gnu::always_inline]] inline bool commandAt(
         InterpreterState& s, const Resolved& target, int32_t inputCount, const CodeRecord* next)
     {
         tProcDesc* desc = target.desc;
         if (desc->procKind == ProcKind::Output) {
             s.valueStack.popInto(s.outputValue);
             s.stopFlag = 1;
-            return;
+            return false;
         }
         if (desc->procKind == ProcKind::Stop) {
             s.stopFlag = 1;
-            return;
+            return false;
         }
         if (next->kind == etEnd && s.runNesting == 1 && !target.object && desc->tailCallable) {
             s.pendingCall = desc;
             s.pendingLevel = target.level;
             s.pendingArgCount = inputCount;
             s.stopFlag = 1;
-            return;
+            return false;
         }
         s.foundLevel = target.level;
         try {
@@ -233,9 +236,16 @@ namespace {
             if (s.pendingCall)
                 runTailCallLoop(s);
             if (s.stopFlag)
-                return;
+                return false;
         }
-        s.valueStack.popCommandResult();
+        return true;
+    }
+
+    void callCommandAt(
+        InterpreterState& s, const Resolved& target, int32_t inputCount, const CodeRecord* next)
+    {
+        if (commandAt(s, target, inputCount, next))
+            s.valueStack.popCommandResult();
     }
 
     void callOperationAt(InterpreterState& s, const Resolved& target, int32_t inputCount)
@@ -396,6 +406,61 @@ namespace {
         }
     }
 
+    // Whether the instruction that ended at the cursor is the list's last: nothing but the
+    // closing parentheses of the ones it stands in follows it.
+    bool endsList(const CodeRecord* pc, int32_t openParens)
+    {
+        for (; openParens > 0 && pc->kind == etRpar; --openParens)
+            ++pc;
+        return openParens == 0 && pc->kind == etEnd;
+    }
+
+    // As `statement`, except that the list's last instruction may leave a value on the stack: a
+    // call ending the list runs as a command but keeps what it outputs, and an expression ending
+    // it is evaluated. Reports whether a value was left.
+    bool statementKeepingLastValue(InterpreterState& s, CodeRecord*& pc, int32_t openParens)
+    {
+        switch (pc->kind) {
+        case etUnknownOp:
+        case etFun:
+        case etIfFun:
+        case etObjectPrefixFun:
+        case etUsualPrefix: {
+            const bool afterParen = pc->afterParen;
+            const Resolved target = resolve(s, pc);
+            const int32_t count = collectInputs(s, pc, target.desc, afterParen);
+            if (s.stopFlag || !commandAt(s, target, count, pc))
+                return false;
+            if (endsList(pc, openParens) && s.valueStack.peekTop())
+                return true;
+            s.valueStack.popCommandResult();
+            return false;
+        }
+        case etLpar: {
+            NativeStack::check();
+            ++pc;
+            const bool kept = statementKeepingLastValue(s, pc, openParens + 1);
+            if (s.stopFlag)
+                return false;
+            if (pc->kind != etRpar)
+                throw eLogoException(erMissingRpar);
+            ++pc;
+            return kept;
+        }
+        case etVariable:
+        case etConst:
+            comparison(s, pc);
+            if (s.stopFlag)
+                return false;
+            if (endsList(pc, openParens))
+                return true;
+            s.valueStack.popCommandResult();
+            return false;
+        default:
+            throw eLogoException(erWrongSequence);
+        }
+    }
+
     // Cuts the value stack back to its height at construction on every way out.
     class StackHeightGuard {
     public:
@@ -453,6 +518,26 @@ ValueRef evaluateList(InterpreterState& s, CodeArray* code)
     return s.valueStack.pop();
 }
 
+ValueRef runListForValue(InterpreterState& s, CodeArray* code)
+{
+    RunScope scope(s, code);
+    CodeRecord* pc = code->begin();
+    CodeRecord* statementStart = pc;
+    try {
+        while (pc->kind != etEnd) {
+            statementStart = pc;
+            if (statementKeepingLastValue(s, pc, 0))
+                return s.valueStack.pop();
+            if (s.stopFlag)
+                break;
+        }
+    } catch (eLogoException& error) {
+        error.appendPathPosition(positionOf(code, statementStart), code);
+        throw;
+    }
+    return {};
+}
+
 void runText(InterpreterState& s, std::string_view text)
 {
     StackHeightGuard guard(s.valueStack);
@@ -470,6 +555,12 @@ ValueRef evaluateValue(InterpreterState& s, tlogoobject* instructions)
 {
     ValueRef keep(instructions);
     return evaluateList(s, compile(instructions, CompileMode::Instructions));
+}
+
+ValueRef runForValue(InterpreterState& s, tlogoobject* instructions)
+{
+    ValueRef keep(instructions);
+    return runListForValue(s, compile(instructions, CompileMode::Instructions));
 }
 
 void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)

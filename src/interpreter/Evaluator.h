@@ -26,11 +26,16 @@ namespace evaluator {
     // Evaluates one expression (and runs one more instruction after it, if any) and returns its
     // value with one reference owned by the caller.
     ValueRef evaluateList(InterpreterState& state, CodeArray* code);
+    // Runs the instructions for a caller that takes a value when they give one: the last
+    // instruction, a call that outputs or an expression, gives it, with one reference owned by
+    // the caller; none when it gives none or the stop flag ended the run.
+    ValueRef runListForValue(InterpreterState& state, CodeArray* code);
     // Reads, compiles and runs a text; the value stack is cut back to its height before.
     void runText(InterpreterState& state, std::string_view text);
     // Runs a list or word as an instruction list.
     void runValue(InterpreterState& state, tlogoobject* instructions);
     ValueRef evaluateValue(InterpreterState& state, tlogoobject* instructions);
+    ValueRef runForValue(InterpreterState& state, tlogoobject* instructions);
 
     // Calls D as a command with n inputs on the stack, as the evaluator itself does.
     void callCommand(InterpreterState& state, tProcDesc* desc, int32_t inputCount);

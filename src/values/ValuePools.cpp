@@ -12,6 +12,7 @@ ListCellPool::~ListCellPool()
 
 tLogoList* ListCellPool::makeFresh(tlogoobject* first, tLogoList* rest)
 {
+    ++m_made;
     return new tLogoList(first, rest);
 }
 

@@ -68,6 +68,10 @@ public:
         poisonWhilePooled(instance);
         return true;
     }
+    // Instances a caller can take now: those waiting in the pool and those not yet made.
+    size_t available() const { return m_count + (Capacity - m_made); }
+    // Pooled instances held by values at the moment.
+    size_t inUse() const { return m_made - m_count; }
 
 private:
     T* makeInstance()
@@ -104,15 +108,22 @@ public:
             poisonWhilePooled(cell);
         } else {
             delete cell;
+            ++m_deleted;
         }
     }
+    // Cells ever made, cells deleted since and cells waiting for reuse; the rest are in use.
+    size_t made() const { return m_made; }
+    size_t deleted() const { return m_deleted; }
+    size_t waiting() const { return m_count; }
 
 private:
-    static tLogoList* makeFresh(tlogoobject* first, tLogoList* rest);
+    tLogoList* makeFresh(tlogoobject* first, tLogoList* rest);
 
     // Left uninitialised: the slots above m_count are never read, and untouched pages cost nothing.
     std::array<tLogoList*, capacity> m_free;
     size_t m_count = 0;
+    size_t m_made = 0;
+    size_t m_deleted = 0;
 };
 
 struct ValuePools {
