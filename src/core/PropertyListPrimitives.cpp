@@ -77,9 +77,8 @@ namespace {
     // A word that is not a number reads back with its quote.
     std::string readableValue(tlogoobject* value)
     {
-        if (value->isWord() && !value->isNumber())
-            return "\"" + value->sourceForm(true);
-        return value->sourceForm(true);
+        std::string text = value->isWord() && !value->isNumber() ? "\"" : "";
+        return text.append(value->sourceForm(true));
     }
 
     // Every property as the "pprop" instruction that puts it back.
