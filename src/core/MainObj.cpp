@@ -19,6 +19,7 @@
 #include "interpreter/Commander.h"
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
+#include "objects/BehaviourPrimitives.h"
 
 namespace velmora {
 
@@ -46,6 +47,7 @@ void tMainLogoObject::registerPrimitives()
     registerOptionPrimitives(procTable(), this);
     registerTextFilePrimitives(procTable(), this);
     registerKeyPrimitives(procTable(), this);
+    registerBehaviourPrimitives(procTable(), this);
     registerRemainingNames(procTable(), this);
 }
 

@@ -43,6 +43,8 @@ public:
     tmultiobject* place() const { return m_place; }
     tmultiobject* firstClass() const { return m_classCount > 0 ? m_parents.front() : nullptr; }
     const ObjectList& parents() const { return m_parents; }
+    // Parents below this index are classes, the rest behaviours.
+    size_t classCount() const { return static_cast<size_t>(m_classCount); }
     const ObjectList& dependents() const { return m_dependents; }
     // Whether `other` names this object as one of its classes (not as a behaviour).
     bool isClassOf(const tmultiobject* other) const;
