@@ -20,6 +20,7 @@
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
 #include "objects/BehaviourPrimitives.h"
+#include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
 
@@ -48,6 +49,7 @@ void tMainLogoObject::registerPrimitives()
     registerTextFilePrimitives(procTable(), this);
     registerKeyPrimitives(procTable(), this);
     registerBehaviourPrimitives(procTable(), this);
+    registerOwnVariablePrimitives(procTable(), this);
     registerRemainingNames(procTable(), this);
 }
 

@@ -45,7 +45,7 @@ namespace {
         { "torgb", 1 }, { "velmoracolours", 0 }, { "date", 0 }, { "time", 0 },
         { "dateWord", 0 }, { "timeWord", 0 }, { "randomize", 0 }, { ".mem", 0 },
         // Variables, procedures and property lists.
-        { "set", 2 }, { "havecommon", 2 }, { "haveown", 2 },
+        { "set", 2 },
         { "name_command", 2 }, { "get", 1 }, { "define", 2 }, { "name?", 1 },
         { "defined?", 1 }, { "primitive?", 1 }, { "mydefined?", 1 }, { "myprimitive?", 1 },
         { "names", 0 }, { "variables", 0 }, { "procs", 0 }, { "events", 0 }, { "objects", 0 },

@@ -1,10 +1,14 @@
 #include "objects/MultiObject.h"
 
+#include "interpreter/Variables.h"
+#include "localization/NameCodes.h"
 #include "objects/CreationChain.h"
 #include "objects/ObjectNames.h"
+#include "objects/VariableAccessors.h"
 #include "values/ValueRef.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace velmora {
@@ -34,6 +38,21 @@ namespace {
             items.erase(found);
     }
 
+    tLogoVarDesc* findObjectVariable(tlogoobject* object, NameCode name)
+    {
+        auto* multiObject = dynamic_cast<tmultiobject*>(object);
+        return multiObject ? multiObject->findVariable(name) : nullptr;
+    }
+
+    // A name that reads as a number, with either decimal separator, gets no accessors.
+    bool readsAsNumber(std::string text)
+    {
+        std::replace(text.begin(), text.end(), ',', '.');
+        char* end = nullptr;
+        std::strtod(text.c_str(), &end);
+        return !text.empty() && end == text.c_str() + text.size();
+    }
+
 } // namespace
 
 tmultiobject::tmultiobject(
@@ -47,6 +66,7 @@ tmultiobject::tmultiobject(
 {
     if (m_name.empty())
         throw eLogoException(erEmptyObjName);
+    setObjectVariableFinder(findObjectVariable);
     ownTable = m_procTable.get();
     m_procTable->owner = this;
     m_varTable->owner = this;
@@ -196,6 +216,45 @@ void tmultiobject::removeBehaviour(tmultiobject* behaviour)
     rebuildChains();
 }
 
+tLogoVarDesc* tmultiobject::findVariable(NameCode name)
+{
+    for (tLogoTab* table : m_chains.variables)
+        if (tTabDesc* found = table->find(name))
+            return static_cast<tLogoVarDesc*>(found);
+    return nullptr;
+}
+
+void tmultiobject::setVariable(NameCode name, tlogoobject* value, VariableScope scope)
+{
+    const std::string& text = NameCodes::instance().nameOf(name);
+    if (!text.empty() && text.front() == '@')
+        throw eLogoException::withName(erWrongVarName, name);
+    const bool created = !m_varTable->contains(name);
+    if (scope == VariableScope::Common)
+        m_varTable->setVarMarked(name, value);
+    else
+        m_varTable->setVar(name, value);
+    if (created)
+        makeAccessors(name);
+    if (scope == VariableScope::Common)
+        return;
+    for (tmultiobject* dependent : ObjectList(m_dependents))
+        if (dependent->m_place != this && !dependent->m_varTable->contains(name))
+            dependent->setVariable(name, value, VariableScope::Own);
+}
+
+void tmultiobject::makeAccessors(NameCode name)
+{
+    const std::string& text = NameCodes::instance().nameOf(name);
+    if (readsAsNumber(text))
+        return;
+    const NameCode setter = NameCodes::instance().intern(setterName(text));
+    if (!m_procTable->contains(name))
+        m_procTable->registerDesc(new tGetFunc(name));
+    if (!m_procTable->contains(setter))
+        m_procTable->registerDesc(new tSetFunc(setter, name));
+}
+
 void tmultiobject::inheritVariables(tmultiobject& from)
 {
     if (&from == CreationChain::first())
@@ -203,11 +262,12 @@ void tmultiobject::inheritVariables(tmultiobject& from)
     // Collected first: the walk holds the table order lock that entering a variable takes.
     std::vector<std::pair<NameCode, ValueRef>> missing;
     from.m_varTable->forEachInOrder([&](tTabDesc* variable) {
-        if (!m_varTable->contains(variable->name) && variable->value())
-            missing.emplace_back(variable->name, ValueRef(variable->value()));
+        auto* own = static_cast<tLogoVarDesc*>(variable);
+        if (!m_varTable->contains(own->name) && own->value() && own->variableKind != commonVariable)
+            missing.emplace_back(own->name, ValueRef(own->value()));
     });
     for (const auto& [name, value] : missing)
-        m_varTable->setVar(name, value.get());
+        setVariable(name, value.get(), VariableScope::Own);
 }
 
 void tmultiobject::removeParent(tmultiobject* parent)

@@ -17,6 +17,12 @@
 
 namespace velmora {
 
+// Own variables are copied into the dependents that have none; a common variable stays in its
+// object, where the dependents see it through their chains.
+enum class VariableScope { Own, Common };
+// The `variableKind` of a common variable.
+constexpr uint8_t commonVariable = 1;
+
 class tmultiobject : public tlogoobject {
 public:
     using ObjectList = std::vector<tmultiobject*>;
@@ -64,6 +70,12 @@ public:
     virtual void destroy();
     // Destroys the object through whatever holds it (its container's table).
     virtual void destroyEntry() { destroy(); }
+    // The variable this object sees along its chain, or none.
+    tLogoVarDesc* findVariable(NameCode name);
+    // Sets the object's own or common variable; a new one gets its getter and setter commands
+    // (none for a name that reads as a number), and a new own one is copied into the dependents
+    // that are not merely placed here. Error 127 for a name beginning with "@".
+    void setVariable(NameCode name, tlogoobject* value, VariableScope scope);
     // Copies the variables of `from` that this object has none of; the main object's globals are
     // seen through the chains instead.
     void inheritVariables(tmultiobject& from);
@@ -92,6 +104,7 @@ private:
     Chains collectChains() const;
     void appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const;
     void rebuildDependents();
+    void makeAccessors(NameCode name);
     void removeParent(tmultiobject* parent);
     void destroyDependents();
 

@@ -117,7 +117,8 @@ void ObjectPairs::apply(tmultiobject& object, const Pair& pair)
     else if (kind == PairKind::Procedure)
         defineFromList(&object, pair.key, value);
     else
-        object.varTable().setVar(pair.key, value);
+        object.setVariable(
+            pair.key, value, kind == PairKind::Common ? VariableScope::Common : VariableScope::Own);
 }
 
 } // namespace velmora
