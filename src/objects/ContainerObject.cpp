@@ -29,16 +29,16 @@ namespace {
         return { name, number.empty() || number.size() > 9 ? 0 : std::stoi(number) };
     }
 
-    // A user "create", the object's own or inherited, runs as the new object; the built-in name
-    // alone has nothing to run.
-    void runCreate(tmultiobject* object)
+    // A user procedure of one of the names ("create", "destroy"), the object's own or inherited,
+    // runs as the object; the built-in name alone has nothing to run.
+    void runUserProcedure(tmultiobject* object, const std::vector<NameCode>& names)
     {
         InterpreterState* state = InterpreterState::current();
         if (!state)
             return;
-        for (NameCode code : EventCodes::instance().createCodes()) {
-            const tProcDesc* create = object->tryProc(code, 0);
-            if (!create || (create->flags & builtin))
+        for (NameCode code : names) {
+            const tProcDesc* procedure = object->tryProc(code, 0);
+            if (!procedure || (procedure->flags & builtin))
                 continue;
             RestoreOnExit<tlogoobject*> keep(state->currentObject);
             state->currentObject = object;
@@ -48,6 +48,20 @@ namespace {
             evaluator::runValue(*state, instructions.get());
             return;
         }
+    }
+
+    // Whether the running process runs as the object, or will again when an "ask" ends.
+    bool isRunningAs(const tmultiobject* object)
+    {
+        const InterpreterState* state = InterpreterState::current();
+        if (!state)
+            return false;
+        if (state->currentObject == object)
+            return true;
+        for (const InterpreterState::AskEntry& entry : state->askStack)
+            if (entry.object == object)
+                return true;
+        return false;
     }
 
 } // namespace
@@ -136,7 +150,7 @@ tmultiobject* tcontainerobject::newObject(
     object->placeInto(targetContainer()->containerForClass(objectClass));
     object->inheritVariables(*objectClass);
     if (form == CreationForm::New)
-        runCreate(object);
+        runUserProcedure(object, EventCodes::instance().createCodes());
     pairs.applyTo(*object);
     enter(object);
     return object;
@@ -181,10 +195,17 @@ void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
     eraseEntry(static_cast<tControlObject*>(object));
 }
 
+// An instance's "destroy" runs first, unless the whole container is going. An object the process
+// still runs as is kept, unlinked, by the main object until it goes itself, so that the procedure
+// running as it never runs on freed memory.
 void tcontainerobject::eraseEntry(tControlObject* object)
 {
+    if (object->isInstance && !destroyed())
+        runUserProcedure(object, EventCodes::instance().destroyCodes());
     object->destroy();
     object->ownerContainer = nullptr;
+    if (isRunningAs(object))
+        static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
     m_objectTable.erase(codeOf(object->name()));
 }
 

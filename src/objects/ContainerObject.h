@@ -7,6 +7,9 @@
 
 #include "objects/ContainingControl.h"
 #include "values/Errors.h"
+#include "values/ValueRef.h"
+
+#include <vector>
 
 namespace velmora {
 
@@ -32,7 +35,8 @@ public:
     tmultiobject* newClass(tlogoobject* parent, tlogoobject* name, tlogoobject* pairs);
     // Error 50 for a name without object, 113 for a class in use unless erasing completely.
     void eraseObject(tlogoobject* name, EraseMode mode);
-    // Removes the object's entry after unlinking it.
+    // Removes the object's entry after unlinking it. When the process ran as the object, the
+    // caller ends the process (the object is destroyed()).
     void eraseEntry(tControlObject* object);
     // Moves the object's entry to a new name; error 175 when another object holds it.
     void renameEntry(tControlObject* object, std::string name);
@@ -49,6 +53,7 @@ private:
     void enter(tControlObject* object);
 
     tLogoObjectsTab m_objectTable;
+    std::vector<ValueRef> m_retired; // erased objects a process still ran as (main object only)
 };
 
 } // namespace velmora

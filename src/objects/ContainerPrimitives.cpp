@@ -53,17 +53,26 @@ namespace {
             from.eraseObject(name, EraseMode::RefuseClasses);
     }
 
+    // A process whose object has gone has nothing left to run as.
+    void endIfObjectErased()
+    {
+        if (static_cast<tmultiobject*>(InterpreterState::current()->currentObject)->destroyed())
+            throw eTerminateException();
+    }
+
     // Each input is a name or a list of names.
     tlogoobject* primEraseObject(tlogoobject* owner, tLogoStack& stack, int32_t count, CallForm)
     {
         for (int32_t index = count - 1; index >= 0; --index)
             eraseNamed(container(owner), stack.lookAt(index));
+        endIfObjectErased();
         return nullptr;
     }
 
     tlogoobject* primEraseComplete(tlogoobject* owner, tlogoobject* name)
     {
         container(owner).eraseObject(name, EraseMode::Complete);
+        endIfObjectErased();
         return nullptr;
     }
 

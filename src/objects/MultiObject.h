@@ -68,6 +68,7 @@ public:
     // Destroys the objects whose class or place this is, drops this object from the behaviours
     // of its other dependents and unlinks it from its parents, its place and the creation chain.
     virtual void destroy();
+    bool destroyed() const { return m_destroyed; }
     // Destroys the object through whatever holds it (its container's table).
     virtual void destroyEntry() { destroy(); }
     // The variable this object sees along its chain, or none.
