@@ -10,6 +10,8 @@
 #include "objects/ObjectPairs.h"
 #include "values/ValueFactory.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -48,6 +50,21 @@ namespace {
             evaluator::runValue(*state, instructions.get());
             return;
         }
+    }
+
+    // Who lists do not hold their objects: a gone one leaves an empty slot, which "each" skips.
+    void forgetInWhoLists(tlogoobject* object)
+    {
+        InterpreterState* state = InterpreterState::current();
+        if (!state)
+            return;
+        auto forget = [object](std::optional<InterpreterState::WhoList>& who) {
+            if (who)
+                std::replace(who->begin(), who->end(), object, static_cast<tlogoobject*>(nullptr));
+        };
+        forget(state->whoList);
+        for (InterpreterState::AskEntry& entry : state->askStack)
+            forget(entry.whoList);
     }
 
     // Whether the running process runs as the object, or will again when an "ask" ends.
@@ -204,6 +221,7 @@ void tcontainerobject::eraseEntry(tControlObject* object)
         runUserProcedure(object, EventCodes::instance().destroyCodes());
     object->destroy();
     object->ownerContainer = nullptr;
+    forgetInWhoLists(object);
     if (isRunningAs(object))
         static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
     m_objectTable.erase(codeOf(object->name()));
