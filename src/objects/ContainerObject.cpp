@@ -98,11 +98,6 @@ tmultiobject* tcontainerobject::tableEntry(NameCode name)
     return static_cast<tmultiobject*>(m_objectTable.tryValue(name));
 }
 
-tcontainerobject* tcontainingcontrol::containerForClass(tmultiobject*)
-{
-    return static_cast<tcontainerobject*>(this);
-}
-
 tcontainerobject* tcontainerobject::containerForClass(tmultiobject*) { return this; }
 
 tmultiobject* tcontainerobject::classNamed(tlogoobject* name, errorConst notAClass)

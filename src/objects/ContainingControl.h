@@ -1,5 +1,6 @@
-// tcontainingcontrol: an object that can receive newly created objects. Asked which container
-// takes a new object of a class, it answers itself; pages and windows will answer otherwise.
+// tcontainingcontrol: an object that can receive newly created objects: asked which container
+// takes a new object of a class, it answers. A container answers itself; pages and windows will
+// answer otherwise.
 #pragma once
 
 #include "objects/ControlObject.h"
@@ -10,7 +11,7 @@ class tcontainerobject;
 
 class tcontainingcontrol : public tControlObject {
 public:
-    virtual tcontainerobject* containerForClass(tmultiobject* objectClass);
+    virtual tcontainerobject* containerForClass(tmultiobject* objectClass) = 0;
 
 protected:
     using tControlObject::tControlObject;
