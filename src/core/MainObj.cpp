@@ -22,49 +22,41 @@
 #include "interpreter/Commander.h"
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
-#include "localization/NameCodes.h"
+#include "objects/BehaviourPrimitives.h"
+#include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
 
 tMainLogoObject::tMainLogoObject()
-    : tlogoobject(ValueKind::Object)
-    , m_procedures(std::make_unique<tLogoTab>())
-    , m_globals(std::make_unique<tLogoGlobalVarTab>())
+    : tcontainerobject({}, mainClassName(), std::make_unique<tLogoGlobalVarTab>())
     , m_timers { { std::string(), nowMilliseconds() } }
 {
-    ownTable = m_procedures.get();
-    m_procedures->owner = this;
-    m_globals->owner = this;
     registerPrimitives();
-}
-
-tMainLogoObject::~tMainLogoObject()
-{
-    // Names resolved for this object must not be trusted for another at the same address.
-    ResolutionStamp::advance();
 }
 
 tProcDesc* tMainLogoObject::tryProc(NameCode name, int32_t) { return ownTable->findProc(name); }
 
 void tMainLogoObject::registerPrimitives()
 {
-    registerWordAndArithmeticPrimitives(*m_procedures, this);
-    registerControlPrimitives(*m_procedures, this);
-    registerCatchPrimitives(*m_procedures, this);
-    registerApplyPrimitives(*m_procedures, this);
-    registerTimerPrimitives(*m_procedures, this);
-    registerAskPrimitives(*m_procedures, this);
-    registerProcessPrimitives(*m_procedures, this);
-    registerPrintPrimitives(*m_procedures, this);
-    registerVariablePrimitives(*m_procedures, this);
-    registerNamePrimitives(*m_procedures, this);
-    registerPropertyListPrimitives(*m_procedures, this);
-    registerListPrimitives(*m_procedures, this);
-    registerOptionPrimitives(*m_procedures, this);
-    registerTextFilePrimitives(*m_procedures, this);
-    registerKeyPrimitives(*m_procedures, this);
-    registerWorkspacePrimitives(*m_procedures, this);
-    registerRemainingNames(*m_procedures, this);
+    registerWordAndArithmeticPrimitives(procTable(), this);
+    registerControlPrimitives(procTable(), this);
+    registerCatchPrimitives(procTable(), this);
+    registerApplyPrimitives(procTable(), this);
+    registerTimerPrimitives(procTable(), this);
+    registerAskPrimitives(procTable(), this);
+    registerProcessPrimitives(procTable(), this);
+    registerPrintPrimitives(procTable(), this);
+    registerVariablePrimitives(procTable(), this);
+    registerNamePrimitives(procTable(), this);
+    registerPropertyListPrimitives(procTable(), this);
+    registerListPrimitives(procTable(), this);
+    registerOptionPrimitives(procTable(), this);
+    registerTextFilePrimitives(procTable(), this);
+    registerKeyPrimitives(procTable(), this);
+    registerWorkspacePrimitives(procTable(), this);
+    registerBehaviourPrimitives(procTable(), this);
+    registerOwnVariablePrimitives(procTable(), this);
+    registerRemainingNames(procTable(), this);
 }
 
 void tMainLogoObject::writeOutput(std::string_view text)
@@ -87,11 +79,6 @@ void tMainLogoObject::closeRedirection()
 {
     if (m_clipboardBuffer)
         clipboard().setText(*std::exchange(m_clipboardBuffer, std::nullopt));
-}
-
-tlogoobject* tMainLogoObject::findObject(NameCode name)
-{
-    return name == NameCodes::instance().find(mainClassName()) ? this : nullptr;
 }
 
 } // namespace velmora

@@ -1,13 +1,13 @@
-// tMainLogoObject: the root object of every project.
+// tMainLogoObject: the root object of every project, and the first container.
 //
 // It owns the global primitives (registered into its procedure table when it is created) and the
-// global variables. Name lookup from code running as the main object ends here.
+// global variables, which are its own variables. Every class descends from it, so name lookup
+// from any object ends here.
 #pragma once
 
 #include "core/PropertyLists.h"
-#include "interpreter/LogoVarTab.h"
+#include "objects/ContainerObject.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,18 +15,16 @@
 
 namespace velmora {
 
-class tMainLogoObject final : public tlogoobject {
+class tMainLogoObject final : public tcontainerobject {
 public:
     tMainLogoObject();
-    ~tMainLogoObject() override;
 
-    tlogoobject* copy() override { return this; }
     std::string_view className() const override { return "main"; }
-    tlogoobject* findObject(NameCode name) override;
-    // The main object's procedures are its own table's: it has no further lookup chain.
+    // The main object has no parents: its own table is its whole chain, which keeps calls to
+    // global procedures one table lookup.
     tProcDesc* tryProc(NameCode name, int32_t level) override;
 
-    tLogoGlobalVarTab& globals() { return *m_globals; }
+    tLogoGlobalVarTab& globals() { return static_cast<tLogoGlobalVarTab&>(varTable()); }
 
     // Entry 0 is the unnamed timer; named ones are added on first use and kept.
     struct Timer {
@@ -47,8 +45,6 @@ public:
 private:
     void registerPrimitives();
 
-    std::unique_ptr<tLogoTab> m_procedures;
-    std::unique_ptr<tLogoGlobalVarTab> m_globals;
     std::vector<Timer> m_timers;
     PropertyLists m_propertyLists;
     std::optional<std::string> m_clipboardBuffer;

@@ -1,10 +1,18 @@
 // Reading and assigning variables by name: the process's local bindings first (dynamic scope),
-// then the main object's global variables.
+// then, for code running as an object other than the main object, the variables along that
+// object's chain, then the main object's global variables.
 #pragma once
 
 #include "interpreter/InterpreterState.h"
 
 namespace velmora {
+
+class tLogoVarDesc;
+
+// The variable an object sees along its chain, or none. The object model, which sits above this
+// layer, installs it; code running as the main object never asks.
+using ObjectVariableFinder = tLogoVarDesc* (*)(tlogoobject* object, NameCode name);
+void setObjectVariableFinder(ObjectVariableFinder finder);
 
 // The value; error 24 when no binding or global variable has one.
 tlogoobject* readVariable(InterpreterState& state, NameCode name);

@@ -1,0 +1,255 @@
+#include "objects/ContainerObject.h"
+
+#include "interpreter/Evaluator.h"
+#include "interpreter/RestoreOnExit.h"
+#include "localization/EventCodes.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/NameCodes.h"
+#include "objects/ContainerPrimitives.h"
+#include "objects/CreationChain.h"
+#include "objects/ObjectPairs.h"
+#include "values/ValueFactory.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+    NameCode codeOf(const std::string& name) { return NameCodes::instance().intern(name); }
+
+    bool isEmptyList(tlogoobject* value) { return value->isList() && value->isEmpty(); }
+
+    // The trailing decimal digits of a name: its numbering, which the base keeps apart.
+    std::pair<std::string, int32_t> splitNumber(std::string name)
+    {
+        size_t digits = name.size();
+        while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9')
+            --digits;
+        const std::string number = name.substr(digits);
+        name.resize(digits);
+        return { name, number.empty() || number.size() > 9 ? 0 : std::stoi(number) };
+    }
+
+    // A user procedure of one of the names ("create", "destroy"), the object's own or inherited,
+    // runs as the object; the built-in name alone has nothing to run.
+    void runUserProcedure(tmultiobject* object, const std::vector<NameCode>& names)
+    {
+        InterpreterState* state = InterpreterState::current();
+        if (!state)
+            return;
+        for (NameCode code : names) {
+            const tProcDesc* procedure = object->tryProc(code, 0);
+            if (!procedure || (procedure->flags & builtin))
+                continue;
+            RestoreOnExit<tlogoobject*> keep(state->currentObject);
+            state->currentObject = object;
+            ListBuilder call;
+            call.append(ValueRef(makeWord(NameCodes::instance().nameOf(code))).get());
+            ValueRef instructions(call.finish());
+            evaluator::runValue(*state, instructions.get());
+            return;
+        }
+    }
+
+    // Who lists do not hold their objects: a gone one leaves an empty slot, which "each" skips.
+    void forgetInWhoLists(tlogoobject* object)
+    {
+        InterpreterState* state = InterpreterState::current();
+        if (!state)
+            return;
+        auto forget = [object](std::optional<InterpreterState::WhoList>& who) {
+            if (who)
+                std::replace(who->begin(), who->end(), object, static_cast<tlogoobject*>(nullptr));
+        };
+        forget(state->whoList);
+        for (InterpreterState::AskEntry& entry : state->askStack)
+            forget(entry.whoList);
+    }
+
+    // Whether the running process runs as the object, or will again when an "ask" ends.
+    bool isRunningAs(const tmultiobject* object)
+    {
+        const InterpreterState* state = InterpreterState::current();
+        if (!state)
+            return false;
+        if (state->currentObject == object)
+            return true;
+        for (const InterpreterState::AskEntry& entry : state->askStack)
+            if (entry.object == object)
+                return true;
+        return false;
+    }
+
+} // namespace
+
+tcontainerobject::tcontainerobject(
+    const ObjectList& classes, std::string name, std::unique_ptr<tLogoVarTab> variables)
+    : tcontainingcontrol(classes, std::move(name), std::move(variables))
+{
+    registerContainerPrimitives(procTable(), this);
+}
+
+// The objects of the table go while the table is still there to let go of them.
+tcontainerobject::~tcontainerobject() { destroy(); }
+
+tmultiobject* tcontainerobject::tableEntry(NameCode name)
+{
+    return static_cast<tmultiobject*>(m_objectTable.tryValue(name));
+}
+
+tcontainerobject* tcontainerobject::containerForClass(tmultiobject*) { return this; }
+
+tmultiobject* tcontainerobject::classNamed(tlogoobject* name, errorConst notAClass)
+{
+    if (isEmptyList(name))
+        return CreationChain::first();
+    tlogoobject* found = findObject(name->nameCode());
+    if (!found)
+        throw eLogoException(erNoObject, name);
+    auto* objectClass = dynamic_cast<tControlObject*>(found);
+    if (!objectClass || (notAClass == erIvalidPrototypeMain && objectClass->isInstance))
+        throw eLogoException(notAClass, name);
+    return objectClass;
+}
+
+std::string tcontainerobject::freeName(std::string base, int32_t number) const
+{
+    std::string name;
+    do
+        name = base + std::to_string(++number);
+    while (m_objectTable.tryValue(codeOf(name)));
+    return name;
+}
+
+// A "name" pair is taken as given; a ".name" pair only while it is free, and otherwise numbered on
+// from its trailing digits; without either, the class's "namePrefix" is numbered.
+std::string tcontainerobject::nameFor(tmultiobject* objectClass, const ObjectPairs& given) const
+{
+    if (tlogoobject* name = given.find("name"))
+        return name->text();
+    if (tlogoobject* name = given.find(".name")) {
+        if (!m_objectTable.tryValue(name->nameCode()))
+            return name->text();
+        auto [base, number] = splitNumber(name->text());
+        return freeName(base, number);
+    }
+    tlogoobject* prefix = objectClass->varTable().tryValue(codeOf("namePrefix"));
+    return freeName(
+        prefix ? prefix->printForm(false) : languageDictionary().firstDictionaryWord("Object"), 0);
+}
+
+// The process's current object when it can hold objects, else the nearest container on its
+// place chain, else this container.
+tcontainingcontrol* tcontainerobject::targetContainer() const
+{
+    InterpreterState* state = InterpreterState::current();
+    auto* current = state ? dynamic_cast<tmultiobject*>(state->currentObject) : nullptr;
+    for (tmultiobject* object = current; object; object = object->place())
+        if (auto* containing = dynamic_cast<tcontainingcontrol*>(object))
+            return containing;
+    return const_cast<tcontainerobject*>(this);
+}
+
+tmultiobject* tcontainerobject::newObject(
+    tlogoobject* classValue, tlogoobject* pairList, CreationForm form)
+{
+    tmultiobject* objectClass = classNamed(classValue, erIvalidPrototype);
+    const ObjectPairs pairs(pairList, form);
+    ValueRef held(new tControlObject({ objectClass }, nameFor(objectClass, pairs)));
+    auto* object = static_cast<tControlObject*>(held.get());
+    object->isInstance = true;
+    object->placeInto(targetContainer()->containerForClass(objectClass));
+    object->inheritVariables(*objectClass);
+    if (form == CreationForm::New)
+        runUserProcedure(object, EventCodes::instance().createCodes());
+    pairs.applyTo(*object);
+    enter(object);
+    return object;
+}
+
+tmultiobject* tcontainerobject::newClass(tlogoobject* parent, tlogoobject* name, tlogoobject* pairs)
+{
+    tmultiobject* parentClass = classNamed(parent, erIvalidPrototypeMain);
+    if (!name->isWord() || name->text().empty())
+        throw eLogoException(erInvalidObjName, name);
+    ValueRef held(new tControlObject({ parentClass }, name->text()));
+    auto* objectClass = static_cast<tControlObject*>(held.get());
+    objectClass->placeInto(this);
+    ObjectPairs(pairs, CreationForm::New).applyTo(*objectClass);
+    objectClass->inheritVariables(*parentClass);
+    enter(objectClass);
+    return objectClass;
+}
+
+// An object of the same name goes, unless it is the class of others: then the new one does.
+void tcontainerobject::enter(tControlObject* object)
+{
+    const NameCode code = codeOf(object->name());
+    if (tmultiobject* old = tableEntry(code)) {
+        if (old->hasInstancesOrSubclasses()) {
+            object->destroy();
+            throw eLogoException(erEraseDesc, old);
+        }
+        eraseEntry(static_cast<tControlObject*>(old));
+    }
+    m_objectTable.setVar(code, object);
+    object->ownerContainer = this;
+}
+
+void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
+{
+    tmultiobject* object = tableEntry(name->nameCode());
+    if (!object)
+        throw eLogoException(erNoObject, name);
+    if (mode == EraseMode::RefuseClasses && object->hasInstancesOrSubclasses())
+        throw eLogoException(erEraseDesc, name);
+    eraseEntry(static_cast<tControlObject*>(object));
+}
+
+// An instance's "destroy" runs first, unless the whole container is going. An object the process
+// still runs as is kept, unlinked, by the main object until it goes itself, so that the procedure
+// running as it never runs on freed memory.
+void tcontainerobject::eraseEntry(tControlObject* object)
+{
+    if (object->isInstance && !destroyed())
+        runUserProcedure(object, EventCodes::instance().destroyCodes());
+    object->destroy();
+    object->ownerContainer = nullptr;
+    forgetInWhoLists(object);
+    if (isRunningAs(object))
+        static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
+    m_objectTable.erase(codeOf(object->name()));
+}
+
+void tcontainerobject::renameEntry(tControlObject* object, std::string name)
+{
+    const NameCode code = codeOf(name);
+    tmultiobject* holder = tableEntry(code);
+    if (holder && holder != object)
+        throw eLogoException(erObjNameDuplicate, name);
+    ValueRef keep(object);
+    m_objectTable.erase(codeOf(object->name()));
+    object->tmultiobject::rename(std::move(name));
+    m_objectTable.setVar(code, object);
+}
+
+void tControlObject::destroyEntry()
+{
+    if (ownerContainer)
+        ownerContainer->eraseEntry(this);
+    else
+        destroy();
+}
+
+void tControlObject::rename(std::string name)
+{
+    if (name.empty())
+        throw eLogoException(erInvalidObjName, name);
+    if (ownerContainer)
+        ownerContainer->renameEntry(this, std::move(name));
+    else
+        tmultiobject::rename(std::move(name));
+}
+
+} // namespace velmora

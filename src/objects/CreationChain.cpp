@@ -1,0 +1,52 @@
+#include "objects/CreationChain.h"
+
+#include "objects/MultiObject.h"
+
+namespace velmora {
+
+namespace {
+    tmultiobject* s_first = nullptr;
+    tmultiobject* s_last = nullptr;
+    tmultiobject* s_loadBase = nullptr; // none: count from the first object
+    uint64_t s_nextSerial = 1;
+    thread_local uint64_t t_lastCreated = 0;
+}
+
+void CreationChain::append(tmultiobject* object)
+{
+    object->serial = s_nextSerial++;
+    object->prevCreated = s_last;
+    object->nextCreated = nullptr;
+    (s_last ? s_last->nextCreated : s_first) = object;
+    s_last = object;
+    t_lastCreated = object->serial;
+}
+
+void CreationChain::remove(tmultiobject* object)
+{
+    if (object == s_loadBase)
+        s_loadBase = object->prevCreated;
+    (object->prevCreated ? object->prevCreated->nextCreated : s_first) = object->nextCreated;
+    (object->nextCreated ? object->nextCreated->prevCreated : s_last) = object->prevCreated;
+    object->prevCreated = object->nextCreated = nullptr;
+}
+
+tmultiobject* CreationChain::first() { return s_first; }
+
+tmultiobject* CreationChain::numbered(int32_t number)
+{
+    tmultiobject* object = s_loadBase ? s_loadBase : s_first;
+    for (; object && number > 0; --number)
+        object = object->nextCreated;
+    return object;
+}
+
+tmultiobject* CreationChain::lastCreatedHere()
+{
+    for (tmultiobject* object = s_last; object; object = object->prevCreated)
+        if (object->serial <= t_lastCreated)
+            return object->serial == t_lastCreated ? object : nullptr;
+    return nullptr;
+}
+
+} // namespace velmora

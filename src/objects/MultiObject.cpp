@@ -1,0 +1,308 @@
+#include "objects/MultiObject.h"
+
+#include "interpreter/Variables.h"
+#include "localization/NameCodes.h"
+#include "objects/CreationChain.h"
+#include "objects/ObjectNames.h"
+#include "objects/VariableAccessors.h"
+#include "values/ValueRef.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+    // Keeps the last occurrence of every element: what a nearer parent brought is found again
+    // through a farther one, whose place in the order wins.
+    template <typename T> void keepLastOccurrences(std::vector<T>& items)
+    {
+        std::vector<T> kept;
+        for (auto it = items.rbegin(); it != items.rend(); ++it)
+            if (std::find(kept.begin(), kept.end(), *it) == kept.end())
+                kept.push_back(*it);
+        items.assign(kept.rbegin(), kept.rend());
+    }
+
+    template <typename T> void append(std::vector<T>& to, const std::vector<T>& from)
+    {
+        to.insert(to.end(), from.begin(), from.end());
+    }
+
+    template <typename T> void eraseOne(std::vector<T>& items, T item)
+    {
+        auto found = std::find(items.begin(), items.end(), item);
+        if (found != items.end())
+            items.erase(found);
+    }
+
+    tLogoVarDesc* findObjectVariable(tlogoobject* object, NameCode name)
+    {
+        auto* multiObject = dynamic_cast<tmultiobject*>(object);
+        return multiObject ? multiObject->findVariable(name) : nullptr;
+    }
+
+    // A name that reads as a number, with either decimal separator, gets no accessors.
+    bool readsAsNumber(std::string text)
+    {
+        std::replace(text.begin(), text.end(), ',', '.');
+        char* end = nullptr;
+        std::strtod(text.c_str(), &end);
+        return !text.empty() && end == text.c_str() + text.size();
+    }
+
+} // namespace
+
+tmultiobject::tmultiobject(
+    const ObjectList& classes, std::string name, std::unique_ptr<tLogoVarTab> variables)
+    : tlogoobject(ValueKind::Object)
+    , m_procTable(std::make_unique<tLogoTab>())
+    , m_varTable(std::move(variables))
+    , m_name(std::move(name))
+    , m_parents(classes)
+    , m_classCount(static_cast<int32_t>(classes.size()))
+{
+    if (m_name.empty())
+        throw eLogoException(erEmptyObjName);
+    setObjectVariableFinder(findObjectVariable);
+    ownTable = m_procTable.get();
+    m_procTable->owner = this;
+    m_varTable->owner = this;
+    m_eventTable.owner = this;
+    for (tmultiobject* parent : m_parents)
+        parent->m_dependents.push_back(this);
+    rebuildChains();
+    CreationChain::append(this);
+}
+
+tmultiobject::~tmultiobject()
+{
+    destroy();
+    // Names resolved for this object must not be trusted for another at the same address.
+    ResolutionStamp::advance();
+}
+
+void tmultiobject::appendPrintForm(std::string& out, bool) { out += m_name; }
+
+void tmultiobject::appendSourceForm(std::string& out, bool) { out += m_name; }
+
+tProcDesc* tmultiobject::tryProc(NameCode name, int32_t)
+{
+    const tTabDesc* root = m_chains.primitives.back()->find(name);
+    const bool builtIn = root && (root->flags & builtin);
+    for (tLogoTab* table : builtIn ? m_chains.primitives : m_chains.procedures)
+        if (tProcDesc* desc = table->findProc(name))
+            return desc;
+    return nullptr;
+}
+
+tlogoobject* tmultiobject::findObject(NameCode name)
+{
+    if (tmultiobject* entry = tableEntry(name))
+        return entry;
+    for (tmultiobject* ancestor : m_chains.ancestors)
+        if (tmultiobject* entry = ancestor->tableEntry(name))
+            return entry;
+    return specialObject(this, name);
+}
+
+tmultiobject* tmultiobject::tableEntry(NameCode) { return nullptr; }
+
+bool tmultiobject::isClassOf(const tmultiobject* other) const
+{
+    const auto classesEnd = other->m_parents.begin() + other->m_classCount;
+    return std::find(other->m_parents.begin(), classesEnd, this) != classesEnd;
+}
+
+bool tmultiobject::hasInstancesOrSubclasses() const
+{
+    return std::any_of(m_dependents.begin(), m_dependents.end(),
+        [this](const tmultiobject* dependent) { return isClassOf(dependent); });
+}
+
+void tmultiobject::appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const
+{
+    append(chains.variables, parent->m_chains.variables);
+    append(chains.procedures, parent->m_chains.procedures);
+    append(chains.events, parent->m_chains.events);
+    if (isClass)
+        append(chains.primitives, parent->m_chains.primitives);
+    chains.ancestors.push_back(const_cast<tmultiobject*>(parent));
+    append(chains.ancestors, parent->m_chains.ancestors);
+}
+
+tmultiobject::Chains tmultiobject::collectChains() const
+{
+    Chains chains { { m_procTable.get() }, { m_procTable.get() }, { m_varTable.get() },
+        { const_cast<tLogoEventTab*>(&m_eventTable) }, {} };
+    for (size_t i = static_cast<size_t>(m_classCount); i < m_parents.size(); ++i)
+        appendParent(chains, m_parents[i], false);
+    for (int32_t i = 0; i < m_classCount; ++i)
+        appendParent(chains, m_parents[static_cast<size_t>(i)], true);
+    if (m_place) {
+        append(chains.variables, m_place->m_chains.variables);
+        append(chains.procedures, m_place->m_chains.procedures);
+        chains.ancestors.push_back(m_place);
+        append(chains.ancestors, m_place->m_chains.ancestors);
+    }
+    keepLastOccurrences(chains.procedures);
+    keepLastOccurrences(chains.primitives);
+    keepLastOccurrences(chains.variables);
+    keepLastOccurrences(chains.events);
+    keepLastOccurrences(chains.ancestors);
+    return chains;
+}
+
+void tmultiobject::rebuildChains()
+{
+    if (m_rebuilding)
+        throw eLogoException(erLinkLoop, this);
+    m_chains = collectChains();
+    ResolutionStamp::advance();
+    rebuildDependents();
+}
+
+void tmultiobject::rebuildDependents()
+{
+    struct Flag {
+        bool& flag;
+        explicit Flag(bool& f)
+            : flag(f)
+        {
+            flag = true;
+        }
+        ~Flag() { flag = false; }
+    } rebuilding(m_rebuilding);
+    for (tmultiobject* dependent : ObjectList(m_dependents))
+        dependent->rebuildChains();
+}
+
+void tmultiobject::placeInto(tmultiobject* container)
+{
+    if (m_place == container)
+        return;
+    if (m_place)
+        eraseOne(m_place->m_dependents, this);
+    m_place = container;
+    if (container)
+        container->m_dependents.push_back(this);
+    rebuildChains();
+}
+
+void tmultiobject::addBehaviour(tmultiobject* behaviour)
+{
+    if (std::find(m_parents.begin(), m_parents.end(), behaviour) != m_parents.end())
+        return;
+    m_parents.push_back(behaviour);
+    behaviour->m_dependents.push_back(this);
+    try {
+        rebuildChains();
+    } catch (const eLogoException&) {
+        removeParent(behaviour);
+        rebuildChains();
+        throw;
+    }
+}
+
+void tmultiobject::removeBehaviour(tmultiobject* behaviour)
+{
+    if (behaviour->isClassOf(this))
+        throw eLogoException(erNotFoundObj, behaviour);
+    if (std::find(m_parents.begin(), m_parents.end(), behaviour) == m_parents.end())
+        return;
+    removeParent(behaviour);
+    rebuildChains();
+}
+
+tLogoVarDesc* tmultiobject::findVariable(NameCode name)
+{
+    for (tLogoTab* table : m_chains.variables)
+        if (tTabDesc* found = table->find(name))
+            return static_cast<tLogoVarDesc*>(found);
+    return nullptr;
+}
+
+void tmultiobject::setVariable(NameCode name, tlogoobject* value, VariableScope scope)
+{
+    const std::string& text = NameCodes::instance().nameOf(name);
+    if (!text.empty() && text.front() == '@')
+        throw eLogoException::withName(erWrongVarName, name);
+    const bool created = !m_varTable->contains(name);
+    if (scope == VariableScope::Common)
+        m_varTable->setVarMarked(name, value);
+    else
+        m_varTable->setVar(name, value);
+    if (created)
+        makeAccessors(name);
+    if (scope == VariableScope::Common)
+        return;
+    for (tmultiobject* dependent : ObjectList(m_dependents))
+        if (dependent->m_place != this && !dependent->m_varTable->contains(name))
+            dependent->setVariable(name, value, VariableScope::Own);
+}
+
+void tmultiobject::makeAccessors(NameCode name)
+{
+    const std::string& text = NameCodes::instance().nameOf(name);
+    if (readsAsNumber(text))
+        return;
+    const NameCode setter = NameCodes::instance().intern(setterName(text));
+    if (!m_procTable->contains(name))
+        m_procTable->registerDesc(new tGetFunc(name));
+    if (!m_procTable->contains(setter))
+        m_procTable->registerDesc(new tSetFunc(setter, name));
+}
+
+void tmultiobject::inheritVariables(tmultiobject& from)
+{
+    if (&from == CreationChain::first())
+        return;
+    // Collected first: the walk holds the table order lock that entering a variable takes.
+    std::vector<std::pair<NameCode, ValueRef>> missing;
+    from.m_varTable->forEachInOrder([&](tTabDesc* variable) {
+        auto* own = static_cast<tLogoVarDesc*>(variable);
+        if (!m_varTable->contains(own->name) && own->value() && own->variableKind != commonVariable)
+            missing.emplace_back(own->name, ValueRef(own->value()));
+    });
+    for (const auto& [name, value] : missing)
+        setVariable(name, value.get(), VariableScope::Own);
+}
+
+void tmultiobject::removeParent(tmultiobject* parent)
+{
+    eraseOne(m_parents, parent);
+    eraseOne(parent->m_dependents, this);
+}
+
+void tmultiobject::destroyDependents()
+{
+    while (!m_dependents.empty()) {
+        tmultiobject* dependent = m_dependents.back();
+        if (dependent->m_place == this || isClassOf(dependent))
+            dependent->destroyEntry();
+        else
+            dependent->removeBehaviour(this);
+    }
+}
+
+void tmultiobject::destroy()
+{
+    if (std::exchange(m_destroyed, true))
+        return;
+    CreationChain::remove(this);
+    destroyDependents();
+    for (tmultiobject* parent : m_parents)
+        eraseOne(parent->m_dependents, this);
+    m_parents.clear();
+    m_classCount = 0;
+    if (m_place)
+        eraseOne(m_place->m_dependents, this);
+    m_place = nullptr;
+    m_chains = Chains { { m_procTable.get() }, { m_procTable.get() }, { m_varTable.get() },
+        { &m_eventTable }, {} };
+    ResolutionStamp::advance();
+}
+
+} // namespace velmora

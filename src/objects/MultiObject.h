@@ -1,0 +1,125 @@
+// tmultiobject: an object with parents, its own tables and the lookup chains made from them.
+//
+// Parents come in order: the classes given at creation first, then the behaviours added later.
+// Dependents are the objects that name this one as a parent and the objects placed in it. Name
+// resolution never walks the parents: each object keeps its chains of tables precomputed, and
+// rebuilds them (and those of all its dependents) whenever its parents or its place change, so a
+// lookup is one pass over a short array. Objects are shared by all processes and touched only
+// under the interpreter lock.
+#pragma once
+
+#include "interpreter/LogoVarTab.h"
+#include "values/Errors.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// Own variables are copied into the dependents that have none; a common variable stays in its
+// object, where the dependents see it through their chains.
+enum class VariableScope { Own, Common };
+// The `variableKind` of a common variable.
+constexpr uint8_t commonVariable = 1;
+
+class tmultiobject : public tlogoobject {
+public:
+    using ObjectList = std::vector<tmultiobject*>;
+
+    ~tmultiobject() override;
+
+    tlogoobject* copy() override { return this; }
+    std::string_view className() const override { return "object"; }
+    // An object prints as its name.
+    void appendPrintForm(std::string& out, bool bracketed) override;
+    void appendSourceForm(std::string& out, bool bracketed) override;
+    // A built-in name is looked up along the primitive chain, so that only a class can replace a
+    // primitive; any other name along the procedure chain.
+    tProcDesc* tryProc(NameCode name, int32_t level) override;
+    // Object tables of this object and its ancestors, then the special names and "#N"; none when
+    // the name is unknown. Special names that cannot be answered raise their own errors.
+    tlogoobject* findObject(NameCode name) override;
+    // The entry of this object's object table; containers only.
+    virtual tmultiobject* tableEntry(NameCode name);
+
+    const std::string& name() const { return m_name; }
+    tLogoVarTab& varTable() { return *m_varTable; }
+    tLogoEventTab& eventTable() { return m_eventTable; }
+    tmultiobject* place() const { return m_place; }
+    tmultiobject* firstClass() const { return m_classCount > 0 ? m_parents.front() : nullptr; }
+    const ObjectList& parents() const { return m_parents; }
+    // Parents below this index are classes, the rest behaviours.
+    size_t classCount() const { return static_cast<size_t>(m_classCount); }
+    const ObjectList& dependents() const { return m_dependents; }
+    // Whether `other` names this object as one of its classes (not as a behaviour).
+    bool isClassOf(const tmultiobject* other) const;
+    bool hasInstancesOrSubclasses() const;
+    bool isInstance = false; // made by "new" and its forms, not by "newclass"
+
+    // Error 184 when a parent cycle makes the object its own ancestor.
+    void rebuildChains();
+    void placeInto(tmultiobject* container);
+    // Nothing happens when `behaviour` already is a parent; error 184 leaves the parents as they
+    // were.
+    void addBehaviour(tmultiobject* behaviour);
+    // Error 134 when `behaviour` is one of the object's classes.
+    void removeBehaviour(tmultiobject* behaviour);
+    // Destroys the objects whose class or place this is, drops this object from the behaviours
+    // of its other dependents and unlinks it from its parents, its place and the creation chain.
+    virtual void destroy();
+    bool destroyed() const { return m_destroyed; }
+    // Destroys the object through whatever holds it (its container's table).
+    virtual void destroyEntry() { destroy(); }
+    // The variable this object sees along its chain, or none.
+    tLogoVarDesc* findVariable(NameCode name);
+    // Sets the object's own or common variable; a new one gets its getter and setter commands
+    // (none for a name that reads as a number), and a new own one is copied into the dependents
+    // that are not merely placed here. Error 127 for a name beginning with "@".
+    void setVariable(NameCode name, tlogoobject* value, VariableScope scope);
+    // Copies the variables of `from` that this object has none of; the main object's globals are
+    // seen through the chains instead.
+    void inheritVariables(tmultiobject& from);
+    // Renames the object; containers keep their tables in step.
+    virtual void rename(std::string name) { m_name = std::move(name); }
+
+    tmultiobject* prevCreated = nullptr; // the creation chain, under the interpreter lock
+    tmultiobject* nextCreated = nullptr;
+    uint64_t serial = 0; // creation order, never reused
+
+protected:
+    // The classes become the first parents; the object joins their dependents, gets its chains
+    // and enters the creation chain. Error 125 for an empty name.
+    tmultiobject(const ObjectList& classes, std::string name,
+        std::unique_ptr<tLogoVarTab> variables = std::make_unique<tLogoVarTab>());
+    tLogoTab& procTable() { return *m_procTable; }
+
+private:
+    struct Chains {
+        std::vector<tLogoTab*> procedures; // user names, own table first
+        std::vector<tLogoTab*> primitives; // built-in names: own table and the classes' only
+        std::vector<tLogoTab*> variables;
+        std::vector<tLogoTab*> events;
+        ObjectList ancestors; // everything reached while building, without repetition
+    };
+    Chains collectChains() const;
+    void appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const;
+    void rebuildDependents();
+    void makeAccessors(NameCode name);
+    void removeParent(tmultiobject* parent);
+    void destroyDependents();
+
+    std::unique_ptr<tLogoTab> m_procTable;
+    std::unique_ptr<tLogoVarTab> m_varTable;
+    tLogoEventTab m_eventTable;
+    std::string m_name;
+    ObjectList m_parents; // classes first, then behaviours
+    int32_t m_classCount = 0;
+    ObjectList m_dependents;
+    tmultiobject* m_place = nullptr;
+    Chains m_chains;
+    bool m_rebuilding = false; // set while the dependents rebuild: a cycle finds it set
+    bool m_destroyed = false; // unlinked from everything; only freeing is left
+};
+
+} // namespace velmora
