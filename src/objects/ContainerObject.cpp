@@ -8,6 +8,8 @@
 #include "objects/ContainerPrimitives.h"
 #include "objects/CreationChain.h"
 #include "objects/ObjectPairs.h"
+#include "processes/AllThreads.h"
+#include "processes/lThread.h"
 #include "values/ValueFactory.h"
 
 #include <algorithm>
@@ -79,6 +81,14 @@ namespace {
             if (entry.object == object)
                 return true;
         return false;
+    }
+
+    // Other processes may run as the object or hold it in their who lists, none of them with a
+    // reference to it.
+    bool mayBeInUse(const tmultiobject* object)
+    {
+        return isRunningAs(object)
+            || tallthreads::instance().anyRunningExcept(tLogoprocess::current());
     }
 
 } // namespace
@@ -207,9 +217,9 @@ void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
     eraseEntry(static_cast<tControlObject*>(object));
 }
 
-// An instance's "destroy" runs first, unless the whole container is going. An object the process
-// still runs as is kept, unlinked, by the main object until it goes itself, so that the procedure
-// running as it never runs on freed memory.
+// An instance's "destroy" runs first, unless the whole container is going. An object that a
+// process may still run as is kept, unlinked, by the main object until it goes itself, so that no
+// procedure running as it, and no "each" over a who list naming it, runs on freed memory.
 void tcontainerobject::eraseEntry(tControlObject* object)
 {
     if (object->isInstance && !destroyed())
@@ -217,7 +227,7 @@ void tcontainerobject::eraseEntry(tControlObject* object)
     object->destroy();
     object->ownerContainer = nullptr;
     forgetInWhoLists(object);
-    if (isRunningAs(object))
+    if (mayBeInUse(object))
         static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
     m_objectTable.erase(codeOf(object->name()));
 }
