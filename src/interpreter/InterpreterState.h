@@ -71,8 +71,8 @@ public:
     TestResult savedTestFlag = TestResult::NotTested; // restored when a tail-call chain ends
     int32_t depth = 0; // nested instruction-list runs; beyond `maximumDepth` is error 195
     tlogoobject* methodSelf = nullptr; // the value a dispatcher applies an operation to
-    // Objects addressed by "tell" and "ask" (none: no who list). Objects are not held: destroying
-    // one clears it from every who list and ask stack.
+    // Objects addressed by "tell" and "ask" (none: no who list). Objects are not held: an erased
+    // object that a process may still name here is kept, unlinked, until the project ends.
     using WhoList = std::vector<tlogoobject*>;
     std::optional<WhoList> whoList;
     struct AskEntry {
@@ -81,6 +81,7 @@ public:
         std::optional<WhoList> whoList; // and the who list
     };
     std::vector<AskEntry> askStack; // one entry per "ask" in progress, innermost last
+    uint64_t lastCreatedSerial = 0; // of the last object this process created ("lastObject")
     std::vector<std::string> catchTags; // of the active "catch"es, lower-cased, innermost last
     LastError lastError; // what "error" reports: the last error a "catch" caught
     tLogoprocess* process = nullptr; // the process that owns this state; none outside processes

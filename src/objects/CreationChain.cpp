@@ -1,5 +1,6 @@
 #include "objects/CreationChain.h"
 
+#include "interpreter/InterpreterState.h"
 #include "objects/MultiObject.h"
 
 namespace velmora {
@@ -9,7 +10,6 @@ namespace {
     tmultiobject* s_last = nullptr;
     tmultiobject* s_loadBase = nullptr; // none: count from the first object
     uint64_t s_nextSerial = 1;
-    thread_local uint64_t t_lastCreated = 0;
 }
 
 void CreationChain::append(tmultiobject* object)
@@ -19,7 +19,8 @@ void CreationChain::append(tmultiobject* object)
     object->nextCreated = nullptr;
     (s_last ? s_last->nextCreated : s_first) = object;
     s_last = object;
-    t_lastCreated = object->serial;
+    if (InterpreterState* state = InterpreterState::current())
+        state->lastCreatedSerial = object->serial;
 }
 
 void CreationChain::remove(tmultiobject* object)
@@ -43,9 +44,11 @@ tmultiobject* CreationChain::numbered(int32_t number)
 
 tmultiobject* CreationChain::lastCreatedHere()
 {
+    const InterpreterState* state = InterpreterState::current();
+    const uint64_t lastCreated = state ? state->lastCreatedSerial : 0;
     for (tmultiobject* object = s_last; object; object = object->prevCreated)
-        if (object->serial <= t_lastCreated)
-            return object->serial == t_lastCreated ? object : nullptr;
+        if (object->serial <= lastCreated)
+            return object->serial == lastCreated ? object : nullptr;
     return nullptr;
 }
 
