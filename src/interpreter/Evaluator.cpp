@@ -483,24 +483,33 @@ namespace {
         return static_cast<int32_t>(pc - code->begin()) + 1;
     }
 
+    // Runs the list's instructions through `step`, which reports whether the run ends there; an
+    // error is told which instruction of the list it came from.
+    template <typename Step> void runStatements(InterpreterState& s, CodeArray* code, Step step)
+    {
+        RunScope scope(s, code);
+        CodeRecord* pc = code->begin();
+        CodeRecord* statementStart = pc;
+        try {
+            while (pc->kind != etEnd) {
+                statementStart = pc;
+                if (step(pc))
+                    return;
+            }
+        } catch (eLogoException& error) {
+            error.appendPathPosition(positionOf(code, statementStart), code);
+            throw;
+        }
+    }
+
 } // namespace
 
 void runList(InterpreterState& s, CodeArray* code)
 {
-    RunScope scope(s, code);
-    CodeRecord* pc = code->begin();
-    CodeRecord* statementStart = pc;
-    try {
-        while (pc->kind != etEnd) {
-            statementStart = pc;
-            statement(s, pc);
-            if (s.stopFlag)
-                return;
-        }
-    } catch (eLogoException& error) {
-        error.appendPathPosition(positionOf(code, statementStart), code);
-        throw;
-    }
+    runStatements(s, code, [&s](CodeRecord*& pc) {
+        statement(s, pc);
+        return s.stopFlag != 0;
+    });
 }
 
 ValueRef evaluateList(InterpreterState& s, CodeArray* code)
@@ -520,22 +529,15 @@ ValueRef evaluateList(InterpreterState& s, CodeArray* code)
 
 ValueRef runListForValue(InterpreterState& s, CodeArray* code)
 {
-    RunScope scope(s, code);
-    CodeRecord* pc = code->begin();
-    CodeRecord* statementStart = pc;
-    try {
-        while (pc->kind != etEnd) {
-            statementStart = pc;
-            if (statementKeepingLastValue(s, pc, 0))
-                return s.valueStack.pop();
-            if (s.stopFlag)
-                break;
+    ValueRef value;
+    runStatements(s, code, [&s, &value](CodeRecord*& pc) {
+        if (statementKeepingLastValue(s, pc, 0)) {
+            value = s.valueStack.pop();
+            return true;
         }
-    } catch (eLogoException& error) {
-        error.appendPathPosition(positionOf(code, statementStart), code);
-        throw;
-    }
-    return {};
+        return s.stopFlag != 0;
+    });
+    return value;
 }
 
 void runText(InterpreterState& s, std::string_view text)
