@@ -10,13 +10,6 @@ ClassTables::ClassTables()
         table->shared = 1;
 }
 
-ClassTables& ClassTables::instance()
-{
-    // Never destroyed: values freed during static destruction still reach their tables.
-    static ClassTables* tables = new ClassTables;
-    return *tables;
-}
-
 void ClassTables::clear()
 {
     for (tLogoTab* table : { &words, &integers, &reals, &booleans, &lists })

@@ -21,7 +21,13 @@ struct ClassTables {
     tLogoTab booleans;
     tLogoTab lists;
 
-    static ClassTables& instance();
+    // Inline: every call of an operation on a value asks for its class's table. Never
+    // destroyed: values freed during static destruction still reach their tables.
+    static ClassTables& instance()
+    {
+        static ClassTables* tables = new ClassTables;
+        return *tables;
+    }
     // The table of a value's class; none for objects and images, which have tables of their own.
     static tLogoTab* of(ValueKind kind) { return instance().m_byKind[static_cast<size_t>(kind)]; }
     // Empties every table before the operations are registered again.

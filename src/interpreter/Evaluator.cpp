@@ -167,7 +167,8 @@ namespace {
 
     // Evaluates the inputs of `desc` onto the stack and returns how many there are. `afterParen`
     // is the mark of the name record: a varpar procedure then takes inputs up to the ")".
-    int32_t collectInputs(InterpreterState& s, CodeRecord*& pc, tProcDesc* desc, bool afterParen)
+    [[gnu::always_inline]] inline int32_t collectInputs(
+        InterpreterState& s, CodeRecord*& pc, tProcDesc* desc, bool afterParen)
     {
         const int32_t base = s.valueStack.height();
         int32_t count = 0;
@@ -241,7 +242,7 @@ namespace {
         return true;
     }
 
-    void callCommandAt(
+    [[gnu::always_inline]] inline void callCommandAt(
         InterpreterState& s, const Resolved& target, int32_t inputCount, const CodeRecord* next)
     {
         if (commandAt(s, target, inputCount, next))
