@@ -1,6 +1,6 @@
 #include "core/AskPrimitives.h"
 
-#include "core/AskStack.h"
+#include "interpreter/AskStack.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/Registration.h"
 #include "localization/NameCodes.h"
@@ -119,13 +119,6 @@ namespace {
         return names.finish();
     }
 
-    // Objects without event handlers have nothing to run.
-    tlogoobject* primRunEvent(tlogoobject*, tlogoobject* event)
-    {
-        event->nameCode();
-        return nullptr;
-    }
-
 } // namespace
 
 void registerAskPrimitives(tLogoTab& table, tlogoobject* owner)
@@ -136,7 +129,6 @@ void registerAskPrimitives(tLogoTab& table, tlogoobject* owner)
         fixed<1>("tell", etFun, primTell),
         fixed<1>("each", etFun, primEach),
         fixed<0>("who", etFun, primWho),
-        fixed<1>("runevent", etFun, primRunEvent),
     };
     registerPrimitives(table, owner, rows);
 }

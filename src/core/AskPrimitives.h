@@ -1,4 +1,4 @@
-// Running code as other objects: "ask", "askeach", "tell", "each", "who" and "runevent".
+// Running code as other objects: "ask", "askeach", "tell", "each" and "who".
 #pragma once
 
 #include "interpreter/LogoTab.h"

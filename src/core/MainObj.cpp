@@ -23,6 +23,7 @@
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
 #include "objects/BehaviourPrimitives.h"
+#include "objects/EventPrimitives.h"
 #include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
@@ -56,6 +57,7 @@ void tMainLogoObject::registerPrimitives()
     registerWorkspacePrimitives(procTable(), this);
     registerBehaviourPrimitives(procTable(), this);
     registerOwnVariablePrimitives(procTable(), this);
+    registerEventPrimitives(procTable(), this);
     registerRemainingNames(procTable(), this);
 }
 

@@ -2,6 +2,8 @@
 
 #include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"
+#include "localization/EventCodes.h"
+#include "objects/EventRaising.h"
 #include "objects/MultiObject.h"
 #include "values/ValueFactory.h"
 
@@ -23,15 +25,35 @@ namespace {
         return *object;
     }
 
-    tlogoobject* primAddBehaviour(tlogoobject*, tlogoobject* behaviour)
+    // The behaviour's own handlers for its arrival and departure run as the object it joins or
+    // leaves.
+    void runBehaviourHandler(tmultiobject& behaviour, tmultiobject& object, const char* event)
     {
-        runningObject().addBehaviour(&objectNamed(behaviour));
+        runHandlerInPlace(*InterpreterState::current(), object,
+            behaviour.eventHandler(EventCodes::instance().eventCode(event)));
+    }
+
+    tlogoobject* primAddBehaviour(tlogoobject*, tlogoobject* name)
+    {
+        tmultiobject& self = runningObject();
+        tmultiobject& behaviour = objectNamed(name);
+        if (self.hasParent(&behaviour))
+            return nullptr;
+        self.addBehaviour(&behaviour);
+        runBehaviourHandler(behaviour, self, "onAddBehaviour");
         return nullptr;
     }
 
-    tlogoobject* primRemoveBehaviour(tlogoobject*, tlogoobject* behaviour)
+    tlogoobject* primRemoveBehaviour(tlogoobject*, tlogoobject* name)
     {
-        runningObject().removeBehaviour(&objectNamed(behaviour));
+        tmultiobject& self = runningObject();
+        tmultiobject& behaviour = objectNamed(name);
+        if (behaviour.isClassOf(&self))
+            throw eLogoException(erNotFoundObj, name);
+        if (!self.hasParent(&behaviour))
+            return nullptr;
+        runBehaviourHandler(behaviour, self, "onDeleteBehaviour");
+        self.removeBehaviour(&behaviour);
         return nullptr;
     }
 

@@ -7,6 +7,7 @@
 #include "localization/NameCodes.h"
 #include "objects/ContainerPrimitives.h"
 #include "objects/CreationChain.h"
+#include "objects/EventRaising.h"
 #include "objects/ObjectPairs.h"
 #include "processes/AllThreads.h"
 #include "processes/lThread.h"
@@ -52,6 +53,23 @@ namespace {
             evaluator::runValue(*state, instructions.get());
             return;
         }
+    }
+
+    // Every "onCreate" along the new object's chain runs as it, its classes' before its own.
+    void runCreationHandlers(tmultiobject& object)
+    {
+        InterpreterState* state = InterpreterState::current();
+        if (!state)
+            return;
+        const NameCode onCreate = EventCodes::instance().eventCode("onCreate");
+        for (const ValueRef& handler : object.eventHandlersFromFarthest(onCreate))
+            runHandlerInPlace(*state, object, handler.get());
+    }
+
+    void runEraseHandler(tmultiobject& object)
+    {
+        if (InterpreterState* state = InterpreterState::current())
+            runEventInPlace(*state, object, EventCodes::instance().eventCode("onErase"));
     }
 
     // Who lists do not hold their objects: a gone one leaves an empty slot, which "each" skips.
@@ -175,6 +193,8 @@ tmultiobject* tcontainerobject::newObject(
         runUserProcedure(object, EventCodes::instance().createCodes());
     pairs.applyTo(*object);
     enter(object);
+    if (form == CreationForm::New)
+        runCreationHandlers(*object);
     return object;
 }
 
@@ -222,8 +242,10 @@ void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
 // procedure running as it, and no "each" over a who list naming it, runs on freed memory.
 void tcontainerobject::eraseEntry(tControlObject* object)
 {
-    if (object->isInstance && !destroyed())
+    if (object->isInstance && !destroyed()) {
+        runEraseHandler(*object);
         runUserProcedure(object, EventCodes::instance().destroyCodes());
+    }
     object->destroy();
     object->ownerContainer = nullptr;
     forgetInWhoLists(object);

@@ -2,6 +2,7 @@
 
 #include "interpreter/Variables.h"
 #include "localization/NameCodes.h"
+#include "objects/ActiveToolButton.h"
 #include "objects/CreationChain.h"
 #include "objects/ObjectNames.h"
 #include "objects/VariableAccessors.h"
@@ -191,9 +192,14 @@ void tmultiobject::placeInto(tmultiobject* container)
     rebuildChains();
 }
 
+bool tmultiobject::hasParent(const tmultiobject* parent) const
+{
+    return std::find(m_parents.begin(), m_parents.end(), parent) != m_parents.end();
+}
+
 void tmultiobject::addBehaviour(tmultiobject* behaviour)
 {
-    if (std::find(m_parents.begin(), m_parents.end(), behaviour) != m_parents.end())
+    if (hasParent(behaviour))
         return;
     m_parents.push_back(behaviour);
     behaviour->m_dependents.push_back(this);
@@ -204,13 +210,14 @@ void tmultiobject::addBehaviour(tmultiobject* behaviour)
         rebuildChains();
         throw;
     }
+    inheritVariables(*behaviour);
 }
 
 void tmultiobject::removeBehaviour(tmultiobject* behaviour)
 {
     if (behaviour->isClassOf(this))
         throw eLogoException(erNotFoundObj, behaviour);
-    if (std::find(m_parents.begin(), m_parents.end(), behaviour) == m_parents.end())
+    if (!hasParent(behaviour))
         return;
     removeParent(behaviour);
     rebuildChains();
@@ -222,6 +229,23 @@ tLogoVarDesc* tmultiobject::findVariable(NameCode name)
         if (tTabDesc* found = table->find(name))
             return static_cast<tLogoVarDesc*>(found);
     return nullptr;
+}
+
+tlogoobject* tmultiobject::eventHandler(NameCode event) const
+{
+    for (tLogoTab* table : m_chains.events)
+        if (tTabDesc* found = table->find(event))
+            return found->value();
+    return nullptr;
+}
+
+std::vector<ValueRef> tmultiobject::eventHandlersFromFarthest(NameCode event) const
+{
+    std::vector<ValueRef> handlers;
+    for (auto table = m_chains.events.rbegin(); table != m_chains.events.rend(); ++table)
+        if (tTabDesc* found = (*table)->find(event))
+            handlers.emplace_back(found->value());
+    return handlers;
 }
 
 void tmultiobject::setVariable(NameCode name, tlogoobject* value, VariableScope scope)
@@ -291,6 +315,8 @@ void tmultiobject::destroy()
 {
     if (std::exchange(m_destroyed, true))
         return;
+    if (activeToolButton() == this)
+        setActiveToolButton(nullptr);
     CreationChain::remove(this);
     destroyDependents();
     for (tmultiobject* parent : m_parents)

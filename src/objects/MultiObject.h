@@ -54,14 +54,15 @@ public:
     const ObjectList& dependents() const { return m_dependents; }
     // Whether `other` names this object as one of its classes (not as a behaviour).
     bool isClassOf(const tmultiobject* other) const;
+    bool hasParent(const tmultiobject* parent) const;
     bool hasInstancesOrSubclasses() const;
     bool isInstance = false; // made by "new" and its forms, not by "newclass"
 
     // Error 184 when a parent cycle makes the object its own ancestor.
     void rebuildChains();
     void placeInto(tmultiobject* container);
-    // Nothing happens when `behaviour` already is a parent; error 184 leaves the parents as they
-    // were.
+    // The behaviour's variables that the object has none of are copied in. Nothing happens when
+    // `behaviour` already is a parent; error 184 leaves the parents as they were.
     void addBehaviour(tmultiobject* behaviour);
     // Error 134 when `behaviour` is one of the object's classes.
     void removeBehaviour(tmultiobject* behaviour);
@@ -73,6 +74,12 @@ public:
     virtual void destroyEntry() { destroy(); }
     // The variable this object sees along its chain, or none.
     tLogoVarDesc* findVariable(NameCode name);
+    // The handler of the first table along the event chain that has the event, or none. An
+    // empty handler is returned as it is: whoever raises the event treats it as none.
+    tlogoobject* eventHandler(NameCode event) const;
+    // Every handler of the event along the chain, the farthest table's first (a class's before
+    // its instance's).
+    std::vector<ValueRef> eventHandlersFromFarthest(NameCode event) const;
     // Sets the object's own or common variable; a new one gets its getter and setter commands
     // (none for a name that reads as a number), and a new own one is copied into the dependents
     // that are not merely placed here. Error 127 for a name beginning with "@".

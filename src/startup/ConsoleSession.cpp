@@ -25,6 +25,7 @@ void ConsoleSession::SessionCommander::closeRequested()
 ConsoleSession::ConsoleSession(Icommander& commander)
     : m_errors(*this, commander)
     , m_mainThreadInstallation(mainThreadService().install(m_mainThread))
+    , m_defaultCommanderInstallation(defaultCommanderService().install(m_errors))
 {
     HeldLock lock;
     auto* main = new tMainLogoObject;

@@ -11,6 +11,7 @@
 
 #include "interpreter/Commander.h"
 #include "processes/CommanderProcess.h"
+#include "processes/DefaultCommander.h"
 #include "processes/MainThreadCall.h"
 #include "startup/CommandLines.h"
 
@@ -67,6 +68,7 @@ private:
     HeadlessMainThread m_mainThread;
     std::atomic<bool> m_closing { false };
     PlatformService<MainThreadCaller>::Installation m_mainThreadInstallation;
+    PlatformService<Icommander>::Installation m_defaultCommanderInstallation;
     ValueRef m_main;
     std::shared_ptr<tLogoCommanderProcess> m_commandLine;
     CommandLines m_lines;

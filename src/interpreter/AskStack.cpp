@@ -1,4 +1,4 @@
-#include "core/AskStack.h"
+#include "interpreter/AskStack.h"
 
 #include <exception>
 
