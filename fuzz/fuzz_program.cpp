@@ -135,6 +135,8 @@ void emptyWorkspace(tMainLogoObject& main)
     });
     main.ownTable->eraseAll();
     main.globals().eraseAll();
+    main.eventTable().eraseAll();
+    main.clearObjects();
     main.closeRedirection();
     main.timers().resize(1);
 }

@@ -254,6 +254,20 @@ void tcontainerobject::eraseEntry(tControlObject* object)
     m_objectTable.erase(codeOf(object->name()));
 }
 
+void tcontainerobject::clearObjects()
+{
+    std::vector<ValueRef> objects;
+    m_objectTable.forEachInOrder(
+        [&objects](tTabDesc* entry) { objects.emplace_back(entry->value()); });
+    for (const ValueRef& object : objects) {
+        auto* control = static_cast<tControlObject*>(object.get());
+        control->destroy();
+        control->ownerContainer = nullptr;
+        forgetInWhoLists(control);
+    }
+    m_objectTable.eraseAll();
+}
+
 void tcontainerobject::renameEntry(tControlObject* object, std::string name)
 {
     const NameCode code = codeOf(name);

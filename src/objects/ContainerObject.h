@@ -38,6 +38,9 @@ public:
     // Removes the object's entry after unlinking it. When the process ran as the object, the
     // caller ends the process (the object is destroyed()).
     void eraseEntry(tControlObject* object);
+    // Every object of the table goes at once, as when a project is cleared: no "destroy"
+    // procedure or handler runs, so nothing of the program runs while its objects go.
+    void clearObjects();
     // Moves the object's entry to a new name; error 175 when another object holds it.
     void renameEntry(tControlObject* object, std::string name);
 
