@@ -6,6 +6,7 @@
 #include "core/Clipboard.h"
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
+#include "core/EntryPrimitives.h"
 #include "core/KeyPrimitives.h"
 #include "core/ListPrimitives.h"
 #include "core/NamePrimitives.h"
@@ -23,6 +24,9 @@
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
 #include "objects/BehaviourPrimitives.h"
+#include "objects/CreationParameters.h"
+#include "objects/ListingPrimitives.h"
+#include "objects/ObjectInquiryPrimitives.h"
 #include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
@@ -48,6 +52,7 @@ void tMainLogoObject::registerPrimitives()
     registerPrintPrimitives(procTable(), this);
     registerVariablePrimitives(procTable(), this);
     registerNamePrimitives(procTable(), this);
+    registerEntryPrimitives(procTable(), this);
     registerPropertyListPrimitives(procTable(), this);
     registerListPrimitives(procTable(), this);
     registerOptionPrimitives(procTable(), this);
@@ -56,6 +61,9 @@ void tMainLogoObject::registerPrimitives()
     registerWorkspacePrimitives(procTable(), this);
     registerBehaviourPrimitives(procTable(), this);
     registerOwnVariablePrimitives(procTable(), this);
+    registerListingPrimitives(procTable(), this);
+    registerObjectInquiryPrimitives(procTable(), this);
+    registerCreationParameterPrimitives(procTable(), this);
     registerRemainingNames(procTable(), this);
 }
 

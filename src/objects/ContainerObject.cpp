@@ -7,6 +7,7 @@
 #include "localization/NameCodes.h"
 #include "objects/ContainerPrimitives.h"
 #include "objects/CreationChain.h"
+#include "objects/CreationParameters.h"
 #include "objects/ObjectPairs.h"
 #include "processes/AllThreads.h"
 #include "processes/lThread.h"
@@ -171,9 +172,14 @@ tmultiobject* tcontainerobject::newObject(
     object->isInstance = true;
     object->placeInto(targetContainer()->containerForClass(objectClass));
     object->inheritVariables(*objectClass);
-    if (form == CreationForm::New)
+    if (form == CreationForm::New) {
+        ValueRef given(pairs.asList());
+        InitListScope initList(given.get());
         runUserProcedure(object, EventCodes::instance().createCodes());
-    pairs.applyTo(*object);
+        ObjectPairs(initList.remaining(), CreationForm::NewDotDot).applyTo(*object);
+    } else {
+        pairs.applyTo(*object);
+    }
     enter(object);
     return object;
 }
