@@ -24,13 +24,8 @@ namespace {
         NameCode name;
     };
 
-    struct PrefixTarget {
-        PrefixWord word;
-        Target target;
-    };
-
     // "setting" and "properties" name entries that this system keeps in no table.
-    constexpr PrefixTarget prefixTargets[] = {
+    constexpr PrefixMeaning<Target> targets[] = {
         { PrefixWord::Own, Target::Variable },
         { PrefixWord::Var, Target::Variable },
         { PrefixWord::Variable, Target::Variable },
@@ -42,24 +37,14 @@ namespace {
         { PrefixWord::Define, Target::Procedure },
     };
 
-    // A plain name is a procedure; error 140 for a prefix that chooses nothing here.
-    Target targetOf(std::optional<PrefixWord> prefix, tlogoobject* name)
-    {
-        if (!prefix)
-            return Target::Procedure;
-        for (const PrefixTarget& row : prefixTargets)
-            if (row.word == *prefix)
-                return row.target;
-        throw eLogoException(erWrongPrefix, name);
-    }
-
+    // A plain name is a procedure, ":name" a variable.
     Entry entryNamed(tlogoobject* name)
     {
         const PrefixedName read = readPrefixedName(name);
         const std::string& text = name->text();
         if (!read.prefix && text.size() > 1 && text.front() == ':')
             return { Target::Variable, NameCodes::instance().intern(text.substr(1)) };
-        return { targetOf(read.prefix, name), read.name };
+        return { meaningOf(targets, read, Target::Procedure, name), read.name };
     }
 
     template <typename Act> void forEachNamed(tlogoobject* names, Act act)

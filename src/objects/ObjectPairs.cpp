@@ -24,13 +24,8 @@ namespace {
         return readVariable(*state, NameCodes::instance().intern(text.substr(1)));
     }
 
-    struct PrefixKind {
-        PrefixWord word;
-        PairKind kind;
-    };
-
     // "global", "properties" and "object" name nothing a parameter list sets.
-    constexpr PrefixKind prefixKinds[] = {
+    constexpr PrefixMeaning<PairKind> pairKinds[] = {
         { PrefixWord::Own, PairKind::Own },
         { PrefixWord::Var, PairKind::Own },
         { PrefixWord::Variable, PairKind::Own },
@@ -41,22 +36,11 @@ namespace {
         { PrefixWord::Common, PairKind::Common },
     };
 
-    // What a key's prefix says its value is; error 140 for a prefix that says nothing here.
-    PairKind pairKind(std::optional<PrefixWord> prefix, tlogoobject* key)
-    {
-        if (!prefix)
-            return PairKind::Plain;
-        for (const PrefixKind& row : prefixKinds)
-            if (row.word == *prefix)
-                return row.kind;
-        throw eLogoException(erWrongPrefix, key);
-    }
-
     // The key's name and kind: "common'count" is the common variable count.
     std::pair<NameCode, PairKind> readKey(tlogoobject* key)
     {
         const PrefixedName read = readPrefixedName(key);
-        return { read.name, pairKind(read.prefix, key) };
+        return { read.name, meaningOf(pairKinds, read, PairKind::Plain, key) };
     }
 
     bool isNamingKey(NameCode key)

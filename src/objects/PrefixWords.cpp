@@ -2,7 +2,6 @@
 
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
-#include "values/Errors.h"
 
 #include <iterator>
 

@@ -5,7 +5,9 @@
 #pragma once
 
 #include "localization/NameCode.h"
+#include "values/Errors.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,5 +47,25 @@ struct PrefixedName {
 // "own'score" gives the word own and the name score. Error 8 for a key that is no word, 140 for an
 // unknown prefix, an empty name or a second apostrophe.
 PrefixedName readPrefixedName(tlogoobject* key);
+
+// A row of a table that says what each prefix word chooses in one place (pair kinds, entries).
+template <typename Meaning> struct PrefixMeaning {
+    PrefixWord word;
+    Meaning meaning;
+};
+
+// What the name's prefix chooses by the table: `plain` without a prefix, error 140 (naming the
+// key) for a prefix the table does not hold.
+template <typename Meaning, size_t Count>
+Meaning meaningOf(const PrefixMeaning<Meaning> (&table)[Count], const PrefixedName& name,
+    Meaning plain, tlogoobject* key)
+{
+    if (!name.prefix)
+        return plain;
+    for (const PrefixMeaning<Meaning>& row : table)
+        if (row.word == *name.prefix)
+            return row.meaning;
+    throw eLogoException(erWrongPrefix, key);
+}
 
 } // namespace velmora
