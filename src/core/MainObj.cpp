@@ -6,6 +6,7 @@
 #include "core/Clipboard.h"
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
+#include "core/EntryPrimitives.h"
 #include "core/KeyPrimitives.h"
 #include "core/ListPrimitives.h"
 #include "core/NamePrimitives.h"
@@ -24,6 +25,9 @@
 #include "localization/LanguageWords.h"
 #include "objects/BehaviourPrimitives.h"
 #include "objects/EventPrimitives.h"
+#include "objects/CreationParameters.h"
+#include "objects/ListingPrimitives.h"
+#include "objects/ObjectInquiryPrimitives.h"
 #include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
@@ -49,6 +53,7 @@ void tMainLogoObject::registerPrimitives()
     registerPrintPrimitives(procTable(), this);
     registerVariablePrimitives(procTable(), this);
     registerNamePrimitives(procTable(), this);
+    registerEntryPrimitives(procTable(), this);
     registerPropertyListPrimitives(procTable(), this);
     registerListPrimitives(procTable(), this);
     registerOptionPrimitives(procTable(), this);
@@ -58,6 +63,9 @@ void tMainLogoObject::registerPrimitives()
     registerBehaviourPrimitives(procTable(), this);
     registerOwnVariablePrimitives(procTable(), this);
     registerEventPrimitives(procTable(), this);
+    registerListingPrimitives(procTable(), this);
+    registerObjectInquiryPrimitives(procTable(), this);
+    registerCreationParameterPrimitives(procTable(), this);
     registerRemainingNames(procTable(), this);
 }
 

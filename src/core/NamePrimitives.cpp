@@ -4,6 +4,7 @@
 #include "interpreter/ProcedureDefinition.h"
 #include "interpreter/Registration.h"
 #include "localization/NameCodes.h"
+#include "objects/EntryListing.h"
 #include "values/ValueFactory.h"
 
 #include <vector>
@@ -13,12 +14,6 @@ namespace velmora {
 namespace {
 
     InterpreterState& state() { return *InterpreterState::current(); }
-
-    // Listings leave out entries carrying either mark: ".hide" sets the first for good, "bury"
-    // the second until "unbury".
-    constexpr uint8_t hiddenMark = userMarkA;
-    constexpr uint8_t buriedMark = userMarkB;
-    constexpr uint8_t hiddenMarks = hiddenMark | buriedMark;
 
     tlogoobject* primDefine(tlogoobject*, tlogoobject* name, tlogoobject* definition)
     {
@@ -41,41 +36,37 @@ namespace {
         return state().currentObject->tryProc(name->nameCode(), 0);
     }
 
-    bool primIsDefined(tlogoobject*, tlogoobject* name)
+    // The entry of the current object's own procedure table.
+    tProcDesc* ownProcedure(tlogoobject* name)
     {
-        const tProcDesc* found = procedureFound(name);
-        return found && found->isUserEntry;
+        return state().currentObject->ownTable->findProc(name->nameCode());
     }
 
+    // The getter and setter commands of variables count as primitives, not as user procedures.
+    template <tProcDesc* (*Found)(tlogoobject*)>
+    bool primIsUserProcedure(tlogoobject*, tlogoobject* name)
+    {
+        const tProcDesc* found = Found(name);
+        return found && isUserProcedure(*found);
+    }
+
+    template <tProcDesc* (*Found)(tlogoobject*)>
     bool primIsPrimitive(tlogoobject*, tlogoobject* name)
     {
-        const tProcDesc* found = procedureFound(name);
-        return found && !found->isUserEntry;
+        const tProcDesc* found = Found(name);
+        return found && !isUserProcedure(*found);
     }
 
-    using Filter = bool (*)(tTabDesc*);
-
-    // Appends the words made of `prefix` and the name of each chosen entry, in table order.
-    void appendNames(
-        ListBuilder& names, const tLogoTab& table, std::string_view prefix, Filter chosen)
-    {
-        table.forEachInOrder([&](tTabDesc* desc) {
-            if (chosen(desc))
-                names.append(makeWord(std::string(prefix) + desc->nameText()));
-        });
-    }
-
-    bool isShown(tTabDesc* desc) { return !(desc->flags & hiddenMarks); }
-    bool isBuried(tTabDesc* desc) { return (desc->flags & hiddenMarks) == buriedMark; }
-    bool isUserProcedure(tTabDesc* desc) { return desc->isProcedure() && desc->isUserEntry; }
+    bool isShown(const tTabDesc& desc) { return !(desc.flags & hiddenMarks); }
+    bool isBuried(const tTabDesc& desc) { return (desc.flags & hiddenMarks) == buriedMark; }
     // Variables whose names begin with "@" are the system's own.
-    bool isUserVariable(tTabDesc* desc) { return !desc->nameText().starts_with('@'); }
+    bool isUserVariable(const tTabDesc& desc) { return !desc.nameText().starts_with('@'); }
 
     tlogoobject* primProcs(tlogoobject*)
     {
         ListBuilder names;
         appendNames(names, *state().currentObject->ownTable, "",
-            [](tTabDesc* desc) { return isShown(desc) && isUserProcedure(desc); });
+            [](const tTabDesc& desc) { return isShown(desc) && isUserProcedure(desc); });
         return names.finish();
     }
 
@@ -83,7 +74,7 @@ namespace {
     {
         ListBuilder names;
         appendNames(names, *state().globalVariables, ":",
-            [](tTabDesc* desc) { return isShown(desc) && isUserVariable(desc); });
+            [](const tTabDesc& desc) { return isShown(desc) && isUserVariable(desc); });
         return names.finish();
     }
 
@@ -98,8 +89,8 @@ namespace {
                 return variable;
             throw eLogoException::withName(erNoVal, code);
         }
-        tProcDesc* procedure = s.currentObject->ownTable->findProc(name->nameCode());
-        if (procedure && procedure->isUserEntry)
+        tProcDesc* procedure = ownProcedure(name);
+        if (procedure && isUserProcedure(*procedure))
             return procedure;
         throw eLogoException::withName(erDoNotKnowHowTo, name->nameCode());
     }
@@ -144,9 +135,9 @@ namespace {
     {
         ListBuilder names;
         appendNames(names, *state().currentObject->ownTable, "",
-            [](tTabDesc* desc) { return isBuried(desc) && isUserProcedure(desc); });
+            [](const tTabDesc& desc) { return isBuried(desc) && isUserProcedure(desc); });
         appendNames(names, *state().globalVariables, ":",
-            [](tTabDesc* desc) { return isBuried(desc) && isUserVariable(desc); });
+            [](const tTabDesc& desc) { return isBuried(desc) && isUserVariable(desc); });
         return names.finish();
     }
 
@@ -157,8 +148,10 @@ void registerNamePrimitives(tLogoTab& table, tlogoobject* owner)
     static constexpr PrimitiveRow rows[] = {
         fixed<2>("define", etFun, primDefine),
         predicate<1>("name?", etFun, primIsName),
-        predicate<1>("defined?", etFun, primIsDefined),
-        predicate<1>("primitive?", etFun, primIsPrimitive),
+        predicate<1>("defined?", etFun, primIsUserProcedure<procedureFound>),
+        predicate<1>("primitive?", etFun, primIsPrimitive<procedureFound>),
+        predicate<1>("mydefined?", etFun, primIsUserProcedure<ownProcedure>),
+        predicate<1>("myprimitive?", etFun, primIsPrimitive<ownProcedure>),
         fixed<0>("procs", etFun, primProcs),
         fixed<0>("names", etFun, primNames),
         fixed<1>("bury", etFun, primBury),

@@ -1,6 +1,6 @@
 // Defining, asking about, listing and burying names in the current object and the workspace:
-// "define", "name?", "defined?", "primitive?", "procs", "names", "bury", "unbury", "buried",
-// "setbury" and ".hide".
+// "define", "name?", "defined?", "primitive?", "mydefined?", "myprimitive?", "procs", "names",
+// "bury", "unbury", "buried", "setbury" and ".hide".
 #pragma once
 
 #include "interpreter/LogoTab.h"

@@ -1,8 +1,8 @@
 #include "core/PropertyListPrimitives.h"
 
+#include "core/InstructionText.h"
 #include "core/MainObj.h"
 #include "interpreter/Registration.h"
-#include "localization/LanguageDictionary.h"
 #include "values/ListHelpers.h"
 #include "values/ValueFactory.h"
 
@@ -74,22 +74,15 @@ namespace {
         return names.finish();
     }
 
-    // A word that is not a number reads back with its quote.
-    std::string readableValue(tlogoobject* value)
-    {
-        std::string text = value->isWord() && !value->isNumber() ? "\"" : "";
-        return text.append(value->sourceForm(true));
-    }
-
     // Every property as the "pprop" instruction that puts it back.
     tlogoobject* primPps(tlogoobject* owner)
     {
-        const std::string pprop = languageDictionary().firstDictionaryWord("pprop");
         std::string text;
         for (const PropertyLists::List& list : store(owner).lists())
             for (const PropertyLists::Property& property : list.properties)
-                text += pprop + " \"" + list.name + " \"" + property.name + " "
-                    + readableValue(property.value.get()) + "\r\n";
+                text += instructionLine("pprop",
+                    { quoted(list.name), quoted(property.name),
+                        readableInput(property.value.get()) });
         static_cast<tMainLogoObject*>(owner)->writeOutput(text);
         return nullptr;
     }

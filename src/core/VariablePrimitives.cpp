@@ -14,13 +14,6 @@ namespace {
 
     InterpreterState& state() { return *InterpreterState::current(); }
 
-    NameCode variableName(tlogoobject* name)
-    {
-        if (name->isWord() && name->isEmpty())
-            throw eLogoException(erEmptyWord, name);
-        return name->nameCode();
-    }
-
     tlogoobject* primMake(tlogoobject*, tlogoobject* name, tlogoobject* value)
     {
         assignVariable(state(), variableName(name), value);

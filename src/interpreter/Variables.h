@@ -14,6 +14,8 @@ class tLogoVarDesc;
 using ObjectVariableFinder = tLogoVarDesc* (*)(tlogoobject* object, NameCode name);
 void setObjectVariableFinder(ObjectVariableFinder finder);
 
+// The name code of a variable's name: error 5 for the empty word, 8 for anything but a word.
+NameCode variableName(tlogoobject* name);
 // The value; error 24 when no binding or global variable has one.
 tlogoobject* readVariable(InterpreterState& state, NameCode name);
 // "make": the innermost binding of the name when one exists, else the global variable (created

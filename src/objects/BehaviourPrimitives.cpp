@@ -1,29 +1,15 @@
 #include "objects/BehaviourPrimitives.h"
 
-#include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"
 #include "localization/EventCodes.h"
 #include "objects/EventRaising.h"
 #include "objects/MultiObject.h"
+#include "objects/RunningObject.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
 
 namespace {
-
-    tmultiobject& runningObject()
-    {
-        return *static_cast<tmultiobject*>(InterpreterState::current()->currentObject);
-    }
-
-    // The object a name denotes from the running one; error 50 when none.
-    tmultiobject& objectNamed(tlogoobject* name)
-    {
-        auto* object = dynamic_cast<tmultiobject*>(runningObject().findObject(name->nameCode()));
-        if (!object)
-            throw eLogoException(erNoObject, name);
-        return *object;
-    }
 
     // The behaviour's own handlers for its arrival and departure run as the object it joins or
     // leaves.

@@ -7,6 +7,7 @@
 #include "localization/NameCodes.h"
 #include "objects/ContainerPrimitives.h"
 #include "objects/CreationChain.h"
+#include "objects/CreationParameters.h"
 #include "objects/EventRaising.h"
 #include "objects/ObjectPairs.h"
 #include "processes/AllThreads.h"
@@ -189,9 +190,14 @@ tmultiobject* tcontainerobject::newObject(
     object->isInstance = true;
     object->placeInto(targetContainer()->containerForClass(objectClass));
     object->inheritVariables(*objectClass);
-    if (form == CreationForm::New)
+    if (form == CreationForm::New) {
+        ValueRef given(pairs.asList());
+        InitListScope initList(given.get());
         runUserProcedure(object, EventCodes::instance().createCodes());
-    pairs.applyTo(*object);
+        ObjectPairs(initList.remaining(), CreationForm::NewDotDot).applyTo(*object);
+    } else {
+        pairs.applyTo(*object);
+    }
     enter(object);
     if (form == CreationForm::New)
         runCreationHandlers(*object);

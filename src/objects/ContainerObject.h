@@ -26,6 +26,7 @@ public:
     ~tcontainerobject() override;
 
     tmultiobject* tableEntry(NameCode name) override;
+    const tLogoObjectsTab& objectTable() const { return m_objectTable; }
     tcontainerobject* containerForClass(tmultiobject* objectClass) override;
 
     // "new" and its forms: error 50 (no such class), 137 (not a class), 113 (the name belongs to

@@ -3,6 +3,7 @@
 #include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"
 #include "objects/ContainerObject.h"
+#include "objects/RunningObject.h"
 #include "values/LogoList.h"
 #include "values/ValueFactory.h"
 
@@ -53,26 +54,19 @@ namespace {
             from.eraseObject(name, EraseMode::RefuseClasses);
     }
 
-    // A process whose object has gone has nothing left to run as.
-    void endIfObjectErased()
-    {
-        if (static_cast<tmultiobject*>(InterpreterState::current()->currentObject)->destroyed())
-            throw eTerminateException();
-    }
-
     // Each input is a name or a list of names.
     tlogoobject* primEraseObject(tlogoobject* owner, tLogoStack& stack, int32_t count, CallForm)
     {
         for (int32_t index = count - 1; index >= 0; --index)
             eraseNamed(container(owner), stack.lookAt(index));
-        endIfObjectErased();
+        endIfRunningObjectErased();
         return nullptr;
     }
 
     tlogoobject* primEraseComplete(tlogoobject* owner, tlogoobject* name)
     {
         container(owner).eraseObject(name, EraseMode::Complete);
-        endIfObjectErased();
+        endIfRunningObjectErased();
         return nullptr;
     }
 

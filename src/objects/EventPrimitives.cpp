@@ -5,16 +5,12 @@
 #include "localization/EventCodes.h"
 #include "objects/EventRaising.h"
 #include "objects/MultiObject.h"
+#include "objects/RunningObject.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
 
 namespace {
-
-    tmultiobject& runningObject()
-    {
-        return *static_cast<tmultiobject*>(InterpreterState::current()->currentObject);
-    }
 
     // The code of an event name; error 5 for the empty word, 155 for a word that names no event
     // (a misspelt event would otherwise be stored and never run).

@@ -101,12 +101,19 @@ tProcDesc* tmultiobject::tryProc(NameCode name, int32_t)
 
 tlogoobject* tmultiobject::findObject(NameCode name)
 {
+    if (tmultiobject* entry = tableObject(name))
+        return entry;
+    return specialObject(this, name);
+}
+
+tmultiobject* tmultiobject::tableObject(NameCode name)
+{
     if (tmultiobject* entry = tableEntry(name))
         return entry;
     for (tmultiobject* ancestor : m_chains.ancestors)
         if (tmultiobject* entry = ancestor->tableEntry(name))
             return entry;
-    return specialObject(this, name);
+    return nullptr;
 }
 
 tmultiobject* tmultiobject::tableEntry(NameCode) { return nullptr; }
@@ -277,6 +284,29 @@ void tmultiobject::makeAccessors(NameCode name)
         m_procTable->registerDesc(new tGetFunc(name));
     if (!m_procTable->contains(setter))
         m_procTable->registerDesc(new tSetFunc(setter, name));
+}
+
+// Commands of the same names that are not the accessors (procedures the user defined over them)
+// stay.
+void tmultiobject::eraseAccessors(NameCode name)
+{
+    const NameCode setter
+        = NameCodes::instance().find(setterName(NameCodes::instance().nameOf(name)));
+    if (dynamic_cast<tGetFunc*>(m_procTable->find(name)))
+        m_procTable->erase(name);
+    if (setter && dynamic_cast<tSetFunc*>(m_procTable->find(setter)))
+        m_procTable->erase(setter);
+}
+
+void tmultiobject::eraseVariable(NameCode name)
+{
+    m_varTable->erase(name);
+    eraseAccessors(name);
+    for (tmultiobject* dependent : ObjectList(m_dependents)) {
+        const auto* copy = static_cast<tLogoVarDesc*>(dependent->m_varTable->find(name));
+        if (dependent->m_place != this && copy && copy->variableKind != commonVariable)
+            dependent->eraseVariable(name);
+    }
 }
 
 void tmultiobject::inheritVariables(tmultiobject& from)

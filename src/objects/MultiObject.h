@@ -40,6 +40,9 @@ public:
     // Object tables of this object and its ancestors, then the special names and "#N"; none when
     // the name is unknown. Special names that cannot be answered raise their own errors.
     tlogoobject* findObject(NameCode name) override;
+    // The object a name denotes in the object tables of this object and of its ancestors, in
+    // order, special names aside; none when no table holds it.
+    tmultiobject* tableObject(NameCode name);
     // The entry of this object's object table; containers only.
     virtual tmultiobject* tableEntry(NameCode name);
 
@@ -84,6 +87,9 @@ public:
     // (none for a name that reads as a number), and a new own one is copied into the dependents
     // that are not merely placed here. Error 127 for a name beginning with "@".
     void setVariable(NameCode name, tlogoobject* value, VariableScope scope);
+    // Erases the object's own variable with its getter and setter commands, and the own copies
+    // of its dependents that are not merely placed here. Error 24 when the object has none.
+    void eraseVariable(NameCode name);
     // Copies the variables of `from` that this object has none of; the main object's globals are
     // seen through the chains instead.
     void inheritVariables(tmultiobject& from);
@@ -113,6 +119,7 @@ private:
     void appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const;
     void rebuildDependents();
     void makeAccessors(NameCode name);
+    void eraseAccessors(NameCode name);
     void removeParent(tmultiobject* parent);
     void destroyDependents();
 

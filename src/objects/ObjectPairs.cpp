@@ -4,9 +4,10 @@
 #include "interpreter/ProcedureDefinition.h"
 #include "interpreter/Variables.h"
 #include "localization/EventCodes.h"
-#include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
+#include "objects/PrefixWords.h"
 #include "values/LogoList.h"
+#include "values/ValueFactory.h"
 
 namespace velmora {
 
@@ -23,43 +24,23 @@ namespace {
         return readVariable(*state, NameCodes::instance().intern(text.substr(1)));
     }
 
-    struct Prefix {
-        std::string_view word; // key of the "param" dictionary section
-        PairKind kind;
+    // "global", "properties" and "object" name nothing a parameter list sets.
+    constexpr PrefixMeaning<PairKind> pairKinds[] = {
+        { PrefixWord::Own, PairKind::Own },
+        { PrefixWord::Var, PairKind::Own },
+        { PrefixWord::Variable, PairKind::Own },
+        { PrefixWord::Define, PairKind::Procedure },
+        { PrefixWord::Procedure, PairKind::Procedure },
+        { PrefixWord::Event, PairKind::Event },
+        { PrefixWord::Setting, PairKind::Plain },
+        { PrefixWord::Common, PairKind::Common },
     };
-
-    constexpr Prefix prefixes[] = {
-        { "own", PairKind::Own },
-        { "var", PairKind::Own },
-        { "variable", PairKind::Own },
-        { "define", PairKind::Procedure },
-        { "procedure", PairKind::Procedure },
-        { "event", PairKind::Event },
-        { "setting", PairKind::Plain },
-        { "common", PairKind::Common },
-    };
-
-    PairKind prefixKind(std::string_view word, tlogoobject* key)
-    {
-        const LanguageDictionary& dictionary = languageDictionary();
-        for (const Prefix& prefix : prefixes)
-            if (dictionary.isSynonymInSection("param", prefix.word, word))
-                return prefix.kind;
-        throw eLogoException(erWrongPrefix, key);
-    }
 
     // The key's name and kind: "common'count" is the common variable count.
     std::pair<NameCode, PairKind> readKey(tlogoobject* key)
     {
-        const std::string& text = key->text();
-        const size_t apostrophe = text.find('\'');
-        if (apostrophe == std::string::npos)
-            return { key->nameCode(), PairKind::Plain };
-        const std::string_view name = std::string_view(text).substr(apostrophe + 1);
-        if (name.empty() || name.find('\'') != std::string_view::npos)
-            throw eLogoException(erWrongPrefix, key);
-        return { NameCodes::instance().intern(name),
-            prefixKind(std::string_view(text).substr(0, apostrophe), key) };
+        const PrefixedName read = readPrefixedName(key);
+        return { read.name, meaningOf(pairKinds, read, PairKind::Plain, key) };
     }
 
     bool isNamingKey(NameCode key)
@@ -77,12 +58,15 @@ ObjectPairs::ObjectPairs(tlogoobject* list, CreationForm form)
     if (!list->isList())
         throw eLogoException(erExpectList, list);
     std::pair<NameCode, PairKind> key { 0, PairKind::Plain };
+    tlogoobject* given = nullptr;
     for (tlogoobject* element : elements(static_cast<tLogoList*>(list))) {
         if (!key.first) {
             key = readKey(element);
+            given = element;
             continue;
         }
-        m_pairs.push_back({ key.first, key.second, ValueRef(readValue(element, form)) });
+        m_pairs.push_back(
+            { ValueRef(given), key.first, key.second, ValueRef(readValue(element, form)) });
         key.first = 0;
     }
 }
@@ -94,6 +78,16 @@ tlogoobject* ObjectPairs::find(std::string_view key) const
         if (code && pair.key == code)
             return pair.value.get();
     return nullptr;
+}
+
+tLogoList* ObjectPairs::asList() const
+{
+    ListBuilder list;
+    for (const Pair& pair : m_pairs) {
+        list.append(pair.given.get());
+        list.append(pair.value.get());
+    }
+    return list.finish();
 }
 
 void ObjectPairs::applyTo(tmultiobject& object) const

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "objects/ContainerObject.h"
+#include "values/LogoList.h"
 #include "values/ValueRef.h"
 
 #include <vector>
@@ -26,9 +27,12 @@ public:
     tlogoobject* find(std::string_view key) const;
     // Applies the pairs in order: variables, handlers, procedures.
     void applyTo(tmultiobject& object) const;
+    // The pairs as a list of keys as given and values as read.
+    tLogoList* asList() const;
 
 private:
     struct Pair {
+        ValueRef given; // the key as the list gave it
         NameCode key; // without its prefix
         PairKind kind;
         ValueRef value;

@@ -1,5 +1,6 @@
-// "haveown" and "havecommon": the running object makes or sets a variable of its own, with its
-// getter and setter commands.
+// The variables of the running object: "haveown" and "havecommon" make or set one of its own,
+// with its getter and setter commands; "set" and "get" reach the variable it sees along its
+// chain; "objname?" and "myobjname?" ask whether it sees or holds one.
 #pragma once
 
 namespace velmora {

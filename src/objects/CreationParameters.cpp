@@ -1,0 +1,117 @@
+#include "objects/CreationParameters.h"
+
+#include "interpreter/InterpreterState.h"
+#include "interpreter/LogoLocaltab.h"
+#include "interpreter/Registration.h"
+#include "interpreter/Variables.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/LanguageWords.h"
+#include "localization/NameCodes.h"
+#include "objects/RunningObject.h"
+#include "values/LogoList.h"
+#include "values/ValueFactory.h"
+
+namespace velmora {
+
+namespace {
+
+    NameCode initListName()
+    {
+        return NameCodes::instance().intern(languageDictionary().firstWord("name", "initList"));
+    }
+
+    // Keys written as internal names ("·pos") are compared in their localized form.
+    bool isKey(tlogoobject* key, NameCode wanted)
+    {
+        return key->isWord()
+            && NameCodes::instance().find(translateInternalName(key->text())) == wanted;
+    }
+
+    enum class Reading { Take, Peek };
+
+    struct Search {
+        ValueRef value; // of the first pair with the key, or none
+        ValueRef rest; // the pairs without every pair of that key
+    };
+
+    // Error 6 when the pairs are no list, 28 for a key without value before the key is found.
+    Search search(tlogoobject* pairs, NameCode wanted)
+    {
+        if (!pairs->isList())
+            throw eLogoException(erExpectList, pairs);
+        Search found;
+        ListBuilder rest;
+        tlogoobject* key = nullptr;
+        for (tlogoobject* element : elements(static_cast<tLogoList*>(pairs))) {
+            if (!key) {
+                key = element;
+                continue;
+            }
+            if (!isKey(key, wanted)) {
+                rest.append(key);
+                rest.append(element);
+            } else if (!found.value) {
+                found.value = element;
+            }
+            key = nullptr;
+        }
+        if (key && !found.value)
+            throw eLogoException(erEvenNumber, key);
+        if (key)
+            rest.append(key);
+        found.rest = rest.finish();
+        return found;
+    }
+
+    // Without such a pair, the class's own variable of the name gives the value, else the
+    // default does.
+    template <Reading Form>
+    tlogoobject* primParameter(tlogoobject*, tlogoobject* name, tlogoobject* fallback)
+    {
+        InterpreterState& state = *InterpreterState::current();
+        const NameCode wanted = name->nameCode();
+        Search found = search(readVariable(state, initListName()), wanted);
+        if (found.value) {
+            if constexpr (Form == Reading::Take)
+                assignVariable(state, initListName(), found.rest.get());
+            return handOver(found.value.leak());
+        }
+        tmultiobject* objectClass = runningObject().firstClass();
+        tlogoobject* inherited = objectClass ? objectClass->varTable().tryValue(wanted) : nullptr;
+        return inherited ? inherited : fallback;
+    }
+
+} // namespace
+
+InitListScope::InitListScope(tlogoobject* pairs)
+    : m_state(InterpreterState::current())
+{
+    if (!m_state) {
+        m_pairs = pairs;
+        return;
+    }
+    m_state->localTable->openFrame();
+    m_state->localTable->bindOwned(initListName(), ValueRef(pairs).leak());
+}
+
+InitListScope::~InitListScope()
+{
+    if (m_state)
+        m_state->localTable->closeFrame();
+}
+
+tlogoobject* InitListScope::remaining() const
+{
+    return m_state ? readVariable(*m_state, initListName()) : m_pairs.get();
+}
+
+void registerCreationParameterPrimitives(tLogoTab& table, tlogoobject* owner)
+{
+    static constexpr PrimitiveRow rows[] = {
+        fixed<2>("getparam", etFun, primParameter<Reading::Take>),
+        fixed<2>("peekparam", etFun, primParameter<Reading::Peek>),
+    };
+    registerPrimitives(table, owner, rows);
+}
+
+} // namespace velmora
