@@ -7,6 +7,7 @@
 #include "interpreter/RestoreOnExit.h"
 #include "interpreter/SystemCodes.h"
 #include "interpreter/Variables.h"
+#include "localization/EventCodes.h"
 #include "values/LogoList.h"
 #include "values/NativeStack.h"
 #include "values/Reader.h"
@@ -54,10 +55,20 @@ namespace {
     [[gnu::always_inline]] inline void comparison(InterpreterState& s, CodeRecord*& pc);
     void additive(InterpreterState& s, CodeRecord*& pc);
 
-    tProcDesc* lookUp(tlogoobject* object, NameCode name, int32_t& level)
+    // The procedure a name calls in `object`; a name that only denotes an instance calls its
+    // "defaultaction", run as that instance.
+    Resolved lookUp(tlogoobject* object, NameCode name)
     {
-        if (tProcDesc* desc = object->tryProc(name, level))
-            return desc;
+        Resolved result { nullptr, nullptr, 0 };
+        if ((result.desc = object->tryProc(name, result.level)))
+            return result;
+        if (tlogoobject* actor = object->defaultActor(name)) {
+            const NameCode defaultAction = EventCodes::instance().defaultActionCode();
+            if ((result.desc = actor->tryProc(defaultAction, result.level))) {
+                result.object = actor;
+                return result;
+            }
+        }
         throw eLogoException::withName(erDoNotKnowHowTo, name);
     }
 
@@ -79,13 +90,14 @@ namespace {
                     throw eLogoException::withName(erNoObject, pc->name);
                 ++pc;
             }
-            result.object = target;
-            result.desc = lookUp(target, pc->name, result.level);
+            result = lookUp(target, pc->name);
+            if (!result.object)
+                result.object = target;
             ++pc;
             return result;
         }
-        result.desc = lookUp(s.currentObject, pc->name, result.level);
-        if (result.level == 0)
+        result = lookUp(s.currentObject, pc->name);
+        if (result.level == 0 && !result.object)
             pc->resolved = { result.desc, s.currentObject, ResolutionStamp::current() };
         ++pc;
         return result;

@@ -199,6 +199,18 @@ void tmultiobject::placeInto(tmultiobject* container)
     rebuildChains();
 }
 
+// A special name that cannot be answered here ("myPlace" of an object without a place) denotes
+// no actor: the call is then simply unknown.
+tlogoobject* tmultiobject::defaultActor(NameCode name)
+{
+    try {
+        auto* object = dynamic_cast<tmultiobject*>(findObject(name));
+        return object && object->isInstance ? object : nullptr;
+    } catch (const eLogoException&) {
+        return nullptr;
+    }
+}
+
 bool tmultiobject::hasParent(const tmultiobject* parent) const
 {
     return std::find(m_parents.begin(), m_parents.end(), parent) != m_parents.end();

@@ -43,6 +43,7 @@ public:
     // The object a name denotes in the object tables of this object and of its ancestors, in
     // order, special names aside; none when no table holds it.
     tmultiobject* tableObject(NameCode name);
+    tlogoobject* defaultActor(NameCode name) override;
     // The entry of this object's object table; containers only.
     virtual tmultiobject* tableEntry(NameCode name);
 

@@ -90,6 +90,9 @@ public:
     virtual tProcDesc* findNextProc(int32_t level, NameCode name);
     // The object a name denotes as seen from this one, or none.
     virtual tlogoobject* findObject(NameCode name);
+    // The instance a name denotes as seen from this one, which answers a call of that name with
+    // its "defaultaction" procedure; none for values, classes and unknown names.
+    virtual tlogoobject* defaultActor(NameCode) { return nullptr; }
 
     // Class name used in the print form of values without a text form.
     virtual std::string_view className() const = 0;
