@@ -17,28 +17,6 @@ namespace {
     // lock.
     std::mutex s_bookkeepingLock;
 
-    // Holds the interpreter lock for a scope unless the calling thread holds it already (input
-    // replayed from inside a notification that the lock's holder ran).
-    class InterpreterLockHere {
-    public:
-        InterpreterLockHere()
-            : m_taken(!InterpreterLock::heldByThisThread())
-        {
-            if (m_taken)
-                InterpreterLock::instance().acquire();
-        }
-        ~InterpreterLockHere()
-        {
-            if (m_taken)
-                InterpreterLock::instance().release();
-        }
-        InterpreterLockHere(const InterpreterLockHere&) = delete;
-        InterpreterLockHere& operator=(const InterpreterLockHere&) = delete;
-
-    private:
-        bool m_taken;
-    };
-
     NameCode eventCode(const char* name) { return EventCodes::instance().eventCode(name); }
 
     NameCode buttonEvent(MouseButton button, bool down)
@@ -92,7 +70,7 @@ tLogoGrObject::~tLogoGrObject()
 
 void tLogoGrObject::buttonDown(MouseButton button, MousePoint at, MouseKeys keys, bool doubleClick)
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     Decision decision;
     {
         std::lock_guard guard(s_bookkeepingLock);
@@ -136,7 +114,7 @@ void tLogoGrObject::buttonDown(MouseButton button, MousePoint at, MouseKeys keys
 
 void tLogoGrObject::buttonUp(MouseButton button, MousePoint at, MouseKeys keys)
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     Decision decision;
     {
         std::lock_guard guard(s_bookkeepingLock);
@@ -160,7 +138,7 @@ void tLogoGrObject::buttonUp(MouseButton button, MousePoint at, MouseKeys keys)
 
 void tLogoGrObject::clicked()
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     Decision decision;
     {
         std::lock_guard guard(s_bookkeepingLock);
@@ -176,7 +154,7 @@ void tLogoGrObject::clicked()
 
 void tLogoGrObject::mouseMoved(MousePoint at, bool leftButtonDown)
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     Decision decision;
     {
         std::lock_guard guard(s_bookkeepingLock);
@@ -210,7 +188,7 @@ void tLogoGrObject::mouseMoved(MousePoint at, bool leftButtonDown)
 
 void tLogoGrObject::mouseEntered()
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     {
         std::lock_guard guard(s_bookkeepingLock);
         Bookkeeping& state = *m_bookkeeping;
@@ -228,7 +206,7 @@ void tLogoGrObject::mouseEntered()
 
 void tLogoGrObject::mouseLeft()
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     {
         std::lock_guard guard(s_bookkeepingLock);
         Bookkeeping& state = *m_bookkeeping;
@@ -316,7 +294,7 @@ EventNotification tLogoGrObject::endNotification() const
 // is replayed.
 void tLogoGrObject::handlerEnded(const std::shared_ptr<Bookkeeping>& bookkeeping)
 {
-    InterpreterLockHere interpreter;
+    HeldLockUnlessHeld interpreter;
     std::optional<Bookkeeping::PendingUp> up;
     bool enter = false;
     bool leave = false;

@@ -63,6 +63,28 @@ public:
     HeldLock& operator=(const HeldLock&) = delete;
 };
 
+// Holds the lock for a scope unless the calling thread holds it already: for work that arrives
+// both from outside Logo (the window thread) and from code that runs under the lock.
+class HeldLockUnlessHeld {
+public:
+    HeldLockUnlessHeld()
+        : m_taken(!InterpreterLock::heldByThisThread())
+    {
+        if (m_taken)
+            InterpreterLock::instance().acquire();
+    }
+    ~HeldLockUnlessHeld()
+    {
+        if (m_taken)
+            InterpreterLock::instance().release();
+    }
+    HeldLockUnlessHeld(const HeldLockUnlessHeld&) = delete;
+    HeldLockUnlessHeld& operator=(const HeldLockUnlessHeld&) = delete;
+
+private:
+    bool m_taken;
+};
+
 // Gives the lock up for a blocking wait and takes it back afterwards, also when the wait throws.
 // Only a thread that holds the lock gives it up; elsewhere it does nothing.
 class ReleasedLock {

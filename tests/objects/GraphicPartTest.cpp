@@ -9,6 +9,8 @@
 #include "values/ValueFactory.h"
 #include "values/ValueFixture.h"
 
+#include "RecordedHandlers.h"
+
 #include <string>
 #include <vector>
 
@@ -21,7 +23,6 @@ namespace {
     public:
         using tLogoGrObject::tLogoGrObject;
 
-        std::vector<std::string> started;
         ControlBounds box { 10, 20, 100, 50 };
         bool movable = true;
         bool resizable = true;
@@ -31,14 +32,10 @@ namespace {
         bool hasDoubleClickHandler = false;
         bool captured = false;
 
-        // Ends the oldest running handler, as its process's notification would.
-        void endHandler()
-        {
-            ASSERT_FALSE(m_running.empty());
-            EventNotification ended = std::move(m_running.front());
-            m_running.erase(m_running.begin());
-            ended();
-        }
+        RecordedHandlers handlers;
+        std::vector<std::string>& started = handlers.started;
+
+        void endHandler() { handlers.endOldest(); }
 
     protected:
         ControlBounds bounds() const override { return box; }
@@ -51,31 +48,21 @@ namespace {
         void captureMouse(bool capture, MouseCursor) override { captured = capture; }
         bool startEvent(NameCode event, EventNotification ended) override
         {
-            return record(NameCodes::instance().nameOf(event), std::move(ended));
+            return handlers.record(NameCodes::instance().nameOf(event), std::move(ended));
         }
         bool startDrag(EventNotification ended) override
         {
-            return record("@drag", std::move(ended));
+            return handlers.record("@drag", std::move(ended));
         }
         bool startToolAction(tmultiobject& tool, EventNotification ended) override
         {
-            return record("@toolaction " + tool.name(), std::move(ended));
+            return handlers.record("@toolaction " + tool.name(), std::move(ended));
         }
         bool hasHandler(NameCode event) const override
         {
             return hasDoubleClickHandler
                 && event == EventCodes::instance().eventCode("onDoubleClick");
         }
-
-    private:
-        bool record(std::string what, EventNotification ended)
-        {
-            started.push_back(std::move(what));
-            m_running.push_back(std::move(ended));
-            return true;
-        }
-
-        std::vector<EventNotification> m_running;
     };
 
     using Names = std::vector<std::string>;
