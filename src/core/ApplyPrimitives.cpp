@@ -37,8 +37,7 @@ namespace {
         {
             ++nestingCounters[static_cast<size_t>(family)];
             if (input->isWord()) {
-                int32_t level = 0;
-                m_desc = m_object->findProc(input->nameCode(), level);
+                m_desc = m_object->findProc(input->nameCode());
                 return;
             }
             if (!input->isList())
@@ -89,8 +88,7 @@ namespace {
             const NameCode code = NameCodes::instance().intern(name);
             defineFromList(m_object, code, definition);
             m_temporaryName = code;
-            int32_t level = 0;
-            m_desc = m_object->findProc(code, level);
+            m_desc = m_object->findProc(code);
         }
 
         // [template] with inputs "%" (one) or "%1".."%n", as a command or outputting its value.

@@ -89,7 +89,7 @@ namespace {
 
     std::string procedureText(NameCode name)
     {
-        tProcDesc* procedure = runningObject().tryProc(name, 0);
+        tProcDesc* procedure = runningObject().tryProc(name);
         if (!procedure)
             throw eLogoException::withName(erDoNotKnowHowTo, name);
         if (dynamic_cast<tGetFunc*>(procedure))
@@ -149,7 +149,7 @@ namespace {
                 throw eLogoException::withName(erCannotEraseProcIsRunning, name);
             return procedures.erase(name);
         }
-        if (own || runningObject().tryProc(name, 0))
+        if (own || runningObject().tryProc(name))
             throw eLogoException::withName(erCannotEraseProcIsPrim, name);
         throw eLogoException::withName(erDoNotKnowHowTo, name);
     }

@@ -36,9 +36,8 @@ namespace {
 
     tlogoobject* definitionOf(tlogoobject* name)
     {
-        int32_t level = 0;
         tProcDesc* procedure
-            = InterpreterState::current()->currentObject->findProc(name->nameCode(), level);
+            = InterpreterState::current()->currentObject->findProc(name->nameCode());
         if (tlogoobject* definition = procedure->definitionList())
             return definition;
         throw eLogoException(erDoesNotLike, name);

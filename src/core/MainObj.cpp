@@ -24,8 +24,8 @@
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
 #include "objects/BehaviourPrimitives.h"
-#include "objects/EventPrimitives.h"
 #include "objects/CreationParameters.h"
+#include "objects/EventPrimitives.h"
 #include "objects/ListingPrimitives.h"
 #include "objects/ObjectInquiryPrimitives.h"
 #include "objects/OwnVariablePrimitives.h"
@@ -39,7 +39,7 @@ tMainLogoObject::tMainLogoObject()
     registerPrimitives();
 }
 
-tProcDesc* tMainLogoObject::tryProc(NameCode name, int32_t) { return ownTable->findProc(name); }
+tProcDesc* tMainLogoObject::tryProc(NameCode name, int32_t*) { return ownTable->findProc(name); }
 
 void tMainLogoObject::registerPrimitives()
 {

@@ -22,7 +22,7 @@ public:
     std::string_view className() const override { return "main"; }
     // The main object has no parents: its own table is its whole chain, which keeps calls to
     // global procedures one table lookup.
-    tProcDesc* tryProc(NameCode name, int32_t level) override;
+    tProcDesc* tryProc(NameCode name, int32_t* foundAt = nullptr) override;
 
     tLogoGlobalVarTab& globals() { return static_cast<tLogoGlobalVarTab&>(varTable()); }
 

@@ -33,7 +33,7 @@ namespace {
 
     tProcDesc* procedureFound(tlogoobject* name)
     {
-        return state().currentObject->tryProc(name->nameCode(), 0);
+        return state().currentObject->tryProc(name->nameCode());
     }
 
     // The entry of the current object's own procedure table.

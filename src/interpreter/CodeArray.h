@@ -53,10 +53,14 @@ struct ResolvedName {
 struct CodeRecord {
     uint8_t kind;
     uint8_t afterParen;
+    // Where along the object's lookup chain the resolved procedure stands (for "usual"); kept
+    // here, in what would be padding, so that the record stays 40 bytes.
+    int16_t resolvedLevel = 0;
     NameCode name; // names, operators, variables and prefixes
     tlogoobject* constant; // constants (one reference held)
     ResolvedName resolved {};
 };
+static_assert(sizeof(CodeRecord) == 40, "the resolved level fills padding, not a new word");
 
 struct CodeArray final : CompiledCode {
     ~CodeArray() override; // releases the constants

@@ -75,7 +75,7 @@ namespace {
 
         CodeArray* finish()
         {
-            m_records.push_back({ etEnd, 0, 0, nullptr });
+            m_records.push_back({ .kind = etEnd, .afterParen = 0, .name = 0, .constant = nullptr });
             auto* code = new CodeArray;
             code->count = static_cast<int32_t>(m_records.size());
             code->records = std::make_unique<CodeRecord[]>(m_records.size());
@@ -88,7 +88,7 @@ namespace {
         void addConstant(tlogoobject* value)
         {
             addRef(value);
-            m_records.push_back({ etConst, 0, 0, value });
+            m_records.push_back({ .kind = etConst, .afterParen = 0, .name = 0, .constant = value });
         }
 
         void addName(ElementTypes kind, NameCode name)
@@ -100,7 +100,8 @@ namespace {
                     || (previous.afterParen
                         && (previous.kind == etObjectPrefixFun || previous.kind == etUsualPrefix));
             }
-            m_records.push_back({ kind, afterParen, name, nullptr });
+            m_records.push_back(
+                { .kind = kind, .afterParen = afterParen, .name = name, .constant = nullptr });
         }
 
         void addNameWord(std::string_view name)

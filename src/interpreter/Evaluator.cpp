@@ -12,6 +12,8 @@
 #include "values/NativeStack.h"
 #include "values/Reader.h"
 
+#include <limits>
+
 namespace velmora::evaluator {
 
 namespace {
@@ -60,11 +62,11 @@ namespace {
     Resolved lookUp(tlogoobject* object, NameCode name)
     {
         Resolved result { nullptr, nullptr, 0 };
-        if ((result.desc = object->tryProc(name, result.level)))
+        if ((result.desc = object->tryProc(name, &result.level)))
             return result;
         if (tlogoobject* actor = object->defaultActor(name)) {
             const NameCode defaultAction = EventCodes::instance().defaultActionCode();
-            if ((result.desc = actor->tryProc(defaultAction, result.level))) {
+            if ((result.desc = actor->tryProc(defaultAction, &result.level))) {
                 result.object = actor;
                 return result;
             }
@@ -78,7 +80,7 @@ namespace {
     {
         Resolved result { nullptr, nullptr, 0 };
         if (pc->kind == etUsualPrefix) {
-            result.desc = s.currentObject->findNextProc(s.callLevel, pc->name);
+            result.desc = s.currentObject->findNextProc(s.callLevel, pc->name, &result.level);
             ++pc;
             return result;
         }
@@ -97,8 +99,10 @@ namespace {
             return result;
         }
         result = lookUp(s.currentObject, pc->name);
-        if (result.level == 0 && !result.object)
+        if (!result.object && result.level <= std::numeric_limits<int16_t>::max()) {
             pc->resolved = { result.desc, s.currentObject, ResolutionStamp::current() };
+            pc->resolvedLevel = static_cast<int16_t>(result.level);
+        }
         ++pc;
         return result;
     }
@@ -121,9 +125,9 @@ namespace {
     {
         const ResolvedName& cached = pc->resolved;
         if (cached.object == s.currentObject && cached.stamp == ResolutionStamp::current()) {
-            tProcDesc* desc = cached.desc;
+            const Resolved found { cached.desc, nullptr, pc->resolvedLevel };
             ++pc;
-            return { desc, nullptr, 0 };
+            return found;
         }
         return resolveByLookup(s, pc);
     }
@@ -580,7 +584,7 @@ ValueRef runForValue(InterpreterState& s, tlogoobject* instructions)
 
 void callCommand(InterpreterState& s, tProcDesc* desc, int32_t inputCount)
 {
-    static CodeRecord notLast { etConst, 0, 0, nullptr };
+    static CodeRecord notLast { .kind = etConst, .afterParen = 0, .name = 0, .constant = nullptr };
     callCommandAt(s, Resolved { desc, nullptr, 0 }, inputCount, &notLast);
 }
 

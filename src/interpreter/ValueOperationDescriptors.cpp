@@ -10,12 +10,12 @@ namespace {
 
     // A value's operations are the entries of its class table, found without the virtual
     // lookup that objects need; whatever is missing there takes the full lookup and its error.
-    tProcDesc* methodOf(tlogoobject* self, NameCode name, int32_t level)
+    tProcDesc* methodOf(tlogoobject* self, NameCode name)
     {
         if (tLogoTab* table = ClassTables::of(self->kind()))
             if (tProcDesc* method = table->findProc(name))
                 return method;
-        return self->findProc(name, level);
+        return self->findProc(name);
     }
 
 } // namespace
@@ -62,7 +62,7 @@ void tObjectProcDesc::call(int32_t inputCount, CallForm, CallRoute)
                                                             : m_below;
     // The chosen input leaves the stack; the others stay in their order for the method.
     const ValueRef self = stack.takeAt(position);
-    tProcDesc* method = methodOf(self.get(), name, state.foundLevel);
+    tProcDesc* method = methodOf(self.get(), name);
     // The value is handed over as self for the duration of the method call.
     RestoreOnExit<tlogoobject*> enclosingSelf(state.methodSelf);
     state.methodSelf = self.get();

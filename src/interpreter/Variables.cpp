@@ -40,13 +40,6 @@ namespace {
 
 } // namespace
 
-NameCode variableName(tlogoobject* name)
-{
-    if (name->isWord() && name->isEmpty())
-        throw eLogoException(erEmptyWord, name);
-    return name->nameCode();
-}
-
 void setObjectVariableFinder(ObjectVariableFinder finder) { s_objectVariableFinder = finder; }
 
 tlogoobject* readVariable(InterpreterState& state, NameCode name)

@@ -15,7 +15,13 @@ using ObjectVariableFinder = tLogoVarDesc* (*)(tlogoobject* object, NameCode nam
 void setObjectVariableFinder(ObjectVariableFinder finder);
 
 // The name code of a variable's name: error 5 for the empty word, 8 for anything but a word.
-NameCode variableName(tlogoobject* name);
+// Inline: "make" asks it on every assignment.
+inline NameCode variableName(tlogoobject* name)
+{
+    if (name->isWord() && name->isEmpty())
+        throw eLogoException(erEmptyWord, name);
+    return name->nameCode();
+}
 // The value; error 24 when no binding or global variable has one.
 tlogoobject* readVariable(InterpreterState& state, NameCode name);
 // "make": the innermost binding of the name when one exists, else the global variable (created

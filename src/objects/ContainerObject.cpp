@@ -43,7 +43,7 @@ namespace {
         if (!state)
             return;
         for (NameCode code : names) {
-            const tProcDesc* procedure = object->tryProc(code, 0);
+            const tProcDesc* procedure = object->tryProc(code);
             if (!procedure || (procedure->flags & builtin))
                 continue;
             RestoreOnExit<tlogoobject*> keep(state->currentObject);

@@ -89,14 +89,38 @@ void tmultiobject::appendPrintForm(std::string& out, bool) { out += m_name; }
 
 void tmultiobject::appendSourceForm(std::string& out, bool) { out += m_name; }
 
-tProcDesc* tmultiobject::tryProc(NameCode name, int32_t)
+const std::vector<tLogoTab*>& tmultiobject::chainFor(NameCode name) const
 {
     const tTabDesc* root = m_chains.primitives.back()->find(name);
     const bool builtIn = root && (root->flags & builtin);
-    for (tLogoTab* table : builtIn ? m_chains.primitives : m_chains.procedures)
-        if (tProcDesc* desc = table->findProc(name))
+    return builtIn ? m_chains.primitives : m_chains.procedures;
+}
+
+tProcDesc* tmultiobject::searchChain(NameCode name, int32_t after, int32_t* foundAt) const
+{
+    const std::vector<tLogoTab*>& chain = chainFor(name);
+    for (size_t position = static_cast<size_t>(std::max(after, 0)); position < chain.size();
+         ++position)
+        if (tProcDesc* desc = chain[position]->findProc(name)) {
+            if (foundAt)
+                *foundAt = static_cast<int32_t>(position) + 1;
             return desc;
+        }
     return nullptr;
+}
+
+tProcDesc* tmultiobject::tryProc(NameCode name, int32_t* foundAt)
+{
+    return searchChain(name, 0, foundAt);
+}
+
+// A procedure run as this object was found at position `after` of its chain; the one it
+// overrides is the next along the same chain.
+tProcDesc* tmultiobject::findNextProc(int32_t after, NameCode name, int32_t* foundAt)
+{
+    if (tProcDesc* desc = searchChain(name, after, foundAt))
+        return desc;
+    throw eLogoException::withName(erUsual, name);
 }
 
 tlogoobject* tmultiobject::findObject(NameCode name)

@@ -35,8 +35,10 @@ public:
     void appendPrintForm(std::string& out, bool bracketed) override;
     void appendSourceForm(std::string& out, bool bracketed) override;
     // A built-in name is looked up along the primitive chain, so that only a class can replace a
-    // primitive; any other name along the procedure chain.
-    tProcDesc* tryProc(NameCode name, int32_t level) override;
+    // primitive; any other name along the procedure chain. Positions count from 1, the object's
+    // own table.
+    tProcDesc* tryProc(NameCode name, int32_t* foundAt = nullptr) override;
+    tProcDesc* findNextProc(int32_t after, NameCode name, int32_t* foundAt) override;
     // Object tables of this object and its ancestors, then the special names and "#N"; none when
     // the name is unknown. Special names that cannot be answered raise their own errors.
     tlogoobject* findObject(NameCode name) override;
@@ -118,6 +120,10 @@ private:
     };
     Chains collectChains() const;
     void appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const;
+    // The chain a name is looked up along: primitives for built-in names.
+    const std::vector<tLogoTab*>& chainFor(NameCode name) const;
+    // The name's procedure in the chain from position `after` + 1 on.
+    tProcDesc* searchChain(NameCode name, int32_t after, int32_t* foundAt) const;
     void rebuildDependents();
     void makeAccessors(NameCode name);
     void eraseAccessors(NameCode name);

@@ -53,16 +53,16 @@ const std::string& tlogoobject::text() { throw eLogoException(erExpectWord, this
 
 NameCode tlogoobject::nameCode() { throw eLogoException(erExpectWord, this); }
 
-tProcDesc* tlogoobject::findProc(NameCode name, int32_t level)
+tProcDesc* tlogoobject::findProc(NameCode name, int32_t* foundAt)
 {
-    if (tProcDesc* found = tryProc(name, level))
+    if (tProcDesc* found = tryProc(name, foundAt))
         return found;
     throw eLogoException::withName(erDoNotKnowHowTo, name);
 }
 
-tProcDesc* tlogoobject::tryProc(NameCode, int32_t) { return nullptr; }
+tProcDesc* tlogoobject::tryProc(NameCode, int32_t*) { return nullptr; }
 
-tProcDesc* tlogoobject::findNextProc(int32_t, NameCode name)
+tProcDesc* tlogoobject::findNextProc(int32_t, NameCode name, int32_t*)
 {
     throw eLogoException::withName(erUsual, name);
 }

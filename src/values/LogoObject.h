@@ -81,13 +81,14 @@ public:
     // Reuse in place: see the word and number classes. Here only identity.
     virtual bool takeValueOf(tlogoobject* other) { return this == other; }
 
-    // Procedure lookup along the object's lookup chain; `level` is the chain position. Values have
-    // no chain (their operations are reached through the dispatchers): none, or error 25.
-    virtual tProcDesc* findProc(NameCode name, int32_t level);
-    virtual tProcDesc* tryProc(NameCode name, int32_t level);
-    // The procedure the running one overrides, continuing the lookup chain after `level`;
-    // error 142 for values.
-    virtual tProcDesc* findNextProc(int32_t level, NameCode name);
+    // Procedure lookup along the object's lookup chain; `foundAt`, when given, receives the
+    // chain position of the procedure found, which "usual" continues after. Values have no chain
+    // (their operations are reached through the dispatchers): none, or error 25.
+    tProcDesc* findProc(NameCode name, int32_t* foundAt = nullptr);
+    virtual tProcDesc* tryProc(NameCode name, int32_t* foundAt = nullptr);
+    // The procedure the running one overrides: the lookup chain continued after position
+    // `after`; error 142 when none is left (and always for values).
+    virtual tProcDesc* findNextProc(int32_t after, NameCode name, int32_t* foundAt);
     // The object a name denotes as seen from this one, or none.
     virtual tlogoobject* findObject(NameCode name);
     // The instance a name denotes as seen from this one, which answers a call of that name with
