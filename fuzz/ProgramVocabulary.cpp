@@ -76,7 +76,7 @@ ProgramVocabulary::ProgramVocabulary(tlogoobject* main)
     sortUnique(m_spellings);
     sortUnique(m_keywords);
     for (const std::string& spelling : m_spellings)
-        if (tProcDesc* desc = main->tryProc(NameCodes::instance().intern(spelling), 0))
+        if (tProcDesc* desc = main->tryProc(NameCodes::instance().intern(spelling)))
             m_primitives.push_back({ spelling, desc->defpar, desc->varpar != 0 });
 }
 

@@ -76,13 +76,13 @@ namespace {
         tmultiobject* animal = newClass(nullptr, "animal");
         tmultiobject* loud = newClass(nullptr, "loud", definingPair("shout").get());
         tmultiobject* rex = newInstance("animal");
-        EXPECT_EQ(rex->tryProc(code("shout"), 0), nullptr);
+        EXPECT_EQ(rex->tryProc(code("shout")), nullptr);
         animal->addBehaviour(loud);
-        EXPECT_EQ(rex->tryProc(code("shout"), 0), loud->tryProc(code("shout"), 0));
+        EXPECT_EQ(rex->tryProc(code("shout")), loud->tryProc(code("shout")));
         EXPECT_EQ(errorOf([&] { loud->addBehaviour(rex); }), 184);
         EXPECT_EQ(loud->parents().size(), 1u);
         animal->removeBehaviour(loud);
-        EXPECT_EQ(rex->tryProc(code("shout"), 0), nullptr);
+        EXPECT_EQ(rex->tryProc(code("shout")), nullptr);
     }
 
     TEST_F(ObjectModelTest, DestroyingAClassTakesItsInstancesAndSubclassesAlong)
