@@ -255,6 +255,7 @@ void tcontainerobject::eraseEntry(tControlObject* object)
     object->destroy();
     object->ownerContainer = nullptr;
     forgetInWhoLists(object);
+    tallthreads::instance().stopStartedAs(object, tLogoprocess::current());
     if (mayBeInUse(object))
         static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
     m_objectTable.erase(codeOf(object->name()));

@@ -77,6 +77,14 @@ void tallthreads::stopAll(tLogoprocess* caller, SpareProtected spare)
         (*it)->waitFor();
 }
 
+void tallthreads::stopStartedAs(const tlogoobject* owner, const tLogoprocess* caller)
+{
+    std::lock_guard guard(m_mutex);
+    for (const auto& process : m_running)
+        if (process->owner() == owner && process.get() != caller)
+            process->requestStop();
+}
+
 bool tallthreads::cancel(std::string_view name, tLogoprocess* caller)
 {
     const NameComparison& comparison = currentNameComparison();

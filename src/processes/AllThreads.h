@@ -37,6 +37,9 @@ public:
     // whether the caller bears the name too.
     bool cancel(std::string_view name, tLogoprocess* caller);
     bool exists(std::string_view name) const;
+    // Asks every process started as `owner`, but the caller, to stop, without waiting: the
+    // object is going.
+    void stopStartedAs(const tlogoobject* owner, const tLogoprocess* caller);
     // The name, or the name followed by the first of 1, 2, ... that makes it free.
     std::string uniqueName(const std::string& name) const;
     void pauseAll();

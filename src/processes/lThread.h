@@ -60,6 +60,8 @@ public:
 
     const std::string& name() const { return m_name; }
     ProcessKind kind() const { return m_kind; }
+    // The object the process was started as.
+    const tlogoobject* owner() const { return m_start.owner; }
     // The name value of user processes; the name as a word for the others. Under the lock.
     virtual tlogoobject* nameValue() const;
 
