@@ -24,10 +24,11 @@
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageWords.h"
 #include "objects/BehaviourPrimitives.h"
-#include "objects/EventPrimitives.h"
 #include "objects/CreationParameters.h"
+#include "objects/EventPrimitives.h"
 #include "objects/ListingPrimitives.h"
 #include "objects/ObjectInquiryPrimitives.h"
+#include "objects/ObjectProperties.h"
 #include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
@@ -66,6 +67,7 @@ void tMainLogoObject::registerPrimitives()
     registerListingPrimitives(procTable(), this);
     registerObjectInquiryPrimitives(procTable(), this);
     registerCreationParameterPrimitives(procTable(), this);
+    registerObjectProperties(*this);
     registerRemainingNames(procTable(), this);
 }
 

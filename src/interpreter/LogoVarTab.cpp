@@ -11,6 +11,12 @@ tLogoVarDesc::tLogoVarDesc(NameCode name, uint8_t descFlags)
     isUserEntry = 1;
 }
 
+tLogoVarDesc::tLogoVarDesc(NameCode name, uint8_t descFlags, Computed)
+    : tLogoVarDesc(name, descFlags)
+{
+    m_computed = true;
+}
+
 tLogoVarDesc::~tLogoVarDesc() { release(m_value); }
 
 std::string tLogoVarDesc::valueText()
@@ -20,6 +26,8 @@ std::string tLogoVarDesc::valueText()
 
 void tLogoVarDesc::assign(tlogoobject* value)
 {
+    if (m_computed)
+        return store(value);
     if (m_value && value && m_value->takeValueOf(value))
         return;
     assignHolder(m_value, value && value->pooled ? value->copy() : value);

@@ -14,8 +14,15 @@ public:
     explicit tLogoVarDesc(NameCode name, uint8_t flags = 0);
     ~tLogoVarDesc() override;
 
-    tlogoobject* value() final { return m_value; }
+    // A computed variable reads afresh every time; the value stays held until the next read.
+    tlogoobject* value() final
+    {
+        if (m_computed) [[unlikely]]
+            compute();
+        return m_value;
+    }
     std::string valueText() override;
+    // A computed variable hands the value to its code instead of holding it.
     void assign(tlogoobject* value);
     // Stores a value whose reference the caller hands over, as it is (local bindings).
     void adoptValue(tlogoobject* value);
@@ -24,8 +31,18 @@ public:
     // 1 for variables created by setVarMarked.
     uint8_t variableKind = 0;
 
+protected:
+    // A variable whose value comes from code (an object's property): reading runs compute(),
+    // which must hold the result through hold(); assigning runs store().
+    struct Computed { };
+    tLogoVarDesc(NameCode name, uint8_t flags, Computed);
+    virtual void compute() { }
+    virtual void store(tlogoobject*) { }
+    void hold(tlogoobject* value) { assignHolder(m_value, value); }
+
 private:
     tlogoobject* m_value = nullptr;
+    bool m_computed = false;
 };
 
 class tLogoVarTab : public tLogoTab {
