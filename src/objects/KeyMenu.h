@@ -22,9 +22,7 @@ struct KeyMenuEntry {
     int32_t keyNumber = 0; // of a named key; 0 for a character
     uint8_t shiftState = 0; // ShiftBit bits
     uint8_t character = 0; // of a character key: upper-cased, or a control code
-    ValueRef instructions; // empty for keys that run nothing
-
-    bool operator==(const KeyMenuEntry&) const = default;
+    ValueRef instructions = {}; // none for keys that run nothing
 };
 
 class KeyMenu {
