@@ -28,6 +28,11 @@ void tLogoVarDesc::assign(tlogoobject* value)
 {
     if (m_computed)
         return store(value);
+    hold(value);
+}
+
+void tLogoVarDesc::hold(tlogoobject* value)
+{
     if (m_value && value && m_value->takeValueOf(value))
         return;
     assignHolder(m_value, value && value->pooled ? value->copy() : value);

@@ -2,6 +2,8 @@
 //
 // Assigning reuses the variable's value in place when it can (`takeValueOf`), and never stores a
 // pooled instance: a pooled value is copied first, so the pools stay free for short-lived values.
+// A computed variable (an object's property) runs code to read and to assign; it holds each value
+// it reads until the next read, so that readers can borrow it like any variable's.
 #pragma once
 
 #include "interpreter/LogoTab.h"
@@ -38,7 +40,9 @@ protected:
     tLogoVarDesc(NameCode name, uint8_t flags, Computed);
     virtual void compute() { }
     virtual void store(tlogoobject*) { }
-    void hold(tlogoobject* value) { assignHolder(m_value, value); }
+    // Holds the value as assigning a plain variable does: in place when it can, so that reading
+    // a property again and again makes no copy of a pooled value after the first.
+    void hold(tlogoobject* value);
 
 private:
     tlogoobject* m_value = nullptr;

@@ -18,7 +18,12 @@ std::string tPseudoVarDesc::valueText()
     return tLogoVarDesc::valueText();
 }
 
-void tPseudoVarDesc::compute() { hold(m_access.getter->read(m_object)); }
+// The value read may be one that nothing holds yet: the reference releases it once held.
+void tPseudoVarDesc::compute()
+{
+    const ValueRef value(m_access.getter->read(m_object));
+    hold(value.get());
+}
 
 void tPseudoVarDesc::store(tlogoobject* value) { m_access.setter->set(m_object, value); }
 
