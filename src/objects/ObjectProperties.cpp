@@ -24,12 +24,13 @@ namespace {
 
     void setFrozen(tmultiobject& object, tlogoobject* value) { object.frozen = value->asBool(); }
 
-    // Through the setter, so that the property is saved again.
-    template <bool Frozen> tlogoobject* primFreeze(tlogoobject* root)
+    // As the setter does it, so that the property is saved again.
+    template <bool Frozen> tlogoobject* primFreeze(tlogoobject*)
     {
-        const NameCode setterName = PropertyRows::instance().row(frozenCode).setterCode;
-        auto* setter = static_cast<tPseudoVarCommand*>(root->ownTable->find(setterName));
-        setter->set(runningObject(), ValueRef(makeBool(Frozen)).get());
+        tmultiobject& object = runningObject();
+        const NameCode frozenName = PropertyRows::instance().row(frozenCode).mainCode;
+        clearDoNotSave(object, { &frozenName, 1 });
+        object.frozen = Frozen;
         return nullptr;
     }
 

@@ -39,11 +39,16 @@ void tPseudoVarCommand::call(int32_t, CallForm, CallRoute)
     state.valueStack.push(nullptr);
 }
 
+void clearDoNotSave(tmultiobject& object, std::span<const NameCode> properties)
+{
+    for (NameCode property : properties)
+        if (tTabDesc* variable = object.varTable().find(property))
+            variable->flags &= static_cast<uint8_t>(~donotsavenow);
+}
+
 void tPseudoVarCommand::set(tmultiobject& object, tlogoobject* value)
 {
-    for (NameCode changed : m_changes)
-        if (tTabDesc* variable = object.varTable().find(changed))
-            variable->flags &= static_cast<uint8_t>(~donotsavenow);
+    clearDoNotSave(object, m_changes);
     write(object, value);
 }
 

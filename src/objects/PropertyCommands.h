@@ -9,6 +9,7 @@
 
 #include "interpreter/ProcDesc.h"
 
+#include <span>
 #include <vector>
 
 namespace velmora {
@@ -38,6 +39,10 @@ protected:
 private:
     std::vector<NameCode> m_changes;
 };
+
+// Setting a property makes it worth saving again: clears the do-not-save flags of the object's
+// pseudo-variables of those names.
+void clearDoNotSave(tmultiobject& object, std::span<const NameCode> properties);
 
 // The routines of a property that the object model implements itself.
 using GetterRoutine = tlogoobject* (*)(tmultiobject& object);
