@@ -28,6 +28,7 @@
 #include "objects/EventPrimitives.h"
 #include "objects/ListingPrimitives.h"
 #include "objects/ObjectInquiryPrimitives.h"
+#include "objects/ObjectProperties.h"
 #include "objects/OwnVariablePrimitives.h"
 
 namespace velmora {
@@ -66,6 +67,7 @@ void tMainLogoObject::registerPrimitives()
     registerListingPrimitives(procTable(), this);
     registerObjectInquiryPrimitives(procTable(), this);
     registerCreationParameterPrimitives(procTable(), this);
+    registerObjectProperties(*this);
     registerRemainingNames(procTable(), this);
 }
 

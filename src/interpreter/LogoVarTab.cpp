@@ -11,6 +11,12 @@ tLogoVarDesc::tLogoVarDesc(NameCode name, uint8_t descFlags)
     isUserEntry = 1;
 }
 
+tLogoVarDesc::tLogoVarDesc(NameCode name, uint8_t descFlags, Computed)
+    : tLogoVarDesc(name, descFlags)
+{
+    m_computed = true;
+}
+
 tLogoVarDesc::~tLogoVarDesc() { release(m_value); }
 
 std::string tLogoVarDesc::valueText()
@@ -19,6 +25,13 @@ std::string tLogoVarDesc::valueText()
 }
 
 void tLogoVarDesc::assign(tlogoobject* value)
+{
+    if (m_computed)
+        return store(value);
+    hold(value);
+}
+
+void tLogoVarDesc::hold(tlogoobject* value)
 {
     if (m_value && value && m_value->takeValueOf(value))
         return;

@@ -2,6 +2,8 @@
 //
 // Assigning reuses the variable's value in place when it can (`takeValueOf`), and never stores a
 // pooled instance: a pooled value is copied first, so the pools stay free for short-lived values.
+// A computed variable (an object's property) runs code to read and to assign; it holds each value
+// it reads until the next read, so that readers can borrow it like any variable's.
 #pragma once
 
 #include "interpreter/LogoTab.h"
@@ -14,8 +16,15 @@ public:
     explicit tLogoVarDesc(NameCode name, uint8_t flags = 0);
     ~tLogoVarDesc() override;
 
-    tlogoobject* value() final { return m_value; }
+    // A computed variable reads afresh every time; the value stays held until the next read.
+    tlogoobject* value() final
+    {
+        if (m_computed) [[unlikely]]
+            compute();
+        return m_value;
+    }
     std::string valueText() override;
+    // A computed variable hands the value to its code instead of holding it.
     void assign(tlogoobject* value);
     // Stores a value whose reference the caller hands over, as it is (local bindings).
     void adoptValue(tlogoobject* value);
@@ -24,8 +33,20 @@ public:
     // 1 for variables created by setVarMarked.
     uint8_t variableKind = 0;
 
+protected:
+    // A variable whose value comes from code (an object's property): reading runs compute(),
+    // which must hold the result through hold(); assigning runs store().
+    struct Computed { };
+    tLogoVarDesc(NameCode name, uint8_t flags, Computed);
+    virtual void compute() { }
+    virtual void store(tlogoobject*) { }
+    // Holds the value as assigning a plain variable does: in place when it can, so that reading
+    // a property again and again makes no copy of a pooled value after the first.
+    void hold(tlogoobject* value);
+
 private:
     tlogoobject* m_value = nullptr;
+    bool m_computed = false;
 };
 
 class tLogoVarTab : public tLogoTab {

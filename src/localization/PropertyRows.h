@@ -40,7 +40,8 @@ struct PropertyRow {
 class PropertyRows {
 public:
     // The rows of the current dictionary, built when first asked for after a language is loaded
-    // (most programs never ask), interning main and setter names in number order.
+    // (when the main object registers the properties every object has), interning main and
+    // setter names in number order.
     static const PropertyRows& instance();
     // Drops the rows, so that the next instance() builds them from the language just loaded.
     static void forget();

@@ -194,7 +194,7 @@ tmultiobject* tcontainerobject::newObject(
         ValueRef given(pairs.asList());
         InitListScope initList(given.get());
         runUserProcedure(object, EventCodes::instance().createCodes());
-        ObjectPairs(initList.remaining(), CreationForm::NewDotDot).applyTo(*object);
+        ObjectPairs::left(initList.remaining()).applyTo(*object);
     } else {
         pairs.applyTo(*object);
     }

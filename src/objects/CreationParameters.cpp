@@ -7,9 +7,13 @@
 #include "localization/LanguageDictionary.h"
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
+#include "localization/PropertyRows.h"
 #include "objects/RunningObject.h"
 #include "values/LogoList.h"
 #include "values/ValueFactory.h"
+
+#include <algorithm>
+#include <span>
 
 namespace velmora {
 
@@ -21,10 +25,12 @@ namespace {
     }
 
     // Keys written as internal names ("·pos") are compared in their localized form.
-    bool isKey(tlogoobject* key, NameCode wanted)
+    bool isKey(tlogoobject* key, std::span<const NameCode> wanted)
     {
-        return key->isWord()
-            && NameCodes::instance().find(translateInternalName(key->text())) == wanted;
+        if (!key->isWord())
+            return false;
+        const NameCode code = NameCodes::instance().find(translateInternalName(key->text()));
+        return std::find(wanted.begin(), wanted.end(), code) != wanted.end();
     }
 
     enum class Reading { Take, Peek };
@@ -35,7 +41,7 @@ namespace {
     };
 
     // Error 6 when the pairs are no list, 28 for a key without value before the key is found.
-    Search search(tlogoobject* pairs, NameCode wanted)
+    Search search(tlogoobject* pairs, std::span<const NameCode> wanted)
     {
         if (!pairs->isList())
             throw eLogoException(erExpectList, pairs);
@@ -70,7 +76,7 @@ namespace {
     {
         InterpreterState& state = *InterpreterState::current();
         const NameCode wanted = name->nameCode();
-        Search found = search(readVariable(state, initListName()), wanted);
+        Search found = search(readVariable(state, initListName()), { &wanted, 1 });
         if (found.value) {
             if constexpr (Form == Reading::Take)
                 assignVariable(state, initListName(), found.rest.get());
@@ -103,6 +109,36 @@ InitListScope::~InitListScope()
 tlogoobject* InitListScope::remaining() const
 {
     return m_state ? readVariable(*m_state, initListName()) : m_pairs.get();
+}
+
+void InitListScope::setRemaining(tlogoobject* pairs)
+{
+    if (m_state)
+        assignVariable(*m_state, initListName(), pairs);
+    else
+        m_pairs = pairs;
+}
+
+ValueRef creationValue(
+    int32_t code, tmultiobject& objectClass, ValueRef& loaderPairs, InitListScope& initList)
+{
+    const PropertyRow& row = PropertyRows::instance().row(code);
+    std::vector<NameCode> forms;
+    for (const std::string& form : row.synonyms)
+        forms.push_back(NameCodes::instance().intern(form));
+    if (loaderPairs) {
+        Search found = search(loaderPairs.get(), forms);
+        if (found.value) {
+            loaderPairs = found.rest;
+            return found.value;
+        }
+    }
+    Search found = search(initList.remaining(), forms);
+    if (found.value) {
+        initList.setRemaining(found.rest.get());
+        return found.value;
+    }
+    return ValueRef(objectClass.varTable().tryValue(row.mainCode));
 }
 
 void registerCreationParameterPrimitives(tLogoTab& table, tlogoobject* owner)

@@ -11,6 +11,7 @@ namespace velmora {
 class InterpreterState;
 class tLogoTab;
 class tlogoobject;
+class tmultiobject;
 
 // Binds "initList" to the pairs in a frame of its own for as long as it lives. Outside a Logo
 // process there is nothing to bind, and the pairs stay as given.
@@ -23,11 +24,20 @@ public:
 
     // What "initList" holds now.
     tlogoobject* remaining() const;
+    void setRemaining(tlogoobject* pairs);
 
 private:
     InterpreterState* m_state;
     ValueRef m_pairs; // outside a process
 };
+
+// The value property `code` starts with in an object being made, as the create routine of its
+// kind reads it: the pair of the project loader whose key is one of the property's names (taken
+// out of the loader's pairs), else such a pair of "initList" (taken out of it), else the class's
+// variable of the property, so that a class made with "newclass" and pairs gives its instances
+// their defaults; none without any. Error 6 when pairs are no list, 28 for a key without value.
+ValueRef creationValue(
+    int32_t code, tmultiobject& objectClass, ValueRef& loaderPairs, InitListScope& initList);
 
 void registerCreationParameterPrimitives(tLogoTab& table, tlogoobject* owner);
 

@@ -4,6 +4,7 @@
 #include "interpreter/LogoVarTab.h"
 #include "objects/MultiObject.h"
 #include "objects/PrefixWords.h"
+#include "objects/PseudoVariables.h"
 
 namespace velmora {
 
@@ -13,7 +14,7 @@ namespace {
     constexpr std::optional<PrefixWord> kindPrefixes[] = {
         std::nullopt, // Procedure
         PrefixWord::Event, PrefixWord::Global, PrefixWord::Common, PrefixWord::Own,
-        PrefixWord::Object,
+        PrefixWord::Object, PrefixWord::Setting,
         std::nullopt, // Unlisted
     };
 
@@ -26,6 +27,8 @@ namespace {
             return EntryKind::Object;
         if (dynamic_cast<const tLogoGlobalVarTab*>(table))
             return EntryKind::Global;
+        if (dynamic_cast<const tPseudoVarDesc*>(&desc))
+            return EntryKind::Setting;
         const auto* variable = dynamic_cast<const tLogoVarDesc*>(&desc);
         if (variable && variable->variableKind == commonVariable)
             return EntryKind::Common;

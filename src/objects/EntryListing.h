@@ -15,7 +15,7 @@ namespace velmora {
 
 class tLogoTab;
 
-enum class EntryKind { Procedure, Event, Global, Common, Own, Object, Unlisted };
+enum class EntryKind { Procedure, Event, Global, Common, Own, Object, Setting, Unlisted };
 
 // Marks of table entries: ".hide" sets the first for good, "bury" the second until "unbury".
 // Listings leave out entries carrying either: the player never shows buried entries.

@@ -5,6 +5,8 @@
 #include "objects/ActiveToolButton.h"
 #include "objects/CreationChain.h"
 #include "objects/ObjectNames.h"
+#include "objects/PropertyRegistration.h"
+#include "objects/PseudoVariables.h"
 #include "objects/VariableAccessors.h"
 #include "values/ValueRef.h"
 
@@ -76,6 +78,7 @@ tmultiobject::tmultiobject(
         parent->m_dependents.push_back(this);
     rebuildChains();
     CreationChain::append(this);
+    instantiatePropertyPrototypes(*this);
 }
 
 tmultiobject::~tmultiobject()
@@ -336,6 +339,8 @@ void tmultiobject::eraseAccessors(NameCode name)
 
 void tmultiobject::eraseVariable(NameCode name)
 {
+    if (dynamic_cast<tPseudoVarDesc*>(m_varTable->find(name)))
+        throw eLogoException::withName(erCantEraseSetting, name);
     m_varTable->erase(name);
     eraseAccessors(name);
     for (tmultiobject* dependent : ObjectList(m_dependents)) {
@@ -353,7 +358,9 @@ void tmultiobject::inheritVariables(tmultiobject& from)
     std::vector<std::pair<NameCode, ValueRef>> missing;
     from.m_varTable->forEachInOrder([&](tTabDesc* variable) {
         auto* own = static_cast<tLogoVarDesc*>(variable);
-        if (!m_varTable->contains(own->name) && own->value() && own->variableKind != commonVariable)
+        if (dynamic_cast<tPseudoVarDesc*>(own) || m_varTable->contains(own->name))
+            return;
+        if (own->value() && own->variableKind != commonVariable)
             missing.emplace_back(own->name, ValueRef(own->value()));
     });
     for (const auto& [name, value] : missing)

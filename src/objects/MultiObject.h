@@ -9,6 +9,7 @@
 #pragma once
 
 #include "interpreter/LogoVarTab.h"
+#include "objects/KeyMenu.h"
 #include "values/Errors.h"
 
 #include <memory>
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace velmora {
+
+class tPseudoVarPrototype;
 
 // Own variables are copied into the dependents that have none; a common variable stays in its
 // object, where the dependents see it through their chains.
@@ -91,13 +94,20 @@ public:
     // that are not merely placed here. Error 127 for a name beginning with "@".
     void setVariable(NameCode name, tlogoobject* value, VariableScope scope);
     // Erases the object's own variable with its getter and setter commands, and the own copies
-    // of its dependents that are not merely placed here. Error 24 when the object has none.
+    // of its dependents that are not merely placed here. Error 24 when the object has none, 183
+    // for a property's pseudo-variable.
     void eraseVariable(NameCode name);
-    // Copies the variables of `from` that this object has none of; the main object's globals are
-    // seen through the chains instead.
+    // Copies the variables of `from` that this object has none of, properties aside; the main
+    // object's globals are seen through the chains instead.
     void inheritVariables(tmultiobject& from);
     // Renames the object; containers keep their tables in step.
     virtual void rename(std::string name) { m_name = std::move(name); }
+
+    KeyMenu keyMenu; // property 176, every object's
+    bool frozen = false; // property 178: the user may not move or resize it
+    // Templates of the pseudo-variables that the objects made from this class (and from its
+    // subclasses) get bound to themselves, in registration order.
+    std::vector<std::unique_ptr<tPseudoVarPrototype>> propertyPrototypes;
 
     tmultiobject* prevCreated = nullptr; // the creation chain, under the interpreter lock
     tmultiobject* nextCreated = nullptr;

@@ -5,17 +5,20 @@
 #include "interpreter/Variables.h"
 #include "localization/EventCodes.h"
 #include "localization/NameCodes.h"
+#include "localization/PropertyRows.h"
 #include "objects/PrefixWords.h"
 #include "values/LogoList.h"
 #include "values/ValueFactory.h"
+
+#include <algorithm>
 
 namespace velmora {
 
 namespace {
 
-    tlogoobject* readValue(tlogoobject* value, CreationForm form)
+    tlogoobject* readValue(tlogoobject* value, ObjectPairs::Values values)
     {
-        if (form == CreationForm::NewDotDot || !value->isWord())
+        if (values == ObjectPairs::Values::AsGiven || !value->isWord())
             return value;
         const std::string& text = value->text();
         InterpreterState* state = InterpreterState::current();
@@ -43,6 +46,21 @@ namespace {
         return { read.name, meaningOf(pairKinds, read, PairKind::Plain, key) };
     }
 
+    // The property a key 0..194 stands for, by its main name; any other key as it is.
+    tlogoobject* propertyKey(tlogoobject* key)
+    {
+        if (!key->isWord() && !key->isNumber())
+            return key;
+        const std::string text = key->printForm(false);
+        if (text.empty() || text.size() > 3
+            || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return key;
+        const int32_t code = std::stoi(text);
+        if (code >= propertyCount || PropertyRows::internalName(code).empty())
+            return key;
+        return makeWord(NameCodes::instance().nameOf(PropertyRows::instance().row(code).mainCode));
+    }
+
     bool isNamingKey(NameCode key)
     {
         const NameCodes& codes = NameCodes::instance();
@@ -52,21 +70,31 @@ namespace {
 } // namespace
 
 ObjectPairs::ObjectPairs(tlogoobject* list, CreationForm form)
+    : ObjectPairs(list, form == CreationForm::NewDotDot ? Values::AsGiven : Values::Evaluated,
+        form == CreationForm::New ? Keys::AsGiven : Keys::PropertyNumbers)
+{
+}
+
+ObjectPairs ObjectPairs::left(tlogoobject* list)
+{
+    return ObjectPairs(list, Values::AsGiven, Keys::AsGiven);
+}
+
+ObjectPairs::ObjectPairs(tlogoobject* list, Values values, Keys keys)
 {
     if (!list)
         return;
     if (!list->isList())
         throw eLogoException(erExpectList, list);
     std::pair<NameCode, PairKind> key { 0, PairKind::Plain };
-    tlogoobject* given = nullptr;
+    ValueRef given;
     for (tlogoobject* element : elements(static_cast<tLogoList*>(list))) {
         if (!key.first) {
-            key = readKey(element);
-            given = element;
+            given = keys == Keys::AsGiven ? element : propertyKey(element);
+            key = readKey(given.get());
             continue;
         }
-        m_pairs.push_back(
-            { ValueRef(given), key.first, key.second, ValueRef(readValue(element, form)) });
+        m_pairs.push_back({ given, key.first, key.second, ValueRef(readValue(element, values)) });
         key.first = 0;
     }
 }
