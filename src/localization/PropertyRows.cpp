@@ -291,10 +291,8 @@ std::unique_ptr<PropertyRows>& PropertyRows::current()
 const PropertyRows& PropertyRows::instance()
 {
     std::unique_ptr<PropertyRows>& rows = current();
-    if (!rows) {
+    if (!rows)
         rows = std::make_unique<PropertyRows>();
-        rows->build();
-    }
     return *rows;
 }
 
@@ -307,18 +305,17 @@ std::string_view PropertyRows::internalName(int32_t property)
     return propertyNameTable[static_cast<size_t>(property)];
 }
 
-void PropertyRows::build()
-{
-    for (size_t property = 0; property < propertyNameTable.size(); ++property) {
-        const std::string_view name = propertyNameTable[property];
-        m_rows[property] = name.empty() ? PropertyRow {} : buildRow(name);
-    }
-}
-
 const PropertyRow& PropertyRows::row(int32_t property) const
 {
     assert(property >= 0 && property < propertyCount);
-    return m_rows[static_cast<size_t>(property)];
+    const auto index = static_cast<size_t>(property);
+    if (!m_built[index]) {
+        const std::string_view name = propertyNameTable[index];
+        if (!name.empty())
+            m_rows[index] = buildRow(name);
+        m_built[index] = true;
+    }
+    return m_rows[index];
 }
 
 bool PropertyRows::isSetterSpelling(int32_t property, std::string_view word) const

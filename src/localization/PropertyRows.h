@@ -39,9 +39,9 @@ struct PropertyRow {
 
 class PropertyRows {
 public:
-    // The rows of the current dictionary, built when first asked for after a language is loaded
-    // (when the main object registers the properties every object has), interning main and
-    // setter names in number order.
+    // The rows of the current dictionary. Each row is built, interning its main and setter
+    // names, when it is first asked for after a language is loaded: the main object registers two
+    // properties at start-up, and most programs never ask for the rest.
     static const PropertyRows& instance();
     // Drops the rows, so that the next instance() builds them from the language just loaded.
     static void forget();
@@ -58,9 +58,9 @@ public:
 private:
     // The rows in force; none until first asked for.
     static std::unique_ptr<PropertyRows>& current();
-    void build();
 
-    std::array<PropertyRow, propertyCount> m_rows;
+    mutable std::array<PropertyRow, propertyCount> m_rows;
+    mutable std::array<bool, propertyCount> m_built {};
 };
 
 // PropertyRows::instance().isSetterSpelling(property, word).
