@@ -192,11 +192,13 @@ tmultiobject* tcontainerobject::newClass(tlogoobject* parent, tlogoobject* name,
     return objectClass;
 }
 
-// An object of the same name goes, unless it is the class of others: then the new one does.
+// An object of the same name goes, unless it is the class of others: then the new one does. Its
+// "destroy" lets other processes run, and one of them may enter another object under the name
+// meanwhile: that one goes too, so that no entry is overwritten while its object is still linked.
 void tcontainerobject::enter(tControlObject* object)
 {
     const NameCode code = codeOf(object->name());
-    if (tmultiobject* old = tableEntry(code)) {
+    while (tmultiobject* old = tableEntry(code)) {
         if (old->hasInstancesOrSubclasses()) {
             object->destroy();
             throw eLogoException(erEraseDesc, old);
@@ -217,13 +219,16 @@ void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
     eraseEntry(static_cast<tControlObject*>(object));
 }
 
-// An instance's "destroy" runs first, unless the whole container is going. An object that a
+// An instance's "destroy" runs first, unless the whole container is going; while it runs, other
+// processes may erase the object themselves, and then nothing is left to do here. An object that a
 // process may still run as is kept, unlinked, by the main object until it goes itself, so that no
 // procedure running as it, and no "each" over a who list naming it, runs on freed memory.
 void tcontainerobject::eraseEntry(tControlObject* object)
 {
     if (object->isInstance && !destroyed())
         runUserProcedure(object, EventCodes::instance().destroyCodes());
+    if (object->ownerContainer != this)
+        return;
     object->destroy();
     object->ownerContainer = nullptr;
     forgetInWhoLists(object);
