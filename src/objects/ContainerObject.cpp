@@ -123,18 +123,38 @@ tmultiobject* tcontainerobject::classNamed(tlogoobject* name, errorConst notACla
     return objectClass;
 }
 
-std::string tcontainerobject::freeName(std::string base, int32_t number) const
+// The first free name base<n> with n above `number`. A search that starts inside the run of
+// numbers known to be taken starts at its end instead, and moves the end to what it found taken, so
+// that making many objects of one base tries each taken name once rather than once per object.
+std::string tcontainerobject::freeName(std::string base, int32_t number)
 {
+    int32_t& takenUpTo = m_numbersTaken[codeOf(base)];
+    const bool fromTakenRun = number <= takenUpTo;
+    if (fromTakenRun)
+        number = takenUpTo;
     std::string name;
     do
         name = base + std::to_string(++number);
     while (m_objectTable.tryValue(codeOf(name)));
+    if (fromTakenRun)
+        takenUpTo = number - 1;
     return name;
+}
+
+// A numbered name that leaves the table may end the run of taken numbers of its base there. The
+// name is a copy: the entry may hold the last reference to the object that bears it.
+void tcontainerobject::dropEntry(std::string name)
+{
+    m_objectTable.erase(codeOf(name));
+    const auto [base, number] = splitNumber(name);
+    const auto run = m_numbersTaken.find(codeOf(base));
+    if (run != m_numbersTaken.end() && number <= run->second)
+        run->second = std::max(number - 1, 0);
 }
 
 // A "name" pair is taken as given; a ".name" pair only while it is free, and otherwise numbered on
 // from its trailing digits; without either, the class's "namePrefix" is numbered.
-std::string tcontainerobject::nameFor(tmultiobject* objectClass, const ObjectPairs& given) const
+std::string tcontainerobject::nameFor(tmultiobject* objectClass, const ObjectPairs& given)
 {
     if (tlogoobject* name = given.find("name"))
         return name->text();
@@ -234,7 +254,7 @@ void tcontainerobject::eraseEntry(tControlObject* object)
     forgetInWhoLists(object);
     if (mayBeInUse(object))
         static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
-    m_objectTable.erase(codeOf(object->name()));
+    dropEntry(object->name());
 }
 
 void tcontainerobject::renameEntry(tControlObject* object, std::string name)
@@ -244,7 +264,7 @@ void tcontainerobject::renameEntry(tControlObject* object, std::string name)
     if (holder && holder != object)
         throw eLogoException(erObjNameDuplicate, name);
     ValueRef keep(object);
-    m_objectTable.erase(codeOf(object->name()));
+    dropEntry(object->name());
     object->tmultiobject::rename(std::move(name));
     m_objectTable.setVar(code, object);
 }
