@@ -72,7 +72,7 @@ tmultiobject::tmultiobject(
     m_varTable->owner = this;
     m_eventTable.owner = this;
     for (tmultiobject* parent : m_parents)
-        parent->m_dependents.push_back(this);
+        parent->m_dependents.add(this);
     rebuildChains();
     CreationChain::append(this);
 }
@@ -118,8 +118,7 @@ bool tmultiobject::isClassOf(const tmultiobject* other) const
 
 bool tmultiobject::hasInstancesOrSubclasses() const
 {
-    return std::any_of(m_dependents.begin(), m_dependents.end(),
-        [this](const tmultiobject* dependent) { return isClassOf(dependent); });
+    return m_dependents.any([this](const tmultiobject* dependent) { return isClassOf(dependent); });
 }
 
 void tmultiobject::appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const
@@ -175,7 +174,7 @@ void tmultiobject::rebuildDependents()
         }
         ~Flag() { flag = false; }
     } rebuilding(m_rebuilding);
-    for (tmultiobject* dependent : ObjectList(m_dependents))
+    for (tmultiobject* dependent : m_dependents.snapshot())
         dependent->rebuildChains();
 }
 
@@ -184,10 +183,10 @@ void tmultiobject::placeInto(tmultiobject* container)
     if (m_place == container)
         return;
     if (m_place)
-        eraseOne(m_place->m_dependents, this);
+        m_place->m_dependents.remove(this);
     m_place = container;
     if (container)
-        container->m_dependents.push_back(this);
+        container->m_dependents.add(this);
     rebuildChains();
 }
 
@@ -196,7 +195,7 @@ void tmultiobject::addBehaviour(tmultiobject* behaviour)
     if (std::find(m_parents.begin(), m_parents.end(), behaviour) != m_parents.end())
         return;
     m_parents.push_back(behaviour);
-    behaviour->m_dependents.push_back(this);
+    behaviour->m_dependents.add(this);
     try {
         rebuildChains();
     } catch (const eLogoException&) {
@@ -238,7 +237,7 @@ void tmultiobject::setVariable(NameCode name, tlogoobject* value, VariableScope 
         makeAccessors(name);
     if (scope == VariableScope::Common)
         return;
-    for (tmultiobject* dependent : ObjectList(m_dependents))
+    for (tmultiobject* dependent : m_dependents.snapshot())
         if (dependent->m_place != this && !dependent->m_varTable->contains(name))
             dependent->setVariable(name, value, VariableScope::Own);
 }
@@ -273,13 +272,13 @@ void tmultiobject::inheritVariables(tmultiobject& from)
 void tmultiobject::removeParent(tmultiobject* parent)
 {
     eraseOne(m_parents, parent);
-    eraseOne(parent->m_dependents, this);
+    parent->m_dependents.remove(this);
 }
 
 void tmultiobject::destroyDependents()
 {
     while (!m_dependents.empty()) {
-        tmultiobject* dependent = m_dependents.back();
+        tmultiobject* dependent = m_dependents.last();
         if (dependent->m_place == this || isClassOf(dependent))
             dependent->destroyEntry();
         else
@@ -294,11 +293,11 @@ void tmultiobject::destroy()
     CreationChain::remove(this);
     destroyDependents();
     for (tmultiobject* parent : m_parents)
-        eraseOne(parent->m_dependents, this);
+        parent->m_dependents.remove(this);
     m_parents.clear();
     m_classCount = 0;
     if (m_place)
-        eraseOne(m_place->m_dependents, this);
+        m_place->m_dependents.remove(this);
     m_place = nullptr;
     m_chains = Chains { { m_procTable.get() }, { m_procTable.get() }, { m_varTable.get() },
         { &m_eventTable }, {} };

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "interpreter/LogoVarTab.h"
+#include "objects/DependentList.h"
 #include "values/Errors.h"
 
 #include <memory>
@@ -51,7 +52,6 @@ public:
     const ObjectList& parents() const { return m_parents; }
     // Parents below this index are classes, the rest behaviours.
     size_t classCount() const { return static_cast<size_t>(m_classCount); }
-    const ObjectList& dependents() const { return m_dependents; }
     // Whether `other` names this object as one of its classes (not as a behaviour).
     bool isClassOf(const tmultiobject* other) const;
     bool hasInstancesOrSubclasses() const;
@@ -115,7 +115,7 @@ private:
     std::string m_name;
     ObjectList m_parents; // classes first, then behaviours
     int32_t m_classCount = 0;
-    ObjectList m_dependents;
+    DependentList m_dependents;
     tmultiobject* m_place = nullptr;
     Chains m_chains;
     bool m_rebuilding = false; // set while the dependents rebuild: a cycle finds it set
