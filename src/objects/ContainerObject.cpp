@@ -7,6 +7,7 @@
 #include "localization/NameCodes.h"
 #include "objects/ContainerPrimitives.h"
 #include "objects/CreationChain.h"
+#include "objects/FirstFailure.h"
 #include "objects/ObjectPairs.h"
 #include "processes/AllThreads.h"
 #include "processes/lThread.h"
@@ -240,21 +241,24 @@ void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
 }
 
 // An instance's "destroy" runs first, unless the whole container is going; while it runs, other
-// processes may erase the object themselves, and then nothing is left to do here. An object that a
+// processes may erase the object themselves, and then nothing is left to do here. An error of
+// "destroy" is raised once the object is erased all the same. An object that a
 // process may still run as is kept, unlinked, by the main object until it goes itself, so that no
 // procedure running as it, and no "each" over a who list naming it, runs on freed memory.
 void tcontainerobject::eraseEntry(tControlObject* object)
 {
+    FirstFailure failure;
     if (object->isInstance && !destroyed())
-        runUserProcedure(object, EventCodes::instance().destroyCodes());
-    if (object->ownerContainer != this)
-        return;
-    object->destroy();
-    object->ownerContainer = nullptr;
-    forgetInWhoLists(object);
-    if (mayBeInUse(object))
-        static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
-    dropEntry(object->name());
+        failure.run([object] { runUserProcedure(object, EventCodes::instance().destroyCodes()); });
+    if (object->ownerContainer == this) {
+        failure.run([object] { object->destroy(); });
+        object->ownerContainer = nullptr;
+        forgetInWhoLists(object);
+        if (mayBeInUse(object))
+            static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
+        dropEntry(object->name());
+    }
+    failure.rethrow();
 }
 
 void tcontainerobject::renameEntry(tControlObject* object, std::string name)

@@ -3,6 +3,7 @@
 #include "interpreter/Variables.h"
 #include "localization/NameCodes.h"
 #include "objects/CreationChain.h"
+#include "objects/FirstFailure.h"
 #include "objects/ObjectNames.h"
 #include "objects/VariableAccessors.h"
 #include "values/ValueRef.h"
@@ -275,12 +276,13 @@ void tmultiobject::removeParent(tmultiobject* parent)
     parent->m_dependents.remove(this);
 }
 
-void tmultiobject::destroyDependents()
+// Every dependent leaves the list even when its "destroy" fails; the first error is kept.
+void tmultiobject::destroyDependents(FirstFailure& failure)
 {
     while (!m_dependents.empty()) {
         tmultiobject* dependent = m_dependents.last();
         if (dependent->m_place == this || isClassOf(dependent))
-            dependent->destroyEntry();
+            failure.run([dependent] { dependent->destroyEntry(); });
         else
             dependent->removeBehaviour(this);
     }
@@ -291,7 +293,8 @@ void tmultiobject::destroy()
     if (std::exchange(m_destroyed, true))
         return;
     CreationChain::remove(this);
-    destroyDependents();
+    FirstFailure failure;
+    destroyDependents(failure);
     for (tmultiobject* parent : m_parents)
         parent->m_dependents.remove(this);
     m_parents.clear();
@@ -302,6 +305,7 @@ void tmultiobject::destroy()
     m_chains = Chains { { m_procTable.get() }, { m_procTable.get() }, { m_varTable.get() },
         { &m_eventTable }, {} };
     ResolutionStamp::advance();
+    failure.rethrow();
 }
 
 } // namespace velmora

@@ -18,6 +18,8 @@
 
 namespace velmora {
 
+class FirstFailure;
+
 // Own variables are copied into the dependents that have none; a common variable stays in its
 // object, where the dependents see it through their chains.
 enum class VariableScope { Own, Common };
@@ -67,6 +69,7 @@ public:
     void removeBehaviour(tmultiobject* behaviour);
     // Destroys the objects whose class or place this is, drops this object from the behaviours
     // of its other dependents and unlinks it from its parents, its place and the creation chain.
+    // An error of a dependent's "destroy" is raised once all that is done.
     virtual void destroy();
     bool destroyed() const { return m_destroyed; }
     // Destroys the object through whatever holds it (its container's table).
@@ -107,7 +110,7 @@ private:
     void rebuildDependents();
     void makeAccessors(NameCode name);
     void removeParent(tmultiobject* parent);
-    void destroyDependents();
+    void destroyDependents(FirstFailure& failure);
 
     std::unique_ptr<tLogoTab> m_procTable;
     std::unique_ptr<tLogoVarTab> m_varTable;
