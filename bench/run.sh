@@ -25,15 +25,9 @@ set -uo pipefail
 
 bench_dir=$(cd "$(dirname "$0")" && pwd)
 repo_dir=$(dirname "$bench_dir")
-runs=5
-while getopts "n:h" opt; do
-  case $opt in
-    n) runs=$OPTARG ;;
-    *) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
-  esac
-done
+source "$bench_dir/timing.sh"
+read_runs_option 23 "$@"
 shift $((OPTIND - 1))
-if ! [[ $runs =~ ^[1-9][0-9]*$ ]]; then echo "RUNS must be a positive number" >&2; exit 2; fi
 
 velmora=${VELMORA:-$repo_dir/build/velmora}
 ucblogo_dir=${UCBLOGO_DIR:-/tmp/ucblogo-build}
@@ -131,12 +125,6 @@ run_once() {
   if [[ $run_ok -eq 0 ]]; then
     run_why="$run_why; stdout: $(head -c 200 "$out" | tr '\n' '|') stderr: $(head -c 200 "$err" | tr '\n' '|')"
   fi
-}
-
-median() { # numbers on standard input
-  sort -g | awk '{ v[NR] = $1 } END {
-    if (NR == 0) exit
-    if (NR % 2) printf "%.6g\n", v[(NR + 1) / 2]; else printf "%.6g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
 declare -A times=() state=() programs=()

@@ -19,6 +19,7 @@ set -uo pipefail
 
 bench_dir=$(cd "$(dirname "$0")" && pwd)
 repo_dir=$(dirname "$bench_dir")
+source "$bench_dir/timing.sh"
 runs=5
 small=1000
 large=10000
@@ -56,24 +57,13 @@ trap 'rm -rf "$scratch"' EXIT
 # Runs a workload at a size; sets run_ms, or prints why it failed and returns 1. The time-out
 # wrapper's own start is in every size's time alike, so the cost (less size 0) does not hold it.
 run_once() {
-  local w=$1 size=$2 program=$scratch/$1-$2.logo start end status
+  local w=$1 size=$2 program=$scratch/$1-$2.logo
   [[ -f $program ]] || sed "s/COUNT/$size/g" "$bench_dir/scaling/$w.logo" >"$program"
-  start=$EPOCHREALTIME
-  timeout "$time_limit" "$velmora" logo "$program" </dev/null >"$scratch/out" 2>"$scratch/err"
-  status=$?
-  end=$EPOCHREALTIME
-  run_ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) * 1000 }')
-  if [[ $status -ne 0 || $(cat "$scratch/out") != "$size" ]]; then
-    echo "$w at $size: status $status, output [$(head -c 100 "$scratch/out")]," \
-         "errors [$(head -c 200 "$scratch/err")]" >&2
+  time_velmora "$program"
+  if [[ $run_status -ne 0 || $(cat "$scratch/out") != "$size" ]]; then
+    report_failure "$w at $size"
     return 1
   fi
-}
-
-median() { # numbers on standard input
-  sort -g | awk '{ v[NR] = $1 } END {
-    if (NR == 0) exit
-    if (NR % 2) printf "%.6g\n", v[(NR + 1) / 2]; else printf "%.6g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
 echo "Median times in ms over $runs rounds after a warm-up round ($(uname -m), $(nproc) CPUs);"

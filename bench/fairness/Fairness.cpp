@@ -6,40 +6,22 @@
 #include "core/EngineStartup.h"
 #include "processes/AllThreads.h"
 #include "startup/ConsoleSession.h"
+#include "support/CollectingCommander.h"
+#include "support/ProcessMeasures.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <numeric>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 using namespace velmora;
 
 namespace {
 
-class CollectingCommander : public Icommander {
-public:
-    void reportError(const eLogoException& error) override
-    {
-        std::fprintf(stderr, "error %d\n", error.code);
-    }
-    void printText(std::string_view text) override { output.append(text); }
-    std::string output;
-};
-
 std::string counterName(int i) { return std::string(1, 'c').append(std::to_string(i)); }
-
-long residentKilobytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * sysconf(_SC_PAGESIZE) / 1024;
-}
 
 struct Result {
     std::vector<long> counts;

@@ -11,13 +11,13 @@
 // measures less than a program would.
 #include "core/EngineStartup.h"
 #include "startup/ConsoleSession.h"
+#include "support/CollectingCommander.h"
+#include "support/FreshProcess.h"
+#include "support/ProcessMeasures.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace velmora;
 
@@ -25,27 +25,9 @@ namespace {
 
 constexpr int runs = 3;
 
-class CollectingCommander : public Icommander {
-public:
-    void reportError(const eLogoException& error) override
-    {
-        std::fprintf(stderr, "error %d\n", error.code);
-        ++errors;
-    }
-    void printText(std::string_view text) override { output.append(text); }
-    std::string output;
-    int errors = 0;
-};
-
-double cpuSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// The CPU time of creating `count` globals named g1, g2, ...; -1 when they did not all come to be.
-double createGlobals(long count)
+// The CPU time of creating `count` globals named g1, g2, ...; none when they did not all come to
+// be.
+std::optional<double> createGlobals(long count)
 {
     startEngine();
     CollectingCommander commander;
@@ -58,38 +40,18 @@ double createGlobals(long count)
     session.finish();
     const bool complete
         = commander.errors == 0 && commander.output == std::to_string(count + 1) + "\r\n";
-    return complete ? seconds : -1;
-}
-
-// createGlobals in a child process; -1 when it failed.
-double createGlobalsInChild(long count)
-{
-    int channel[2];
-    if (pipe(channel) != 0)
-        return -1;
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        const double seconds = createGlobals(count);
-        const bool written = write(channel[1], &seconds, sizeof seconds) == sizeof seconds;
-        _exit(written ? 0 : 1);
-    }
-    close(channel[1]);
-    double seconds = -1;
-    if (child < 0 || read(channel[0], &seconds, sizeof seconds) != sizeof seconds)
-        seconds = -1;
-    close(channel[0]);
-    if (child > 0)
-        waitpid(child, nullptr, 0);
-    return seconds;
+    return complete ? std::optional(seconds) : std::nullopt;
 }
 
 double bestOfRuns(long count)
 {
-    double best = createGlobalsInChild(count);
-    for (int run = 1; run < runs && best >= 0; ++run) {
-        const double seconds = createGlobalsInChild(count);
-        best = seconds < 0 ? seconds : std::min(best, seconds);
+    double best = -1;
+    for (int run = 0; run < runs; ++run) {
+        const std::optional<double> seconds
+            = inFreshProcess([count] { return createGlobals(count); });
+        if (!seconds)
+            return -1;
+        best = run == 0 ? *seconds : std::min(best, *seconds);
     }
     return best;
 }

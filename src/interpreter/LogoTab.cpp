@@ -57,18 +57,21 @@ void tLogoTab::missingOnErase(NameCode name)
     throw eLogoException::withName(erDoNotKnowHowTo, name);
 }
 
-// An empty table opens a window around the first code; later the window grows by half its size,
-// and by at least 512 codes, at a time: a step of fixed size would copy the whole window once per
-// step, so that registering n names in creation order would cost n squared.
+// An empty table opens a small window around the first code; later the window grows by half its
+// size, and by at least that small window, at a time: a step of fixed size would copy the whole
+// window once per step, so that registering n names in creation order would cost n squared. The
+// first window stays small because every object has tables of its own, most of them holding a
+// name or two: a window of 512 codes cost each such table 4 kB.
 void tLogoTab::growFor(NameCode name)
 {
+    constexpr int64_t firstWindow = 16;
     if (name < 1)
         throw eLogoException(erInternLogoTab);
     int64_t low = m_low, high = m_high;
-    const int64_t margin = std::max<int64_t>(512, (high - low + 1) / 2);
+    const int64_t margin = std::max<int64_t>(firstWindow, (high - low + 1) / 2);
     if (m_entries.empty()) {
-        low = std::max(1, name - 256);
-        high = low + 512;
+        low = std::max<int64_t>(1, name - firstWindow / 2);
+        high = low + firstWindow - 1;
     } else if (name < m_low) {
         low = std::max<int64_t>(1, std::min<int64_t>(name, low - margin));
     } else {

@@ -9,6 +9,7 @@
 #include "objects/CreationChain.h"
 #include "objects/CreationParameters.h"
 #include "objects/EventRaising.h"
+#include "objects/FirstFailure.h"
 #include "objects/ObjectPairs.h"
 #include "processes/AllThreads.h"
 #include "processes/lThread.h"
@@ -142,18 +143,38 @@ tmultiobject* tcontainerobject::classNamed(tlogoobject* name, errorConst notACla
     return objectClass;
 }
 
-std::string tcontainerobject::freeName(std::string base, int32_t number) const
+// The first free name base<n> with n above `number`. A search that starts inside the run of
+// numbers known to be taken starts at its end instead, and moves the end to what it found taken, so
+// that making many objects of one base tries each taken name once rather than once per object.
+std::string tcontainerobject::freeName(std::string base, int32_t number)
 {
+    int32_t& takenUpTo = m_numbersTaken[codeOf(base)];
+    const bool fromTakenRun = number <= takenUpTo;
+    if (fromTakenRun)
+        number = takenUpTo;
     std::string name;
     do
         name = base + std::to_string(++number);
     while (m_objectTable.tryValue(codeOf(name)));
+    if (fromTakenRun)
+        takenUpTo = number - 1;
     return name;
+}
+
+// A numbered name that leaves the table may end the run of taken numbers of its base there. The
+// name is a copy: the entry may hold the last reference to the object that bears it.
+void tcontainerobject::dropEntry(std::string name)
+{
+    m_objectTable.erase(codeOf(name));
+    const auto [base, number] = splitNumber(name);
+    const auto run = m_numbersTaken.find(codeOf(base));
+    if (run != m_numbersTaken.end() && number <= run->second)
+        run->second = std::max(number - 1, 0);
 }
 
 // A "name" pair is taken as given; a ".name" pair only while it is free, and otherwise numbered on
 // from its trailing digits; without either, the class's "namePrefix" is numbered.
-std::string tcontainerobject::nameFor(tmultiobject* objectClass, const ObjectPairs& given) const
+std::string tcontainerobject::nameFor(tmultiobject* objectClass, const ObjectPairs& given)
 {
     if (tlogoobject* name = given.find("name"))
         return name->text();
@@ -218,11 +239,13 @@ tmultiobject* tcontainerobject::newClass(tlogoobject* parent, tlogoobject* name,
     return objectClass;
 }
 
-// An object of the same name goes, unless it is the class of others: then the new one does.
+// An object of the same name goes, unless it is the class of others: then the new one does. Its
+// "destroy" lets other processes run, and one of them may enter another object under the name
+// meanwhile: that one goes too, so that no entry is overwritten while its object is still linked.
 void tcontainerobject::enter(tControlObject* object)
 {
     const NameCode code = codeOf(object->name());
-    if (tmultiobject* old = tableEntry(code)) {
+    while (tmultiobject* old = tableEntry(code)) {
         if (old->hasInstancesOrSubclasses()) {
             object->destroy();
             throw eLogoException(erEraseDesc, old);
@@ -243,22 +266,28 @@ void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
     eraseEntry(static_cast<tControlObject*>(object));
 }
 
-// An instance's "destroy" runs first, unless the whole container is going. An object that a
+// An instance's "destroy" runs first, unless the whole container is going; while it runs, other
+// processes may erase the object themselves, and then nothing is left to do here. An error of
+// "destroy" is raised once the object is erased all the same. An object that a
 // process may still run as is kept, unlinked, by the main object until it goes itself, so that no
 // procedure running as it, and no "each" over a who list naming it, runs on freed memory.
 void tcontainerobject::eraseEntry(tControlObject* object)
 {
+    FirstFailure failure;
     if (object->isInstance && !destroyed()) {
-        runEraseHandler(*object);
-        runUserProcedure(object, EventCodes::instance().destroyCodes());
+        failure.run([object] { runEraseHandler(*object); });
+        failure.run([object] { runUserProcedure(object, EventCodes::instance().destroyCodes()); });
     }
-    object->destroy();
-    object->ownerContainer = nullptr;
-    forgetInWhoLists(object);
-    tallthreads::instance().stopStartedAs(object, tLogoprocess::current());
-    if (mayBeInUse(object))
-        static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
-    m_objectTable.erase(codeOf(object->name()));
+    if (object->ownerContainer == this) {
+        failure.run([object] { object->destroy(); });
+        object->ownerContainer = nullptr;
+        forgetInWhoLists(object);
+        tallthreads::instance().stopStartedAs(object, tLogoprocess::current());
+        if (mayBeInUse(object))
+            static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
+        dropEntry(object->name());
+    }
+    failure.rethrow();
 }
 
 void tcontainerobject::clearObjects()
@@ -282,7 +311,7 @@ void tcontainerobject::renameEntry(tControlObject* object, std::string name)
     if (holder && holder != object)
         throw eLogoException(erObjNameDuplicate, name);
     ValueRef keep(object);
-    m_objectTable.erase(codeOf(object->name()));
+    dropEntry(object->name());
     object->tmultiobject::rename(std::move(name));
     m_objectTable.setVar(code, object);
 }

@@ -9,6 +9,7 @@
 #include "values/Errors.h"
 #include "values/ValueRef.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace velmora {
@@ -51,12 +52,15 @@ protected:
 
 private:
     tmultiobject* classNamed(tlogoobject* name, errorConst notAClass);
-    std::string freeName(std::string base, int32_t number) const;
-    std::string nameFor(tmultiobject* objectClass, const ObjectPairs& pairs) const;
+    std::string freeName(std::string base, int32_t number);
+    std::string nameFor(tmultiobject* objectClass, const ObjectPairs& pairs);
+    void dropEntry(std::string name);
     tcontainingcontrol* targetContainer() const;
     void enter(tControlObject* object);
 
     tLogoObjectsTab m_objectTable;
+    // For the code of a name base, a number n such that base1 .. base<n> are all in the table.
+    std::unordered_map<NameCode, int32_t> m_numbersTaken;
     std::vector<ValueRef> m_retired; // erased objects a process still ran as (main object only)
 };
 

@@ -4,6 +4,7 @@
 #include "localization/NameCodes.h"
 #include "objects/ActiveToolButton.h"
 #include "objects/CreationChain.h"
+#include "objects/FirstFailure.h"
 #include "objects/ObjectNames.h"
 #include "objects/PropertyRegistration.h"
 #include "objects/PseudoVariables.h"
@@ -75,7 +76,7 @@ tmultiobject::tmultiobject(
     m_varTable->owner = this;
     m_eventTable.owner = this;
     for (tmultiobject* parent : m_parents)
-        parent->m_dependents.push_back(this);
+        parent->m_dependents.add(this);
     rebuildChains();
     CreationChain::append(this);
     instantiatePropertyPrototypes(*this);
@@ -153,8 +154,7 @@ bool tmultiobject::isClassOf(const tmultiobject* other) const
 
 bool tmultiobject::hasInstancesOrSubclasses() const
 {
-    return std::any_of(m_dependents.begin(), m_dependents.end(),
-        [this](const tmultiobject* dependent) { return isClassOf(dependent); });
+    return m_dependents.any([this](const tmultiobject* dependent) { return isClassOf(dependent); });
 }
 
 void tmultiobject::appendParent(Chains& chains, const tmultiobject* parent, bool isClass) const
@@ -210,7 +210,7 @@ void tmultiobject::rebuildDependents()
         }
         ~Flag() { flag = false; }
     } rebuilding(m_rebuilding);
-    for (tmultiobject* dependent : ObjectList(m_dependents))
+    for (tmultiobject* dependent : m_dependents.snapshot())
         dependent->rebuildChains();
 }
 
@@ -219,10 +219,10 @@ void tmultiobject::placeInto(tmultiobject* container)
     if (m_place == container)
         return;
     if (m_place)
-        eraseOne(m_place->m_dependents, this);
+        m_place->m_dependents.remove(this);
     m_place = container;
     if (container)
-        container->m_dependents.push_back(this);
+        container->m_dependents.add(this);
     rebuildChains();
 }
 
@@ -248,7 +248,7 @@ void tmultiobject::addBehaviour(tmultiobject* behaviour)
     if (hasParent(behaviour))
         return;
     m_parents.push_back(behaviour);
-    behaviour->m_dependents.push_back(this);
+    behaviour->m_dependents.add(this);
     try {
         rebuildChains();
     } catch (const eLogoException&) {
@@ -308,7 +308,7 @@ void tmultiobject::setVariable(NameCode name, tlogoobject* value, VariableScope 
         makeAccessors(name);
     if (scope == VariableScope::Common)
         return;
-    for (tmultiobject* dependent : ObjectList(m_dependents))
+    for (tmultiobject* dependent : m_dependents.snapshot())
         if (dependent->m_place != this && !dependent->m_varTable->contains(name))
             dependent->setVariable(name, value, VariableScope::Own);
 }
@@ -343,7 +343,7 @@ void tmultiobject::eraseVariable(NameCode name)
         throw eLogoException::withName(erCantEraseSetting, name);
     m_varTable->erase(name);
     eraseAccessors(name);
-    for (tmultiobject* dependent : ObjectList(m_dependents)) {
+    for (tmultiobject* dependent : m_dependents.snapshot()) {
         const auto* copy = static_cast<tLogoVarDesc*>(dependent->m_varTable->find(name));
         if (dependent->m_place != this && copy && copy->variableKind != commonVariable)
             dependent->eraseVariable(name);
@@ -370,15 +370,16 @@ void tmultiobject::inheritVariables(tmultiobject& from)
 void tmultiobject::removeParent(tmultiobject* parent)
 {
     eraseOne(m_parents, parent);
-    eraseOne(parent->m_dependents, this);
+    parent->m_dependents.remove(this);
 }
 
-void tmultiobject::destroyDependents()
+// Every dependent leaves the list even when its "destroy" fails; the first error is kept.
+void tmultiobject::destroyDependents(FirstFailure& failure)
 {
     while (!m_dependents.empty()) {
-        tmultiobject* dependent = m_dependents.back();
+        tmultiobject* dependent = m_dependents.last();
         if (dependent->m_place == this || isClassOf(dependent))
-            dependent->destroyEntry();
+            failure.run([dependent] { dependent->destroyEntry(); });
         else
             dependent->removeBehaviour(this);
     }
@@ -391,17 +392,19 @@ void tmultiobject::destroy()
     if (activeToolButton() == this)
         setActiveToolButton(nullptr);
     CreationChain::remove(this);
-    destroyDependents();
+    FirstFailure failure;
+    destroyDependents(failure);
     for (tmultiobject* parent : m_parents)
-        eraseOne(parent->m_dependents, this);
+        parent->m_dependents.remove(this);
     m_parents.clear();
     m_classCount = 0;
     if (m_place)
-        eraseOne(m_place->m_dependents, this);
+        m_place->m_dependents.remove(this);
     m_place = nullptr;
     m_chains = Chains { { m_procTable.get() }, { m_procTable.get() }, { m_varTable.get() },
         { &m_eventTable }, {} };
     ResolutionStamp::advance();
+    failure.rethrow();
 }
 
 } // namespace velmora

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "interpreter/LogoVarTab.h"
+#include "objects/DependentList.h"
 #include "objects/KeyMenu.h"
 #include "values/Errors.h"
 
@@ -18,6 +19,7 @@
 
 namespace velmora {
 
+class FirstFailure;
 class tPseudoVarPrototype;
 
 // Own variables are copied into the dependents that have none; a common variable stays in its
@@ -60,8 +62,9 @@ public:
     const ObjectList& parents() const { return m_parents; }
     // Parents below this index are classes, the rest behaviours.
     size_t classCount() const { return static_cast<size_t>(m_classCount); }
-    const ObjectList& dependents() const { return m_dependents; }
     // Whether `other` names this object as one of its classes (not as a behaviour).
+    // The objects that depend on this one, as they are now.
+    ObjectList dependents() const { return m_dependents.snapshot(); }
     bool isClassOf(const tmultiobject* other) const;
     bool hasParent(const tmultiobject* parent) const;
     bool hasInstancesOrSubclasses() const;
@@ -77,6 +80,7 @@ public:
     void removeBehaviour(tmultiobject* behaviour);
     // Destroys the objects whose class or place this is, drops this object from the behaviours
     // of its other dependents and unlinks it from its parents, its place and the creation chain.
+    // An error of a dependent's "destroy" is raised once all that is done.
     virtual void destroy();
     bool destroyed() const { return m_destroyed; }
     // Destroys the object through whatever holds it (its container's table).
@@ -138,7 +142,7 @@ private:
     void makeAccessors(NameCode name);
     void eraseAccessors(NameCode name);
     void removeParent(tmultiobject* parent);
-    void destroyDependents();
+    void destroyDependents(FirstFailure& failure);
 
     std::unique_ptr<tLogoTab> m_procTable;
     std::unique_ptr<tLogoVarTab> m_varTable;
@@ -146,7 +150,7 @@ private:
     std::string m_name;
     ObjectList m_parents; // classes first, then behaviours
     int32_t m_classCount = 0;
-    ObjectList m_dependents;
+    DependentList m_dependents;
     tmultiobject* m_place = nullptr;
     Chains m_chains;
     bool m_rebuilding = false; // set while the dependents rebuild: a cycle finds it set
