@@ -113,6 +113,11 @@ namespace {
         try {
             return resolveUnchecked(s, pc);
         } catch (eLogoException& error) {
+            // A name that is not found is a yield point: a process told to stop because its
+            // object was erased, which therefore knows no names any more, ends here instead of
+            // reporting the first name it meets.
+            if (error.code == erDoNotKnowHowTo && s.yieldHook)
+                s.yieldHook(s);
             error.recordFailingName(name);
             throw;
         }

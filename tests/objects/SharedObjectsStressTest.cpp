@@ -1,13 +1,18 @@
-// Many processes creating, renaming, asking and erasing the objects of the main object at once:
-// a process that meets an object another one has erased gets a Logo error, nothing crashes or
-// deadlocks, and once "stopall" has ended them every object is gone with the session.
+// Many processes creating, renaming, asking and erasing the objects of the main object at once,
+// while the window side raises events on them: a process that meets an object another one has
+// erased gets a Logo error, nothing crashes or deadlocks, and once "stopall" has ended them every
+// object is gone with the session.
 #include "core/EngineStartup.h"
 #include "interpreter/InterpreterState.h"
 #include "interpreter/ProcDesc.h"
+#include "localization/EventCodes.h"
 #include "localization/NameCodes.h"
 #include "objects/ControlObject.h"
 #include "objects/CreationChain.h"
+#include "objects/EventRaising.h"
+#include "objects/MultiObject.h"
 #include "processes/AllThreads.h"
+#include "processes/InterpreterLock.h"
 #include "processes/RecordingCommander.h"
 #include "processes/Watchdog.h"
 #include "startup/ConsoleSession.h"
@@ -48,8 +53,10 @@ namespace {
     // other processes run while an object is being made or erased.
     const char* const definitions[] = {
         "newclass [] \"thing [define'poke [[] [output hits]] define'create [[] [wait 0]] "
-        "define'destroy [[] [make \"gone :gone + 1 wait 0]] own'hits 0]",
+        "define'destroy [[] [make \"gone :gone + 1 wait 0]] own'hits 0 "
+        "event'onClick [catch \"error [ignore poke wait 0] make \"clicked :clicked + 1]]",
         "make \"gone 0",
+        "make \"clicked 0",
         "make \"rounds 0",
         "to shared",
         "output word \"s random 20",
@@ -65,6 +72,13 @@ namespace {
         "end",
     };
 
+    std::string sharedName(int index)
+    {
+        std::string name = "s";
+        name += std::to_string(index);
+        return name;
+    }
+
     TEST(SharedObjectsStress, TwoHundredProcessesChurnTheMainObjectsTableUntilStopped)
     {
         startEngine();
@@ -78,7 +92,23 @@ namespace {
             watchdog.progress(1);
             session.feedLine("repeat 200 [forever (list \"churn repcount)]");
             watchdog.progress(2);
+            // Events on the shared names, each handler a process of its own running as an object
+            // that others may erase under it.
+            const NameCode onClick = EventCodes::instance().eventCode("onClick");
+            for (int round = 0; round < 50; ++round) {
+                {
+                    HeldLock lock;
+                    for (int index = 0; index < 20; ++index) {
+                        const NameCode name = NameCodes::instance().intern(sharedName(index));
+                        if (auto* object
+                            = dynamic_cast<tmultiobject*>(CreationChain::first()->findObject(name)))
+                            startEventProcess(*object, onClick);
+                    }
+                }
+                session.feedLine("wait 2");
+            }
             session.feedLine("waituntil [:rounds > 2000]");
+            session.feedLine("if :clicked = 0 [throw \"error]");
             watchdog.progress(3);
             session.feedLine("stopall");
             watchdog.progress(4);
@@ -90,7 +120,7 @@ namespace {
             watchdog.progress(5);
         }
         EXPECT_TRUE(tallthreads::instance().processes().empty());
-        EXPECT_TRUE(commander.errors.empty());
+        EXPECT_TRUE(commander.errors.empty()) << "first error " << commander.errors.front();
     }
 
 } // namespace
