@@ -14,6 +14,8 @@
 #include "processes/InterpreterLock.h"
 #include "startup/ConsoleSession.h"
 
+#include "PlainControl.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -33,22 +35,6 @@ public:
     }
     void printText(std::string_view text) override { output.append(text); }
     std::string output;
-};
-
-// A control with nothing to show, whose clicks start real handler processes.
-class BenchControl : public tLogoGrObject {
-public:
-    using tLogoGrObject::tLogoGrObject;
-
-protected:
-    ControlBounds bounds() const override { return { 0, 0, 10, 10 }; }
-    void setBounds(const ControlBounds&) override { }
-    bool mayMove() const override { return false; }
-    bool mayResize() const override { return false; }
-    bool frozen() const override { return false; }
-    bool dragsItself() const override { return false; }
-    bool acceptsTools() const override { return false; }
-    void captureMouse(bool, MouseCursor) override { }
 };
 
 constexpr int objectCount = 100;
@@ -103,13 +89,13 @@ int main(int argc, char** argv)
     // Clicked: a click while the control's handler runs is dropped. Handlers are seen to end only
     // when this thread serves the main thread, which it does every `objectCount` clicks.
     session.feedLine("make \"handled 0");
-    std::vector<std::unique_ptr<BenchControl>> controls;
+    std::vector<std::unique_ptr<PlainControl>> controls;
     for (tmultiobject* object : objects)
-        controls.push_back(std::make_unique<BenchControl>(*object));
+        controls.push_back(std::make_unique<PlainControl>(*object));
     long accepted = 0;
     start = std::chrono::steady_clock::now();
     for (int index = 0; index < events; ++index) {
-        BenchControl& control = *controls[index % objectCount];
+        PlainControl& control = *controls[index % objectCount];
         if (!control.eventRunning())
             ++accepted;
         control.clicked();

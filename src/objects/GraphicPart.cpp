@@ -188,38 +188,33 @@ void tLogoGrObject::mouseMoved(MousePoint at, bool leftButtonDown)
 
 void tLogoGrObject::mouseEntered()
 {
-    HeldLockUnlessHeld interpreter;
-    {
-        std::lock_guard guard(s_bookkeepingLock);
-        Bookkeeping& state = *m_bookkeeping;
-        if (state.busy) {
-            if (state.pendingLeave)
-                state.pendingLeave = false;
-            else
-                state.pendingEnter = true;
-            return;
-        }
-        state.busy = true;
-    }
-    run({ Start::Event, eventCode("onMouseEnter"), nullptr });
+    crossBorder(&Bookkeeping::pendingEnter, &Bookkeeping::pendingLeave, "onMouseEnter");
 }
 
 void tLogoGrObject::mouseLeft()
+{
+    crossBorder(&Bookkeeping::pendingLeave, &Bookkeeping::pendingEnter, "onMouseLeave");
+}
+
+// An enter or a leave: while busy it cancels a remembered crossing the other way, or is
+// remembered itself.
+void tLogoGrObject::crossBorder(
+    bool Bookkeeping::*pending, bool Bookkeeping::*opposite, const char* event)
 {
     HeldLockUnlessHeld interpreter;
     {
         std::lock_guard guard(s_bookkeepingLock);
         Bookkeeping& state = *m_bookkeeping;
         if (state.busy) {
-            if (state.pendingEnter)
-                state.pendingEnter = false;
+            if (state.*opposite)
+                state.*opposite = false;
             else
-                state.pendingLeave = true;
+                state.*pending = true;
             return;
         }
         state.busy = true;
     }
-    run({ Start::Event, eventCode("onMouseLeave"), nullptr });
+    run({ Start::Event, eventCode(event), nullptr });
 }
 
 MousePoint tLogoGrObject::clickedPosition() const

@@ -110,6 +110,7 @@ private:
         tmultiobject* tool = nullptr;
     };
 
+    void crossBorder(bool Bookkeeping::*pending, bool Bookkeeping::*opposite, const char* event);
     void run(const Decision& decision);
     EventNotification endNotification() const;
     static void handlerEnded(const std::shared_ptr<Bookkeeping>& bookkeeping);

@@ -11,7 +11,8 @@
 #include "processes/InterpreterLock.h"
 #include "startup/ConsoleSession.h"
 
-#include "../processes/RecordingCommander.h"
+#include "PlainControl.h"
+#include "processes/RecordingCommander.h"
 
 #include <gtest/gtest.h>
 
@@ -22,22 +23,6 @@
 namespace velmora {
 
 namespace {
-
-    // A control that starts real handler processes and has nothing to show.
-    class PlainControl : public tLogoGrObject {
-    public:
-        using tLogoGrObject::tLogoGrObject;
-
-    protected:
-        ControlBounds bounds() const override { return { 0, 0, 10, 10 }; }
-        void setBounds(const ControlBounds&) override { }
-        bool mayMove() const override { return false; }
-        bool mayResize() const override { return false; }
-        bool frozen() const override { return false; }
-        bool dragsItself() const override { return false; }
-        bool acceptsTools() const override { return false; }
-        void captureMouse(bool, MouseCursor) override { }
-    };
 
     class EventProcessTest : public testing::Test {
     protected:
