@@ -24,19 +24,26 @@ std::string tLogoVarDesc::valueText()
     return m_value ? m_value->sourceForm(true) : std::string();
 }
 
+namespace {
+
+    // In place when it can; a pooled value is copied first. Inlined into "make"'s path.
+    void holdIn(tlogoobject*& slot, tlogoobject* value)
+    {
+        if (slot && value && slot->takeValueOf(value))
+            return;
+        assignHolder(slot, value && value->pooled ? value->copy() : value);
+    }
+
+} // namespace
+
 void tLogoVarDesc::assign(tlogoobject* value)
 {
-    if (m_computed)
+    if (m_computed) [[unlikely]]
         return store(value);
-    hold(value);
+    holdIn(m_value, value);
 }
 
-void tLogoVarDesc::hold(tlogoobject* value)
-{
-    if (m_value && value && m_value->takeValueOf(value))
-        return;
-    assignHolder(m_value, value && value->pooled ? value->copy() : value);
-}
+void tLogoVarDesc::hold(tlogoobject* value) { holdIn(m_value, value); }
 
 void tLogoVarDesc::adoptValue(tlogoobject* value)
 {
