@@ -32,9 +32,6 @@ public:
     int32_t code() const { return m_access.code; }
     tmultiobject& object() const { return m_object; }
 
-    // The saver writes the property under its name rather than its code.
-    bool savedByName = false;
-
 protected:
     void compute() override;
     void store(tlogoobject* value) override;
