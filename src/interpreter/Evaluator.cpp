@@ -270,6 +270,19 @@ namespace {
             s.valueStack.popCommandResult();
     }
 
+    // A procedure called for its value that ends in a call of a command leaves that call to its
+    // caller, with its local frame still open: the chain runs, as the command it is, and closes
+    // the frame; the procedure itself has still output nothing (error 33), unless a stop ends
+    // the chain. Out of line: no procedure that outputs takes this path.
+    [[gnu::cold, gnu::noinline]] void runChainOfOperation(InterpreterState& s, tProcDesc* desc)
+    {
+        runTailCallLoop(s);
+        if (s.stopFlag)
+            return;
+        s.valueStack.popCommandResult();
+        throw eLogoException::withName(erDidNotReport, desc->name);
+    }
+
     void callOperationAt(InterpreterState& s, const Resolved& target, int32_t inputCount)
     {
         tProcDesc* desc = target.desc;
@@ -281,16 +294,19 @@ namespace {
             if (target.object)
                 s.currentObject = target.object;
             desc->call(inputCount, CallForm::Operation, CallRoute::Evaluator);
+            if (s.stopFlag && s.pendingCall) {
+                runChainOfOperation(s, desc);
+                return;
+            }
         } catch (eOutputException&) {
             throw eLogoException::withPrimitive(erDidNotReport, desc->name);
         } catch (eLogoException& error) {
             error.recordFailingName(desc->name);
             throw;
         }
-        if (!s.pendingCall && s.valueStack.peekTop())
+        if (s.valueStack.peekTop())
             return;
         s.stopFlag = 0;
-        s.pendingCall = nullptr;
         s.valueStack.popAndRelease();
         throw eLogoException::withName(erDidNotReport, desc->name);
     }
