@@ -280,8 +280,7 @@ void tcontainerobject::eraseEntry(tControlObject* object)
     }
     if (object->ownerContainer == this) {
         failure.run([object] { object->destroy(); });
-        object->ownerContainer = nullptr;
-        forgetInWhoLists(object);
+        disown(object);
         tallthreads::instance().stopStartedAs(object, tLogoprocess::current());
         if (mayBeInUse(object))
             static_cast<tcontainerobject*>(CreationChain::first())->m_retired.emplace_back(object);
@@ -298,10 +297,17 @@ void tcontainerobject::clearObjects()
     for (const ValueRef& object : objects) {
         auto* control = static_cast<tControlObject*>(object.get());
         control->destroy();
-        control->ownerContainer = nullptr;
-        forgetInWhoLists(control);
+        disown(control);
     }
     m_objectTable.eraseAll();
+    m_numbersTaken.clear();
+}
+
+// The object no longer belongs here, and no who list names it.
+void tcontainerobject::disown(tControlObject* object)
+{
+    object->ownerContainer = nullptr;
+    forgetInWhoLists(object);
 }
 
 void tcontainerobject::renameEntry(tControlObject* object, std::string name)

@@ -57,6 +57,7 @@ private:
     void dropEntry(std::string name);
     tcontainingcontrol* targetContainer() const;
     void enter(tControlObject* object);
+    void disown(tControlObject* object);
 
     tLogoObjectsTab m_objectTable;
     // For the code of a name base, a number n such that base1 .. base<n> are all in the table.

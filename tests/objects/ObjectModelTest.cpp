@@ -100,6 +100,18 @@ namespace {
         EXPECT_EQ(object("plant"), survivor);
     }
 
+    TEST_F(ObjectModelTest, ClearingTheObjectsFreesTheirNumberedNames)
+    {
+        // Instances of the main class: no class of theirs takes them along.
+        const ValueRef mainClass(makeEmptyList());
+        auto make = [&] { return main().newObject(mainClass.get(), nullptr, CreationForm::New); };
+        for (int count = 0; count < 3; ++count)
+            make();
+        main().clearObjects();
+        EXPECT_EQ(object("Object3"), nullptr);
+        EXPECT_EQ(make()->name(), "Object1");
+    }
+
 } // namespace
 
 } // namespace velmora
