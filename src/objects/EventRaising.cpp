@@ -23,14 +23,7 @@ namespace velmora {
 
 namespace {
 
-    void notify(const EventNotification& notification)
-    {
-        if (notification)
-            notification();
-    }
-
-    // A process that runs `handler` as the object; the caller has checked there is something to
-    // run.
+    // A process that runs `handler` as the object.
     ProcessStart eventStart(tmultiobject& object, NameCode event, tlogoobject* handler,
         tLogoLocaltab* locals, EventNotification notification)
     {
@@ -47,18 +40,27 @@ namespace {
         return start;
     }
 
-    bool launchHandler(
-        tmultiobject& object, NameCode event, tLogoLocaltab* locals, EventNotification notification)
+    enum class EmptyHandler { StartsNothing, RunsAnyway };
+
+    // Starts the process, unless its handler has nothing to run: then the notification is called
+    // at once and the local table goes.
+    bool launchOrNotify(ProcessStart start, EmptyHandler empty = EmptyHandler::StartsNothing)
     {
-        std::unique_ptr<tLogoLocaltab> ownedLocals(locals);
-        tlogoobject* handler = object.eventHandler(event);
-        if (!isRunnableHandler(handler)) {
-            notify(notification);
+        if (empty == EmptyHandler::StartsNothing && !isRunnableHandler(start.list)) {
+            delete start.locals;
+            if (start.onTerminate)
+                start.onTerminate();
             return false;
         }
-        tLogoprocess::launch(std::make_shared<tLogoprocess>(
-            eventStart(object, event, handler, ownedLocals.release(), std::move(notification))));
+        tLogoprocess::launch(std::make_shared<tLogoprocess>(std::move(start)));
         return true;
+    }
+
+    ProcessStart objectsHandler(
+        tmultiobject& object, NameCode event, tLogoLocaltab* locals, EventNotification notification)
+    {
+        return eventStart(
+            object, event, object.eventHandler(event), locals, std::move(notification));
     }
 
     // Closes the local frame a handler run in place opened, on every way out.
@@ -104,7 +106,7 @@ std::string eventProcessName(const tmultiobject* object, NameCode event)
 
 bool startEventProcess(tmultiobject& object, NameCode event, EventNotification notification)
 {
-    return launchHandler(object, event, nullptr, std::move(notification));
+    return launchOrNotify(objectsHandler(object, event, nullptr, std::move(notification)));
 }
 
 bool startEventProcessWithLocal(tmultiobject& object, NameCode event, NameCode localName,
@@ -112,37 +114,27 @@ bool startEventProcessWithLocal(tmultiobject& object, NameCode event, NameCode l
 {
     auto* locals = new tLogoLocaltab;
     locals->bindOwned(localName, ValueRef(localValue).leak());
-    return launchHandler(object, event, locals, std::move(notification));
+    return launchOrNotify(objectsHandler(object, event, locals, std::move(notification)));
 }
 
 bool startButtonProcess(
     tmultiobject& object, NameCode event, const ButtonStart& how, EventNotification notification)
 {
-    tlogoobject* handler = object.eventHandler(event);
-    if (!how.evenWithoutHandler && !isRunnableHandler(handler)) {
-        notify(notification);
-        return false;
-    }
-    ProcessStart start = eventStart(object, event, handler, nullptr, std::move(notification));
+    ProcessStart start = objectsHandler(object, event, nullptr, std::move(notification));
     start.name = tallthreads::instance().uniqueName(start.name);
     start.kind = how.kind;
-    tLogoprocess::launch(std::make_shared<tLogoprocess>(std::move(start)));
-    return true;
+    return launchOrNotify(std::move(start),
+        how.evenWithoutHandler ? EmptyHandler::RunsAnyway : EmptyHandler::StartsNothing);
 }
 
 bool startToolActionProcess(
     tmultiobject& tool, tmultiobject& clicked, EventNotification notification)
 {
     const NameCode onTool = EventCodes::instance().eventCode("onTool");
-    tlogoobject* handler = tool.eventHandler(onTool);
-    if (!isRunnableHandler(handler)) {
-        notify(notification);
-        return false;
-    }
-    ProcessStart start = eventStart(clicked, onTool, handler, nullptr, std::move(notification));
+    ProcessStart start
+        = eventStart(clicked, onTool, tool.eventHandler(onTool), nullptr, std::move(notification));
     start.name = "@toolaction";
-    tLogoprocess::launch(std::make_shared<tLogoprocess>(std::move(start)));
-    return true;
+    return launchOrNotify(std::move(start));
 }
 
 bool startDragProcess(tmultiobject& object, EventNotification notification)
@@ -158,8 +150,7 @@ bool startDragProcess(tmultiobject& object, EventNotification notification)
         = eventStart(object, onDrag, instructions.get(), nullptr, std::move(notification));
     start.name = "@drag";
     start.kind = ProcessKind::Drag;
-    tLogoprocess::launch(std::make_shared<tLogoprocess>(std::move(start)));
-    return true;
+    return launchOrNotify(std::move(start));
 }
 
 void runEventAndWait(tmultiobject& object, NameCode event)

@@ -2,17 +2,9 @@
 
 #include "interpreter/InterpreterState.h"
 #include "objects/MultiObject.h"
+#include "objects/RunningObject.h"
 
 namespace velmora {
-
-namespace {
-
-    tmultiobject& currentObject(InterpreterState& state)
-    {
-        return *static_cast<tmultiobject*>(state.currentObject);
-    }
-
-} // namespace
 
 PropertyGetter::PropertyGetter(NameCode name)
     : tProcDesc(name, 0, false, etFun)
@@ -22,7 +14,7 @@ PropertyGetter::PropertyGetter(NameCode name)
 void PropertyGetter::call(int32_t, CallForm, CallRoute)
 {
     InterpreterState& state = *InterpreterState::current();
-    state.valueStack.push(read(currentObject(state)));
+    state.valueStack.push(read(runningObject()));
 }
 
 tPseudoVarCommand::tPseudoVarCommand(NameCode name, std::vector<NameCode> changes)
@@ -35,7 +27,7 @@ void tPseudoVarCommand::call(int32_t, CallForm, CallRoute)
 {
     InterpreterState& state = *InterpreterState::current();
     const ValueRef value = state.valueStack.pop();
-    set(currentObject(state), value.get());
+    set(runningObject(), value.get());
     state.valueStack.push(nullptr);
 }
 
