@@ -23,10 +23,8 @@ namespace {
     {
         tmultiobject& self = runningObject();
         tmultiobject& behaviour = objectNamed(name);
-        if (self.hasParent(&behaviour))
-            return nullptr;
-        self.addBehaviour(&behaviour);
-        runBehaviourHandler(behaviour, self, "onAddBehaviour");
+        if (self.addBehaviour(&behaviour))
+            runBehaviourHandler(behaviour, self, "onAddBehaviour");
         return nullptr;
     }
 
@@ -34,9 +32,7 @@ namespace {
     {
         tmultiobject& self = runningObject();
         tmultiobject& behaviour = objectNamed(name);
-        if (behaviour.isClassOf(&self))
-            throw eLogoException(erNotFoundObj, name);
-        if (!self.hasParent(&behaviour))
+        if (!self.hasBehaviour(&behaviour))
             return nullptr;
         runBehaviourHandler(behaviour, self, "onDeleteBehaviour");
         self.removeBehaviour(&behaviour);

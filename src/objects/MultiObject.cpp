@@ -243,10 +243,17 @@ bool tmultiobject::hasParent(const tmultiobject* parent) const
     return std::find(m_parents.begin(), m_parents.end(), parent) != m_parents.end();
 }
 
-void tmultiobject::addBehaviour(tmultiobject* behaviour)
+bool tmultiobject::hasBehaviour(tmultiobject* behaviour) const
+{
+    if (behaviour->isClassOf(this))
+        throw eLogoException(erNotFoundObj, behaviour);
+    return hasParent(behaviour);
+}
+
+bool tmultiobject::addBehaviour(tmultiobject* behaviour)
 {
     if (hasParent(behaviour))
-        return;
+        return false;
     m_parents.push_back(behaviour);
     behaviour->m_dependents.add(this);
     try {
@@ -257,13 +264,12 @@ void tmultiobject::addBehaviour(tmultiobject* behaviour)
         throw;
     }
     inheritVariables(*behaviour);
+    return true;
 }
 
 void tmultiobject::removeBehaviour(tmultiobject* behaviour)
 {
-    if (behaviour->isClassOf(this))
-        throw eLogoException(erNotFoundObj, behaviour);
-    if (!hasParent(behaviour))
+    if (!hasBehaviour(behaviour))
         return;
     removeParent(behaviour);
     rebuildChains();

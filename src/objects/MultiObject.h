@@ -62,11 +62,13 @@ public:
     const ObjectList& parents() const { return m_parents; }
     // Parents below this index are classes, the rest behaviours.
     size_t classCount() const { return static_cast<size_t>(m_classCount); }
-    // Whether `other` names this object as one of its classes (not as a behaviour).
     // The objects that depend on this one, as they are now.
     ObjectList dependents() const { return m_dependents.snapshot(); }
+    // Whether `other` names this object as one of its classes (not as a behaviour).
     bool isClassOf(const tmultiobject* other) const;
-    bool hasParent(const tmultiobject* parent) const;
+    // Whether `behaviour` is one of the object's behaviours; error 134 when it is one of its
+    // classes, which no one can take away.
+    bool hasBehaviour(tmultiobject* behaviour) const;
     bool hasInstancesOrSubclasses() const;
     bool isInstance = false; // made by "new" and its forms, not by "newclass"
 
@@ -74,8 +76,8 @@ public:
     void rebuildChains();
     void placeInto(tmultiobject* container);
     // The behaviour's variables that the object has none of are copied in. Nothing happens when
-    // `behaviour` already is a parent; error 184 leaves the parents as they were.
-    void addBehaviour(tmultiobject* behaviour);
+    // `behaviour` already is a parent (false); error 184 leaves the parents as they were.
+    bool addBehaviour(tmultiobject* behaviour);
     // Error 134 when `behaviour` is one of the object's classes.
     void removeBehaviour(tmultiobject* behaviour);
     // Destroys the objects whose class or place this is, drops this object from the behaviours
@@ -139,6 +141,7 @@ private:
     // The name's procedure in the chain from position `after` + 1 on.
     tProcDesc* searchChain(NameCode name, int32_t after, int32_t* foundAt) const;
     void rebuildDependents();
+    bool hasParent(const tmultiobject* parent) const;
     void makeAccessors(NameCode name);
     void eraseAccessors(NameCode name);
     void removeParent(tmultiobject* parent);
