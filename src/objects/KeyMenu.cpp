@@ -1,5 +1,6 @@
 #include "objects/KeyMenu.h"
 
+#include "localization/Characters.h"
 #include "localization/DictionaryText.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameComparison.h"
@@ -76,7 +77,8 @@ namespace {
     bool takePrefix(std::string_view& word, std::string_view prefix)
     {
         std::vector<std::string> forms = localizedForms(prefix);
-        forms.push_back("\xB7keynames\xB7" + std::string(prefix));
+        forms.push_back(
+            std::string(1, middleDot).append("keynames").append(1, middleDot).append(prefix));
         const NameComparison& comparison = currentNameComparison();
         for (const std::string& form : forms) {
             if (word.size() >= form.size() && comparison.equal(word.substr(0, form.size()), form)) {
