@@ -59,8 +59,8 @@ namespace {
 
     bool isShown(const tTabDesc& desc) { return !(desc.flags & hiddenMarks); }
     bool isBuried(const tTabDesc& desc) { return (desc.flags & hiddenMarks) == buriedMark; }
-    // Variables whose names begin with "@" are the system's own.
-    bool isUserVariable(const tTabDesc& desc) { return !desc.nameText().starts_with('@'); }
+    // Variables whose names begin with "@" are the system's own: listings leave them out.
+    bool isUserVariable(const tTabDesc& desc) { return entryKind(desc) != EntryKind::Unlisted; }
 
     tlogoobject* primProcs(tlogoobject*)
     {
