@@ -1,0 +1,54 @@
+#include "graphics/Surface.h"
+
+#include <cmath>
+
+namespace velmora {
+
+int roundToPixel(double value) { return static_cast<int>(std::lround(value)); }
+
+Surface::Surface(QSize size, QRgb background)
+    : m_size(size)
+    , m_bitmap(size, QImage::Format_RGB32)
+    , m_origin(size.width() / 2, size.height() / 2)
+    , m_background(background)
+{
+    m_bitmap.fill(background);
+}
+
+QPoint Surface::toPixel(QPointF cartesian) const
+{
+    return { roundToPixel(cartesian.x()) + m_origin.x(), m_origin.y() - roundToPixel(cartesian.y()) };
+}
+
+QPointF Surface::toCartesian(QPointF pixel) const
+{
+    return { pixel.x() - m_origin.x(), m_origin.y() - pixel.y() };
+}
+
+void Surface::setBackground(QRgb colour)
+{
+    m_background = colour;
+    clean();
+}
+
+void Surface::clean()
+{
+    {
+        std::lock_guard hold(m_lock);
+        m_bitmap.fill(m_background);
+    }
+    invalidate(bounds());
+}
+
+void Surface::invalidate(const QRect& area)
+{
+    if (m_repaint)
+        m_repaint(area.intersected(bounds()));
+}
+
+void Surface::setRepaintListener(std::function<void(const QRect&)> listener)
+{
+    m_repaint = std::move(listener);
+}
+
+} // namespace velmora

@@ -1,0 +1,60 @@
+// Surface: the drawing surface of a page or a pane. Its background bitmap is a 24-bit image
+// (RGB32) that Logo processes draw into under the surface lock; the window that shows it is told
+// which rectangle changed and repaints it in the window thread.
+//
+// Coordinates: cartesian points have x to the right and y up, one unit per pixel, with (0, 0) at
+// the origin pixel (the centre of a new surface); they become pixels by rounding half away from
+// zero. Pixel points count from the top-left corner with y down.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+
+#include <functional>
+#include <mutex>
+
+namespace velmora {
+
+class Surface {
+public:
+    Surface(QSize size, QRgb background);
+
+    QSize size() const { return m_size; }
+    QRect bounds() const { return QRect(QPoint(0, 0), m_size); }
+
+    // Every read or write of the bitmap holds this lock.
+    std::mutex& lock() const { return m_lock; }
+    QImage& bitmap() { return m_bitmap; } // under the lock
+    const QImage& bitmap() const { return m_bitmap; }
+
+    QPoint origin() const { return m_origin; }
+    void setOrigin(QPoint origin) { m_origin = origin; }
+    QPoint toPixel(QPointF cartesian) const;
+    QPointF toCartesian(QPointF pixel) const;
+
+    QRgb background() const { return m_background; }
+    // Stores the colour and cleans the background, which erases whatever was drawn on it.
+    void setBackground(QRgb colour);
+    // Fills the bitmap with the background colour.
+    void clean();
+
+    // Tells the window that shows the surface that a rectangle (in pixels) changed. The listener
+    // runs in the drawing thread and must only post the repaint.
+    void invalidate(const QRect& area);
+    void setRepaintListener(std::function<void(const QRect&)> listener);
+
+private:
+    const QSize m_size;
+    mutable std::mutex m_lock;
+    QImage m_bitmap;
+    QPoint m_origin;
+    QRgb m_background;
+    std::function<void(const QRect&)> m_repaint;
+};
+
+// Rounds half away from zero, as every cartesian coordinate becomes a pixel.
+int roundToPixel(double value);
+
+} // namespace velmora
