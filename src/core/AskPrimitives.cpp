@@ -4,6 +4,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/Registration.h"
 #include "localization/NameCodes.h"
+#include "objects/AskTable.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -32,6 +33,24 @@ namespace {
         return who;
     }
 
+    // The ask table that every object of the who list answers to; error 54 when they differ.
+    tLogoTab* sharedAskTable(const InterpreterState::WhoList& who, tlogoobject* objects)
+    {
+        if (who.empty())
+            return nullptr;
+        tLogoTab* table = askTableOf(who.front());
+        for (tlogoobject* object : who)
+            if (askTableOf(object) != table)
+                throw eLogoException(erIncopatible, objects);
+        return table;
+    }
+
+    void addressWhoList(InterpreterState& s, InterpreterState::WhoList who, tlogoobject* objects)
+    {
+        s.currentTable = sharedAskTable(who, objects);
+        s.whoList = std::move(who);
+    }
+
     // With one object, it becomes the current object; with several they become the who list.
     ValueRef askRun(tlogoobject* objects, tlogoobject* list, CallForm form)
     {
@@ -39,7 +58,7 @@ namespace {
         InterpreterState::WhoList who = objectsOf(s, objects);
         AskScope scope(s, who.size() == 1 ? who.front() : nullptr);
         if (who.size() != 1)
-            s.whoList = std::move(who);
+            addressWhoList(s, std::move(who), objects);
         if (form == CallForm::Operation)
             return evaluator::evaluateValue(s, list);
         evaluator::runValue(s, list);
@@ -75,7 +94,7 @@ namespace {
         InterpreterState& s = state();
         InterpreterState::WhoList who = objectsOf(s, objects);
         AskScope scope(s);
-        s.whoList = who;
+        addressWhoList(s, who, objects);
         runAsEach(s, who, list);
         return nullptr;
     }
@@ -85,7 +104,7 @@ namespace {
         InterpreterState& s = state();
         if (!s.askStack.empty())
             throw eLogoException(erWrongPlaceAsk, objects);
-        s.whoList = objectsOf(s, objects);
+        addressWhoList(s, objectsOf(s, objects), objects);
         return nullptr;
     }
 

@@ -98,6 +98,14 @@ namespace {
             ++pc;
             return result;
         }
+        if (s.currentTable && !s.currentObject->tryProc(pc->name)) {
+            // A command of the who list's objects. Not kept: the who list may change while the
+            // current object stays.
+            if (tProcDesc* broadcast = s.currentTable->findForWhoList(pc->name)) {
+                ++pc;
+                return { broadcast, nullptr, 0 };
+            }
+        }
         result = lookUp(s.currentObject, pc->name);
         if (!result.object && result.level <= std::numeric_limits<int16_t>::max()) {
             pc->resolved = { result.desc, s.currentObject, ResolutionStamp::current() };

@@ -50,6 +50,9 @@ public:
         tTabDesc* found = find(name);
         return found && found->isProcedure() ? static_cast<tProcDesc*>(found) : nullptr;
     }
+    // The procedure a name calls in the objects of a who list that this table is the ask table
+    // of; a plain table answers what it holds.
+    virtual tProcDesc* findForWhoList(NameCode name) { return findProc(name); }
     // The descriptor; a missing name raises the table's missing-name error.
     tTabDesc* get(NameCode name);
     bool contains(NameCode name) const { return find(name) != nullptr; }

@@ -10,6 +10,7 @@
 #include "objects/CreationParameters.h"
 #include "objects/EventRaising.h"
 #include "objects/FirstFailure.h"
+#include "objects/ObjectKind.h"
 #include "objects/ObjectPairs.h"
 #include "processes/AllThreads.h"
 #include "processes/lThread.h"
@@ -37,12 +38,12 @@ namespace {
     }
 
     // A user procedure of one of the names ("create", "destroy"), the object's own or inherited,
-    // runs as the object; the built-in name alone has nothing to run.
-    void runUserProcedure(tmultiobject* object, const std::vector<NameCode>& names)
+    // runs as the object; the built-in name alone has nothing to run. Says whether one ran.
+    bool runUserProcedure(tmultiobject* object, const std::vector<NameCode>& names)
     {
         InterpreterState* state = InterpreterState::current();
         if (!state)
-            return;
+            return false;
         for (NameCode code : names) {
             const tProcDesc* procedure = object->tryProc(code);
             if (!procedure || (procedure->flags & builtin))
@@ -53,8 +54,9 @@ namespace {
             call.append(ValueRef(makeWord(NameCodes::instance().nameOf(code))).get());
             ValueRef instructions(call.finish());
             evaluator::runValue(*state, instructions.get());
-            return;
+            return true;
         }
+        return false;
     }
 
     // Every "onCreate" along the new object's chain runs as it, its classes' before its own.
@@ -206,15 +208,22 @@ tmultiobject* tcontainerobject::newObject(
 {
     tmultiobject* objectClass = classNamed(classValue, erIvalidPrototype);
     const ObjectPairs pairs(pairList, form);
-    ValueRef held(new tControlObject({ objectClass }, nameFor(objectClass, pairs)));
+    const ObjectKind* kind = objectClass->instanceKind;
+    const std::string name = nameFor(objectClass, pairs);
+    ValueRef held(kind ? kind->makeInstance(objectClass, name)
+                       : new tControlObject({ objectClass }, name));
     auto* object = static_cast<tControlObject*>(held.get());
     object->isInstance = true;
     object->placeInto(targetContainer()->containerForClass(objectClass));
     object->inheritVariables(*objectClass);
-    if (form == CreationForm::New) {
+    if (form == CreationForm::New || kind) {
+        // A user "create" builds the object itself; otherwise the kind's own routine does.
         ValueRef given(pairs.asList());
         InitListScope initList(given.get());
-        runUserProcedure(object, EventCodes::instance().createCodes());
+        const bool userCreated = form == CreationForm::New
+            && runUserProcedure(object, EventCodes::instance().createCodes());
+        if (!userCreated && kind)
+            kind->create(*object, initList);
         ObjectPairs::left(initList.remaining()).applyTo(*object);
     } else {
         pairs.applyTo(*object);
@@ -232,6 +241,7 @@ tmultiobject* tcontainerobject::newClass(tlogoobject* parent, tlogoobject* name,
         throw eLogoException(erInvalidObjName, name);
     ValueRef held(new tControlObject({ parentClass }, name->text()));
     auto* objectClass = static_cast<tControlObject*>(held.get());
+    objectClass->instanceKind = parentClass->instanceKind;
     objectClass->placeInto(this);
     ObjectPairs(pairs, CreationForm::New).applyTo(*objectClass);
     objectClass->inheritVariables(*parentClass);

@@ -20,6 +20,7 @@
 namespace velmora {
 
 class FirstFailure;
+class ObjectKind;
 class tPseudoVarPrototype;
 
 // Own variables are copied into the dependents that have none; a common variable stays in its
@@ -114,6 +115,9 @@ public:
     // Templates of the pseudo-variables that the objects made from this class (and from its
     // subclasses) get bound to themselves, in registration order.
     std::vector<std::unique_ptr<tPseudoVarPrototype>> propertyPrototypes;
+
+    // What "new" makes of this class: a prototype's kind, inherited by the classes made from it.
+    const ObjectKind* instanceKind = nullptr;
 
     tmultiobject* prevCreated = nullptr; // the creation chain, under the interpreter lock
     tmultiobject* nextCreated = nullptr;
