@@ -1,0 +1,74 @@
+#include "graphics/TurtlePositions.h"
+
+#include "graphics/MainVariables.h"
+#include "values/Errors.h"
+#include "values/LogoList.h"
+#include "values/Random.h"
+
+namespace velmora {
+
+namespace {
+
+    constexpr int32_t defaultMargin = 10;
+
+    struct Margins {
+        int32_t x;
+        int32_t y;
+    };
+
+    // A value of "anypos" that means no margin keeps the default.
+    Margins anyMargins()
+    {
+        tlogoobject* setting = mainObjectVariable("anypos");
+        if (setting && setting->isNumber())
+            return { setting->asInteger(), setting->asInteger() };
+        if (setting && setting->isList() && static_cast<tLogoList*>(setting)->count() == 2) {
+            auto* list = static_cast<tLogoList*>(setting);
+            tlogoobject* x = list->first();
+            tlogoobject* y = list->rest()->first();
+            if (x->isNumber() && y->isNumber())
+                return { x->asInteger(), y->asInteger() };
+        }
+        return { defaultMargin, defaultMargin };
+    }
+
+    LogoReal randomPixel(int32_t extent, int32_t margin)
+    {
+        const int64_t spread = int64_t(extent) - 2 * int64_t(margin);
+        if (spread < 0)
+            return extent / 2;
+        return margin + (spread == 0 ? 0 : randomInRange(0, int32_t(spread - 1)));
+    }
+
+    LogoReal pixelX(tlogoobject* x, const Surface& pane)
+    {
+        if (x->isAnyWord())
+            return randomPixel(pane.size().width(), anyMargins().x);
+        return pane.origin().x() + x->asReal();
+    }
+
+    LogoReal pixelY(tlogoobject* y, const Surface& pane)
+    {
+        if (y->isAnyWord())
+            return randomPixel(pane.size().height(), anyMargins().y);
+        return pane.origin().y() - y->asReal();
+    }
+
+} // namespace
+
+PixelPoint positionFromList(tlogoobject* position, const Surface& pane)
+{
+    if (position->isAnyWord())
+        return positionFromCoordinates(position, position, pane);
+    if (!position->isList() || static_cast<tLogoList*>(position)->count() != 2)
+        throw eLogoException(erExpectList2, position);
+    auto* list = static_cast<tLogoList*>(position);
+    return positionFromCoordinates(list->first(), list->rest()->first(), pane);
+}
+
+PixelPoint positionFromCoordinates(tlogoobject* x, tlogoobject* y, const Surface& pane)
+{
+    return { pixelX(x, pane), pixelY(y, pane) };
+}
+
+} // namespace velmora
