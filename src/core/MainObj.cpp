@@ -4,6 +4,7 @@
 #include "core/AskPrimitives.h"
 #include "core/CatchPrimitives.h"
 #include "core/Clipboard.h"
+#include "core/ColourPrimitives.h"
 #include "core/ControlPrimitives.h"
 #include "core/ElapsedTime.h"
 #include "core/EntryPrimitives.h"
@@ -61,6 +62,7 @@ void tMainLogoObject::registerPrimitives()
     registerTextFilePrimitives(procTable(), this);
     registerKeyPrimitives(procTable(), this);
     registerWorkspacePrimitives(procTable(), this);
+    registerColourPrimitives(procTable(), this);
     registerBehaviourPrimitives(procTable(), this);
     registerOwnVariablePrimitives(procTable(), this);
     registerEventPrimitives(procTable(), this);

@@ -40,9 +40,8 @@ namespace {
 
     // clang-format off
     constexpr NameRow missingSubsystems[] = {
-        // Images, colours, dates and the workspace.
+        // Images, dates and the workspace.
         { "image", 2 }, { "emptyimage", 0 }, { "toanimfilm", 1 }, { "toframes", 1 },
-        { "torgb", 1 }, { "velmoracolours", 0 },
         // Variables, procedures and property lists.
         { ".keyword?", 3 }, { ".translate", 2 },
         // Objects and classes.
