@@ -45,7 +45,7 @@ namespace {
         // Variables, procedures and property lists.
         { ".keyword?", 3 }, { ".translate", 2 },
         // Objects and classes.
-        { "create", 0 }, { "destroy", 0 }, { "home", 0 }, { "clone", 2 }, { "changeme", 0 }, { "setstate", 1 }, { ".setstate", 1 }, { ".setstate.", 1 },
+        { "create", 0 }, { "destroy", 0 }, { "clone", 2 }, { "changeme", 0 }, { "setstate", 1 }, { ".setstate", 1 }, { ".setstate.", 1 },
         { ".planned", 0 }, { "toscreen", 1 }, { "toobject", 1 }, { "toabsolute", 1 },
         { "tocartesian", 1 }, { "mousepos", 0 }, { "setmousepos", 1 }, { "setmousecursor", 1 },
         { "activetoolbutton?", 0 },

@@ -1,5 +1,8 @@
 #include "graphics/Surface.h"
 
+#include <QPainter>
+
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -40,14 +43,47 @@ void Surface::clean()
     invalidate(bounds());
 }
 
+void Surface::addItem(SurfaceItem* item)
+{
+    std::lock_guard hold(m_itemsLock);
+    m_items.push_back(item);
+}
+
+void Surface::removeItem(SurfaceItem* item)
+{
+    {
+        std::lock_guard hold(m_itemsLock);
+        std::erase(m_items, item);
+    }
+    invalidate(bounds());
+}
+
+void Surface::changeItems(const std::function<void()>& change)
+{
+    std::lock_guard hold(m_itemsLock);
+    change();
+}
+
+void Surface::compose(QPainter& painter, const QRect& area) const
+{
+    std::lock_guard holdBitmap(m_lock);
+    painter.drawImage(area.topLeft(), m_bitmap, area);
+    std::lock_guard holdItems(m_itemsLock);
+    painter.setClipRect(area);
+    for (const SurfaceItem* item : m_items)
+        item->paint(painter);
+}
+
 void Surface::invalidate(const QRect& area)
 {
+    std::lock_guard hold(m_repaintLock);
     if (m_repaint)
         m_repaint(area.intersected(bounds()));
 }
 
 void Surface::setRepaintListener(std::function<void(const QRect&)> listener)
 {
+    std::lock_guard hold(m_repaintLock);
     m_repaint = std::move(listener);
 }
 

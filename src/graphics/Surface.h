@@ -14,8 +14,19 @@
 
 #include <functional>
 #include <mutex>
+#include <vector>
+
+class QPainter;
 
 namespace velmora {
+
+// Something painted over the background, such as a turtle's shape. Its painted state is changed
+// only through `Surface::changeItems`, so that the window thread paints it whole.
+class SurfaceItem {
+public:
+    virtual ~SurfaceItem() = default;
+    virtual void paint(QPainter& painter) const = 0;
+};
 
 class Surface {
 public:
@@ -40,6 +51,24 @@ public:
     // Fills the bitmap with the background colour.
     void clean();
 
+    // Items are painted in the order they were added, later ones on top.
+    void addItem(SurfaceItem* item);
+    void removeItem(SurfaceItem* item);
+    // The items that are of type T, in painting order.
+    template <typename T> std::vector<T*> itemsOfType() const
+    {
+        std::lock_guard hold(m_itemsLock);
+        std::vector<T*> found;
+        for (SurfaceItem* item : m_items)
+            if (auto* wanted = dynamic_cast<T*>(item))
+                found.push_back(wanted);
+        return found;
+    }
+    // Runs a change of the items' painted state under the items' lock.
+    void changeItems(const std::function<void()>& change);
+    // The background's `area` with the items over it, as the window shows it.
+    void compose(QPainter& painter, const QRect& area) const;
+
     // Tells the window that shows the surface that a rectangle (in pixels) changed. The listener
     // runs in the drawing thread and must only post the repaint.
     void invalidate(const QRect& area);
@@ -51,6 +80,9 @@ private:
     QImage m_bitmap;
     QPoint m_origin;
     QRgb m_background;
+    mutable std::mutex m_itemsLock; // taken after the bitmap's lock
+    std::vector<SurfaceItem*> m_items;
+    std::mutex m_repaintLock; // the listener is set in the window thread, called in others
     std::function<void(const QRect&)> m_repaint;
 };
 

@@ -81,7 +81,7 @@ tProcDesc* tAskObject::AskTab::findForWhoList(NameCode name)
 void giveAskTable(tmultiobject& prototype)
 {
     ValueRef askObject(new tAskObject(prototype));
-    prototype.varTable().setVar(askObjectCode(), askObject.get());
+    prototype.varTable().setVarMarked(askObjectCode(), askObject.get());
 }
 
 tLogoTab* askTableOf(tlogoobject* object)

@@ -57,6 +57,7 @@ public:
 
     const std::string& name() const { return m_name; }
     tLogoVarTab& varTable() { return *m_varTable; }
+    tLogoTab& procTable() { return *m_procTable; }
     tLogoEventTab& eventTable() { return m_eventTable; }
     tmultiobject* place() const { return m_place; }
     tmultiobject* firstClass() const { return m_classCount > 0 ? m_parents.front() : nullptr; }
@@ -128,7 +129,6 @@ protected:
     // and enters the creation chain. Error 125 for an empty name.
     tmultiobject(const ObjectList& classes, std::string name,
         std::unique_ptr<tLogoVarTab> variables = std::make_unique<tLogoVarTab>());
-    tLogoTab& procTable() { return *m_procTable; }
 
 private:
     struct Chains {

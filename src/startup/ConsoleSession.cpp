@@ -22,8 +22,10 @@ void ConsoleSession::SessionCommander::closeRequested()
     m_session.m_mainThread.announce([this] { m_session.m_closing = true; });
 }
 
-ConsoleSession::ConsoleSession(Icommander& commander)
+ConsoleSession::ConsoleSession(
+    Icommander& commander, HeadlessMainThread* mainThread, const Setup& setup)
     : m_errors(*this, commander)
+    , m_mainThread(mainThread ? *mainThread : m_ownMainThread)
     , m_mainThreadInstallation(mainThreadService().install(m_mainThread))
     , m_defaultCommanderInstallation(defaultCommanderService().install(m_errors))
 {
@@ -36,6 +38,8 @@ ConsoleSession::ConsoleSession(Icommander& commander)
     start.owner = main;
     start.globals = &main->globals();
     start.commander = &m_errors;
+    if (setup)
+        setup(*main, start);
     m_commandLine = std::make_shared<tLogoCommanderProcess>(std::move(start));
     tLogoprocess::launch(m_commandLine);
 }

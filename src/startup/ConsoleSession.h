@@ -16,15 +16,26 @@
 #include "startup/CommandLines.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace velmora {
 
+class tMainLogoObject;
+struct ProcessStart;
+
 class ConsoleSession {
 public:
-    explicit ConsoleSession(Icommander& commander);
+    // Prepares the command line's start (the object it runs as, its who list), under the
+    // interpreter lock, once the main object exists.
+    using Setup = std::function<void(tMainLogoObject& main, ProcessStart& commandLine)>;
+
+    // Calls into the main thread are served by `mainThread`, which the session installs: its own
+    // headless one when none is given.
+    explicit ConsoleSession(
+        Icommander& commander, HeadlessMainThread* mainThread = nullptr, const Setup& setup = {});
     ~ConsoleSession();
     ConsoleSession(const ConsoleSession&) = delete;
     ConsoleSession& operator=(const ConsoleSession&) = delete;
@@ -65,7 +76,8 @@ private:
     void serveUntil(const std::function<bool()>& done);
 
     SessionCommander m_errors;
-    HeadlessMainThread m_mainThread;
+    HeadlessMainThread m_ownMainThread;
+    HeadlessMainThread& m_mainThread;
     std::atomic<bool> m_closing { false };
     PlatformService<MainThreadCaller>::Installation m_mainThreadInstallation;
     PlatformService<Icommander>::Installation m_defaultCommanderInstallation;

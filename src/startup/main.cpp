@@ -2,6 +2,7 @@
 // start-up (the standard streams and their locale) would be a fair part of a short run's.
 #include "startup/DictCommand.h"
 #include "startup/LogoCommand.h"
+#include "startup/RunCommand.h"
 
 #include <cstdio>
 #include <span>
@@ -18,6 +19,9 @@ struct Subcommand {
 
 const Subcommand subcommands[] = {
     { "logo", velmora::runLogoCommand, "logo [FILE|-] [--language NAME]  run Logo lines" },
+    { "run", velmora::runRunCommand,
+        "run FILE [--offscreen] [--screenshot OUT.png] [--quit-after MS] [--quit-when-idle]\n"
+        "                                   run a Logo program in a window" },
     { "dict", velmora::runDictCommand,
         "dict encode|decode IN OUT        scramble or read a dictionary" },
 };

@@ -1,0 +1,120 @@
+#include "controls/MainWindowObject.h"
+
+#include "controls/PageObject.h"
+#include "localization/EventCodes.h"
+#include "localization/NameCodes.h"
+#include "objects/AskTable.h"
+#include "objects/EventRaising.h"
+#include "processes/MainThreadCall.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+    tSplitwindow* theMainWindow = nullptr;
+
+    void raise(tmultiobject& object, const char* event)
+    {
+        startEventProcess(object, EventCodes::instance().eventCode(event));
+    }
+}
+
+tSplitwindow::tSplitwindow(tmultiobject* windowClass, std::string name)
+    : tcontainerobject({ windowClass }, std::move(name))
+{
+    theMainWindow = this;
+}
+
+tSplitwindow::~tSplitwindow()
+{
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
+tSplitwindow* tSplitwindow::instance() { return theMainWindow; }
+
+tcontainerobject* tSplitwindow::containerForClass(tmultiobject* objectClass)
+{
+    if (objectClass->instanceKind == pageKind)
+        return this;
+    if (!m_current)
+        throw eLogoException(erNoPageCreateObj);
+    return m_current;
+}
+
+void tSplitwindow::destroy()
+{
+    m_closing = true;
+    tcontainerobject::destroy();
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+    QPointer<MainWindowWidget> window = m_window;
+    MainThreadCaller::current().call([window] { delete window.data(); });
+}
+
+void tSplitwindow::build(QSize size, const std::string& caption)
+{
+    MainThreadCaller::current().call([&] {
+        m_window = new MainWindowWidget;
+        m_window->setWindowTitle(QString::fromStdString(caption));
+        m_window->resize(size);
+        m_window->show();
+    });
+}
+
+tlogopage* tSplitwindow::pageNamed(NameCode name) const
+{
+    for (tlogopage* page : m_pages)
+        if (NameCodes::instance().intern(page->name()) == name)
+            return page;
+    return nullptr;
+}
+
+void tSplitwindow::addPage(tlogopage& page)
+{
+    m_pages.push_back(&page);
+    showPage(page);
+}
+
+void tSplitwindow::showPage(tlogopage& page)
+{
+    if (m_current == &page)
+        return;
+    if (m_current)
+        raise(*m_current, "onHidePage");
+    QPointer<MainWindowWidget> window = m_window;
+    QWidget* pageWindow = page.window();
+    MainThreadCaller::current().call([window, pageWindow] {
+        if (window && pageWindow)
+            window->showPage(pageWindow);
+    });
+    m_current = &page;
+    if (InterpreterState* state = InterpreterState::current(); state && state->askStack.empty()) {
+        InterpreterState::WhoList who = page.whoList();
+        state->currentTable = who.empty() ? nullptr : askTableOf(who.front());
+        state->whoList = std::move(who);
+    }
+    raise(page, "onShowPage");
+}
+
+void tSplitwindow::removePage(tlogopage& page)
+{
+    const auto found = std::find(m_pages.begin(), m_pages.end(), &page);
+    if (found == m_pages.end())
+        return;
+    if (m_closing) {
+        m_pages.erase(found);
+        m_current = nullptr;
+        return;
+    }
+    if (m_current == &page) {
+        if (m_pages.size() == 1)
+            throw eLogoException(erEraseOnlyPage);
+        const auto next = found + 1 == m_pages.end() ? m_pages.begin() : found + 1;
+        showPage(**next);
+    }
+    m_pages.erase(std::find(m_pages.begin(), m_pages.end(), &page));
+}
+
+} // namespace velmora

@@ -1,0 +1,57 @@
+// tSplitwindow: the main window object. It holds the pages in the order they were made, shows one
+// of them at a time, and is where new pages are made; every other visual object is made on the
+// current page. Exactly one exists while the program runs.
+#pragma once
+
+#include "controls/MainWindowWidget.h"
+#include "objects/ContainerObject.h"
+
+#include <QPointer>
+
+#include <vector>
+
+namespace velmora {
+
+class ObjectKind;
+class tlogopage;
+
+class tSplitwindow : public tcontainerobject {
+public:
+    tSplitwindow(tmultiobject* windowClass, std::string name);
+    ~tSplitwindow() override;
+
+    static tSplitwindow* instance();
+
+    std::string_view className() const override { return "mainwindow"; }
+    // Pages are made in the main window, everything else on the current page (error 119 when
+    // there is none).
+    tcontainerobject* containerForClass(tmultiobject* objectClass) override;
+    void destroy() override;
+
+    // Makes the window, in the window thread.
+    void build(QSize size, const std::string& caption);
+    QWidget* window() const { return m_window; }
+
+    const std::vector<tlogopage*>& pages() const { return m_pages; }
+    tlogopage* currentPage() const { return m_current; }
+    tlogopage* pageNamed(NameCode name) const;
+    // A page that has been built joins the page list and is shown.
+    void addPage(tlogopage& page);
+    // Shows the page: nothing happens for the current one; otherwise "onHidePage" on the page
+    // that was shown, the running process addresses the page's who list, "onShowPage" on it.
+    void showPage(tlogopage& page);
+    // The page leaves the list; the current one gives way to the next page (the first after the
+    // last). Error 118 for the only page, unless the main window itself goes.
+    void removePage(tlogopage& page);
+
+    // The kind of the pages' class, which makes pages here rather than on a page.
+    const ObjectKind* pageKind = nullptr;
+
+private:
+    std::vector<tlogopage*> m_pages;
+    tlogopage* m_current = nullptr;
+    bool m_closing = false; // destroying its pages with itself
+    QPointer<MainWindowWidget> m_window;
+};
+
+} // namespace velmora

@@ -1,0 +1,81 @@
+#include "controls/PageObject.h"
+
+#include "controls/MainWindowObject.h"
+#include "graphics/Turtle.h"
+#include "processes/MainThreadCall.h"
+
+namespace velmora {
+
+namespace {
+    constexpr QRgb white = 0xFFFFFFFF;
+}
+
+tlogopage::tlogopage(tmultiobject* pageClass, std::string name)
+    : tcontainerobject({ pageClass }, std::move(name))
+{
+}
+
+tlogopage::~tlogopage()
+{
+    QPointer<SurfaceWidget> window = m_window;
+    if (window)
+        MainThreadCaller::current().call([window] { delete window.data(); });
+}
+
+void tlogopage::build(QSize size, QWidget* mainWindow)
+{
+    m_surface = std::make_shared<Surface>(size, white);
+    MainThreadCaller::current().call(
+        [&] { m_window = new SurfaceWidget(m_surface, mainWindow); });
+}
+
+// The last page stays: error 118 before anything of it goes.
+void tlogopage::destroy()
+{
+    if (tSplitwindow* mainWindow = tSplitwindow::instance())
+        mainWindow->removePage(*this);
+    tcontainerobject::destroy();
+}
+
+InterpreterState::WhoList tlogopage::whoList() const
+{
+    InterpreterState::WhoList who;
+    for (const ValueRef& object : m_who)
+        if (auto* multiObject = dynamic_cast<tmultiobject*>(object.get());
+            multiObject && !multiObject->destroyed())
+            who.push_back(multiObject);
+    return who;
+}
+
+void tlogopage::setWhoList(const InterpreterState::WhoList& who)
+{
+    m_who.assign(who.begin(), who.end());
+}
+
+void tlogopage::adopt(tlogoobject* turtle)
+{
+    if (whoList().empty())
+        m_who = { ValueRef(turtle) };
+}
+
+void tlogopage::clearScreen()
+{
+    for (tTurtle* turtle : m_surface->itemsOfType<tTurtle>())
+        turtle->home();
+    m_surface->clean();
+}
+
+tlogopage& currentPage()
+{
+    InterpreterState* state = InterpreterState::current();
+    for (auto* object = state ? dynamic_cast<tmultiobject*>(state->currentObject) : nullptr; object;
+         object = object->place())
+        if (auto* page = dynamic_cast<tlogopage*>(object))
+            return *page;
+    tSplitwindow* mainWindow = tSplitwindow::instance();
+    if (!mainWindow || !mainWindow->currentPage())
+        throw eLogoException(erInitGraphic);
+    return *mainWindow->currentPage();
+}
+
+} // namespace velmora

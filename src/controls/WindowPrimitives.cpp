@@ -1,0 +1,167 @@
+#include "controls/WindowPrimitives.h"
+
+#include "controls/MainWindowObject.h"
+#include "controls/PageObject.h"
+#include "core/Colours.h"
+#include "graphics/TurtlePositions.h"
+#include "interpreter/Registration.h"
+#include "localization/EventCodes.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/NameCodes.h"
+#include "objects/EventRaising.h"
+#include "values/ValueFactory.h"
+
+namespace velmora {
+
+namespace {
+
+    tSplitwindow& mainWindow()
+    {
+        tSplitwindow* window = tSplitwindow::instance();
+        if (!window)
+            throw eLogoException(erInitGraphic);
+        return *window;
+    }
+
+    // Surface commands.
+
+    tlogoobject* primClearScreen(tlogoobject*)
+    {
+        currentPage().clearScreen();
+        return nullptr;
+    }
+
+    tlogoobject* primCleanBackground(tlogoobject*)
+    {
+        tlogopage& page = currentPage();
+        page.surface().clean();
+        startEventProcess(page, EventCodes::instance().eventCode("onClean"));
+        return nullptr;
+    }
+
+    tlogoobject* primBackgroundColour(tlogoobject*)
+    {
+        return colourValue(currentPage().surface().background() & 0xFFFFFF);
+    }
+
+    tlogoobject* primSetBackgroundColour(tlogoobject*, tlogoobject* colour)
+    {
+        currentPage().surface().setBackground(0xFF000000 | asColour(colour));
+        return nullptr;
+    }
+
+    tlogoobject* primUpperLeft(tlogoobject*)
+    {
+        const QPoint origin = currentPage().surface().origin();
+        ListBuilder corner;
+        corner.append(ValueRef(makeInteger(-origin.x())).get());
+        corner.append(ValueRef(makeInteger(origin.y())).get());
+        return corner.finish();
+    }
+
+    tlogoobject* primDotColourAt(tlogoobject*, tlogoobject* point)
+    {
+        Surface& surface = currentPage().surface();
+        const QPoint pixel = positionFromList(point, surface).rounded();
+        QRgb colour = surface.background();
+        if (surface.bounds().contains(pixel)) {
+            std::lock_guard hold(surface.lock());
+            colour = surface.bitmap().pixel(pixel);
+        }
+        return colourValue(colour & 0xFFFFFF);
+    }
+
+    // Pages.
+
+    // A name already in the main window's table is error 116.
+    tlogoobject* primNewPage(tlogoobject*, tLogoStack& stack, int32_t inputCount, CallForm)
+    {
+        if (inputCount > 1)
+            throw eLogoException(erTooManyInputs);
+        ValueRef name = inputCount == 1 ? stack.pop() : ValueRef();
+        tSplitwindow& window = mainWindow();
+        ListBuilder pairs;
+        if (name) {
+            if (window.tableEntry(name->nameCode()))
+                throw eLogoException(erNameExist, name.get());
+            pairs.append(ValueRef(makeWord("name")).get());
+            pairs.append(name.get());
+        }
+        ValueRef pairList(pairs.finish());
+        ValueRef pageClass(makeWord(languageDictionary().firstWord("class", "page")));
+        window.newObject(pageClass.get(), pairList.get(), CreationForm::New);
+        return nullptr;
+    }
+
+    tlogopage& pageNamed(tlogoobject* name)
+    {
+        tlogopage* page = mainWindow().pageNamed(name->nameCode());
+        if (!page)
+            throw eLogoException(erNoObject, name);
+        return *page;
+    }
+
+    tlogoobject* primShowPage(tlogoobject*, tlogoobject* name)
+    {
+        mainWindow().showPage(pageNamed(name));
+        return nullptr;
+    }
+
+    // The only page stays, before anything of it goes.
+    tlogoobject* primErasePage(tlogoobject*, tlogoobject* name)
+    {
+        pageNamed(name);
+        if (mainWindow().pages().size() == 1)
+            throw eLogoException(erEraseOnlyPage);
+        mainWindow().eraseObject(name, EraseMode::RefuseClasses);
+        return nullptr;
+    }
+
+    tlogoobject* primNamePage(tlogoobject*, tlogoobject* name)
+    {
+        tSplitwindow& window = mainWindow();
+        if (!window.currentPage())
+            throw eLogoException(erNoCurPage);
+        window.renameEntry(window.currentPage(), name->text());
+        return nullptr;
+    }
+
+    tlogoobject* primPageList(tlogoobject*)
+    {
+        ListBuilder names;
+        for (tlogopage* page : mainWindow().pages())
+            names.append(ValueRef(makeWord(page->name())).get());
+        return names.finish();
+    }
+
+    constexpr PrimitiveRow surfaceRows[] = {
+        fixed<0>("clearscreen", etFun, primClearScreen),
+        fixed<0>("cleanbgpicture", etFun, primCleanBackground),
+        fixed<0>("*bgColour", etFun, primBackgroundColour),
+        fixed<1>("set*bgColour", etFun, primSetBackgroundColour),
+        fixed<0>("upperleft", etFun, primUpperLeft),
+        fixed<1>("dotcolourat", etFun, primDotColourAt),
+    };
+
+    constexpr PrimitiveRow pageRows[] = {
+        variable("newpage", etFun, 1, primNewPage),
+        fixed<1>("showpage", etFun, primShowPage),
+        fixed<1>("erasepage", etFun, primErasePage),
+        fixed<1>("namepage", etFun, primNamePage),
+        fixed<0>("pagelist", etFun, primPageList),
+    };
+
+} // namespace
+
+void registerPagePrimitives(tmultiobject& pageClass)
+{
+    registerPrimitives(pageClass.procTable(), &pageClass, surfaceRows);
+}
+
+void registerMainWindowPrimitives(tmultiobject& windowClass)
+{
+    registerPrimitives(windowClass.procTable(), &windowClass, surfaceRows);
+    registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
+}
+
+} // namespace velmora
