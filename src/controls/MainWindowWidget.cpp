@@ -4,10 +4,7 @@
 
 namespace velmora {
 
-MainWindowWidget::MainWindowWidget()
-{
-    setAutoFillBackground(true);
-}
+MainWindowWidget::MainWindowWidget() { setAutoFillBackground(true); }
 
 void MainWindowWidget::showPage(QWidget* page)
 {

@@ -25,8 +25,7 @@ tlogopage::~tlogopage()
 void tlogopage::build(QSize size, QWidget* mainWindow)
 {
     m_surface = std::make_shared<Surface>(size, white);
-    MainThreadCaller::current().call(
-        [&] { m_window = new SurfaceWidget(m_surface, mainWindow); });
+    MainThreadCaller::current().call([&] { m_window = new SurfaceWidget(m_surface, mainWindow); });
 }
 
 // The last page stays: error 118 before anything of it goes.

@@ -5,8 +5,6 @@
 #include "controls/WindowPrimitives.h"
 #include "core/MainObj.h"
 #include "graphics/TurtleClass.h"
-#include "localization/LanguageDictionary.h"
-#include "localization/NameCodes.h"
 #include "objects/AskTable.h"
 #include "objects/CreationParameters.h"
 #include "objects/ObjectKind.h"
@@ -67,18 +65,6 @@ namespace {
         }
     };
 
-    tmultiobject& makeClass(tcontainerobject& main, std::string_view key, const ObjectKind& kind)
-    {
-        const LanguageDictionary& dictionary = languageDictionary();
-        ValueRef noPairs(makeEmptyList());
-        ValueRef name(makeWord(dictionary.firstWord("class", key)));
-        tmultiobject& prototype = *main.newClass(noPairs.get(), name.get(), noPairs.get());
-        prototype.instanceKind = &kind;
-        ValueRef prefix(makeWord(dictionary.firstWord("prefix", key)));
-        prototype.varTable().setVarMarked(NameCodes::instance().intern("namePrefix"), prefix.get());
-        return prototype;
-    }
-
 } // namespace
 
 StartingWindow makeStartingWindow(tMainLogoObject& main)
@@ -86,9 +72,9 @@ StartingWindow makeStartingWindow(tMainLogoObject& main)
     static const PageKind pageKind;
     static const WindowKind windowKind;
     tmultiobject& turtleClass = makeTurtleClass(main);
-    tmultiobject& pageClass = makeClass(main, "page", pageKind);
+    tmultiobject& pageClass = makePrototype(main, "page", pageKind);
     registerPagePrimitives(pageClass);
-    tmultiobject& windowClass = makeClass(main, "mainwindow", windowKind);
+    tmultiobject& windowClass = makePrototype(main, "mainwindow", windowKind);
     registerMainWindowPrimitives(windowClass);
 
     ValueRef noPairs(makeEmptyList());

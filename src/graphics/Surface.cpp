@@ -20,7 +20,8 @@ Surface::Surface(QSize size, QRgb background)
 
 QPoint Surface::toPixel(QPointF cartesian) const
 {
-    return { roundToPixel(cartesian.x()) + m_origin.x(), m_origin.y() - roundToPixel(cartesian.y()) };
+    return { roundToPixel(cartesian.x()) + m_origin.x(),
+        m_origin.y() - roundToPixel(cartesian.y()) };
 }
 
 QPointF Surface::toCartesian(QPointF pixel) const

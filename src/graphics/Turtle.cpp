@@ -75,7 +75,10 @@ void tTurtle::setHome(PixelPoint position, LogoReal heading)
     m_homeHeading = normalizedHeading(heading);
 }
 
-PixelRange tTurtle::bounds() const { return m_range.value_or(PixelRange::ofPane(m_surface->size())); }
+PixelRange tTurtle::bounds() const
+{
+    return m_range.value_or(PixelRange::ofPane(m_surface->size()));
+}
 
 // A backward move that bounced turns round once more, so that the turtle backs away from the wall.
 void tTurtle::forward(LogoReal distance)
@@ -91,9 +94,8 @@ void tTurtle::moveTo(PixelPoint target, MoveRules rules)
     const PixelRange range = bounds();
     const QRect clip = rules.style == RangeStyle::Window ? m_surface->bounds() : range.clipRect();
     const MoveResult moved = moveTurtle(m_position, target, rules.style, range,
-        drawing ? SegmentDrawer([&](const PixelPoint& from, const PixelPoint& to) {
-            drawSegment(from, to, clip);
-        })
+        drawing ? SegmentDrawer(
+            [&](const PixelPoint& from, const PixelPoint& to) { drawSegment(from, to, clip); })
                 : SegmentDrawer());
     m_position = moved.position;
     m_bouncedLast = moved.bouncePoint.has_value();

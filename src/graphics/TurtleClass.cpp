@@ -2,10 +2,8 @@
 
 #include "graphics/SurfaceOwner.h"
 #include "graphics/Turtle.h"
-#include "graphics/TurtlePrimitives.h"
 #include "graphics/TurtlePositions.h"
-#include "localization/LanguageDictionary.h"
-#include "localization/NameCodes.h"
+#include "graphics/TurtlePrimitives.h"
 #include "objects/AskTable.h"
 #include "objects/ContainerObject.h"
 #include "objects/CreationParameters.h"
@@ -55,13 +53,7 @@ namespace {
 tmultiobject& makeTurtleClass(tcontainerobject& container)
 {
     static const TurtleKind kind;
-    const LanguageDictionary& dictionary = languageDictionary();
-    ValueRef noPairs(makeEmptyList());
-    ValueRef name(makeWord(dictionary.firstWord("class", "turtle")));
-    tmultiobject& prototype = *container.newClass(noPairs.get(), name.get(), noPairs.get());
-    prototype.instanceKind = &kind;
-    ValueRef prefix(makeWord(dictionary.firstWord("prefix", "turtle")));
-    prototype.varTable().setVarMarked(NameCodes::instance().intern("namePrefix"), prefix.get());
+    tmultiobject& prototype = makePrototype(container, "turtle", kind);
     registerTurtlePrimitives(prototype);
     giveAskTable(prototype);
     return prototype;

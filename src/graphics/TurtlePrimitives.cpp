@@ -116,15 +116,13 @@ namespace {
 
     // Pen and visibility.
 
-    template <PenMode Mode>
-    tlogoobject* primPen(tlogoobject*)
+    template <PenMode Mode> tlogoobject* primPen(tlogoobject*)
     {
         turtle().setPenMode(Mode);
         return nullptr;
     }
 
-    template <bool Shown>
-    tlogoobject* primShow(tlogoobject*)
+    template <bool Shown> tlogoobject* primShow(tlogoobject*)
     {
         turtle().setShown(Shown);
         return nullptr;
@@ -158,7 +156,10 @@ namespace {
         t.moveTo(positionFromList(value, t.surface()));
     }
 
-    tlogoobject* getX(tmultiobject& object) { return makeNumber(static_cast<tTurtle&>(object).x()); }
+    tlogoobject* getX(tmultiobject& object)
+    {
+        return makeNumber(static_cast<tTurtle&>(object).x());
+    }
 
     void setX(tmultiobject& object, tlogoobject* value)
     {
@@ -166,7 +167,10 @@ namespace {
         t.moveTo({ t.surface().origin().x() + value->asReal(), t.position().y });
     }
 
-    tlogoobject* getY(tmultiobject& object) { return makeNumber(static_cast<tTurtle&>(object).y()); }
+    tlogoobject* getY(tmultiobject& object)
+    {
+        return makeNumber(static_cast<tTurtle&>(object).y());
+    }
 
     void setY(tmultiobject& object, tlogoobject* value)
     {
@@ -196,7 +200,8 @@ namespace {
 
     tlogoobject* getPen(tmultiobject& object)
     {
-        return keywordWord(penModeKeys[static_cast<size_t>(static_cast<tTurtle&>(object).penMode())]);
+        return keywordWord(
+            penModeKeys[static_cast<size_t>(static_cast<tTurtle&>(object).penMode())]);
     }
 
     void setPen(tmultiobject& object, tlogoobject* value)
@@ -259,9 +264,9 @@ namespace {
         auto& t = static_cast<tTurtle&>(object);
         const PixelPoint home = t.homePosition();
         ListBuilder state;
-        state.append(ValueRef(cartesianList(home.x - t.surface().origin().x(),
-                                  t.surface().origin().y() - home.y))
-                .get());
+        state.append(ValueRef(
+            cartesianList(home.x - t.surface().origin().x(), t.surface().origin().y() - home.y))
+                         .get());
         state.append(ValueRef(makeNumber(t.homeHeading())).get());
         return state.finish();
     }
@@ -279,8 +284,8 @@ namespace {
         const std::vector<tlogoobject*> items = elementsOf(static_cast<tLogoList*>(value));
         if (items.size() != 2)
             throw eLogoException(erBadStructure, value);
-        t.setHome(positionFromList(items[0], t.surface()),
-            numberOrRandom(items[1], AnyQuantity::Angle));
+        t.setHome(
+            positionFromList(items[0], t.surface()), numberOrRandom(items[1], AnyQuantity::Angle));
     }
 
     constexpr int32_t positionChanges[] = { 1, 42, 43 };
@@ -288,7 +293,10 @@ namespace {
     constexpr MethodProperty properties[] = {
         { .code = 40, .getter = getHeading, .setter = setHeading },
         { .code = 41, .getter = getHomeState, .setter = setHomeState },
-        { .code = 4, .getter = getPosition, .setter = setPosition, .alsoChanges = positionChanges,
+        { .code = 4,
+            .getter = getPosition,
+            .setter = setPosition,
+            .alsoChanges = positionChanges,
             .flags = donotsaveperm },
         { .code = 42, .getter = getX, .setter = setX, .flags = donotsaveperm },
         { .code = 43, .getter = getY, .setter = setY, .flags = donotsaveperm },

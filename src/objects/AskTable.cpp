@@ -19,7 +19,7 @@ namespace {
     public:
         explicit tGrObjectProcDesc(tProcDesc& command)
             : tProcDesc(command.name, command.defpar, command.varpar != 0,
-                  static_cast<ElementTypes>(command.funtype))
+                static_cast<ElementTypes>(command.funtype))
             , m_command(command)
         {
             flags = command.flags;

@@ -210,8 +210,8 @@ tmultiobject* tcontainerobject::newObject(
     const ObjectPairs pairs(pairList, form);
     const ObjectKind* kind = objectClass->instanceKind;
     const std::string name = nameFor(objectClass, pairs);
-    ValueRef held(kind ? kind->makeInstance(objectClass, name)
-                       : new tControlObject({ objectClass }, name));
+    ValueRef held(
+        kind ? kind->makeInstance(objectClass, name) : new tControlObject({ objectClass }, name));
     auto* object = static_cast<tControlObject*>(held.get());
     object->isInstance = true;
     object->placeInto(targetContainer()->containerForClass(objectClass));

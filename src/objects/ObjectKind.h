@@ -8,10 +8,12 @@
 #include "objects/MultiObject.h"
 
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
 class InitListScope;
+class tcontainerobject;
 class tControlObject;
 
 class ObjectKind {
@@ -23,5 +25,10 @@ public:
     // the parameters), once the object is placed.
     virtual void create(tControlObject& object, InitListScope& parameters) const = 0;
 };
+
+// Makes a built-in class in the container (the main object): named by the language's word for the
+// class key, making objects of the kind, which are named from the word of the key's prefix.
+tmultiobject& makePrototype(
+    tcontainerobject& container, std::string_view key, const ObjectKind& kind);
 
 } // namespace velmora

@@ -20,7 +20,8 @@ namespace {
             { { 1.49, -2.51 }, { 399, 252 } },
         };
         for (const auto& c : cases)
-            EXPECT_EQ(surface.toPixel(c.cartesian), c.pixel) << c.cartesian.x() << " " << c.cartesian.y();
+            EXPECT_EQ(surface.toPixel(c.cartesian), c.pixel)
+                << c.cartesian.x() << " " << c.cartesian.y();
         EXPECT_EQ(surface.toCartesian(QPointF(0, 0)), QPointF(-398, 249));
     }
 
