@@ -47,7 +47,7 @@ namespace {
     {
         for (const ReportCase& row : reportCases) {
             if (row.style)
-                setGlobal("colourstyle", makeInteger(*row.style));
+                setGlobal("colourstyle", ValueRef(makeInteger(*row.style)).get());
             const ValueRef value(colourValue(row.colour));
             EXPECT_EQ(value->printForm(true), row.shown)
                 << "style " << row.style.value_or(-1) << ", colour " << std::hex << row.colour;
