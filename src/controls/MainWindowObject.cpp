@@ -43,6 +43,13 @@ tcontainerobject* tSplitwindow::containerForClass(tmultiobject* objectClass)
     return m_current;
 }
 
+tlogoobject* tSplitwindow::findObject(NameCode name)
+{
+    if (tlogoobject* found = tcontainerobject::findObject(name))
+        return found;
+    return m_current ? m_current->tableEntry(name) : nullptr;
+}
+
 void tSplitwindow::destroy()
 {
     m_closing = true;

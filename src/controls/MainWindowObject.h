@@ -27,6 +27,9 @@ public:
     // there is none).
     tcontainerobject* containerForClass(tmultiobject* objectClass) override;
     void destroy() override;
+    // Objects on the shown page answer to their names from the window too, so that the command
+    // line reaches the turtles it sees.
+    tlogoobject* findObject(NameCode name) override;
 
     // Makes the window, in the window thread.
     void build(QSize size, const std::string& caption);

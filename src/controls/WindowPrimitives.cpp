@@ -1,6 +1,7 @@
 #include "controls/WindowPrimitives.h"
 
 #include "controls/MainWindowObject.h"
+#include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
 #include "core/Colours.h"
 #include "graphics/TurtlePositions.h"
@@ -9,6 +10,8 @@
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "objects/EventRaising.h"
+#include "objects/PropertyRegistration.h"
+#include "values/ListHelpers.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -134,6 +137,37 @@ namespace {
         return names.finish();
     }
 
+    // The page's who list: one name as a word, several as a list.
+    tlogoobject* getPageWho(tmultiobject& object)
+    {
+        const InterpreterState::WhoList who = static_cast<tlogopage&>(object).whoList();
+        if (who.size() == 1)
+            return makeWord(who.front()->printForm(false));
+        ListBuilder names;
+        for (tlogoobject* member : who)
+            names.append(ValueRef(makeWord(member->printForm(false))).get());
+        return names.finish();
+    }
+
+    // A name or a list of names of objects the page reaches (error 50 for one it does not).
+    void setPageWho(tmultiobject& object, tlogoobject* value)
+    {
+        auto& page = static_cast<tlogopage&>(object);
+        const std::vector<tlogoobject*> names = value->isList()
+            ? elementsOf(static_cast<tLogoList*>(value))
+            : std::vector<tlogoobject*> { value };
+        InterpreterState::WhoList who;
+        for (tlogoobject* name : names) {
+            tlogoobject* member = page.findObject(name->nameCode());
+            if (!member)
+                throw eLogoException(erNoObject, name);
+            who.push_back(member);
+        }
+        page.setWhoList(who);
+    }
+
+    constexpr int32_t pageWhoCode = 38;
+
     constexpr PrimitiveRow surfaceRows[] = {
         fixed<0>("clearscreen", etFun, primClearScreen),
         fixed<0>("cleanbgpicture", etFun, primCleanBackground),
@@ -149,12 +183,16 @@ namespace {
         fixed<1>("erasepage", etFun, primErasePage),
         fixed<1>("namepage", etFun, primNamePage),
         fixed<0>("pagelist", etFun, primPageList),
+        variable("maketurtle", etFun, 2, primMakeTurtle),
     };
 
 } // namespace
 
 void registerPagePrimitives(tmultiobject& pageClass)
 {
+    registerMethodProperty(pageClass,
+        { .code = pageWhoCode, .getter = getPageWho, .setter = setPageWho },
+        PropertyBinding::Instances);
     registerPrimitives(pageClass.procTable(), &pageClass, surfaceRows);
 }
 

@@ -50,11 +50,19 @@ QString expectedOutput(const char* name)
     return QString::fromLocal8Bit(file.readAll());
 }
 
-TEST(RunProgramTest, TurtlesMoveTurnAndReportOnThePagesOfTheWindow)
+// Programs whose printed lines and errors are checked against their ".out" files.
+class ScriptTest : public testing::TestWithParam<const char*> { };
+
+TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 {
-    const ProgramRun run = runProgram(scriptPath("turtle.logo"));
-    EXPECT_EQ(run.output, expectedOutput("turtle.out"));
+    const std::string name = GetParam();
+    const ProgramRun run = runProgram(scriptPath((name + ".logo").c_str()));
+    EXPECT_EQ(run.output, expectedOutput((name + ".out").c_str()));
 }
+
+// turtle: moving, turning, the edges, pages; maketurtle: making and setting turtles, addressing
+// several, the page's who list.
+INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest, testing::Values("turtle", "maketurtle"));
 
 // The square drawn from the centre of the page: its corners in black, the diagonal in the red
 // three-pixel pen, white elsewhere. The page lies centred in the window.
