@@ -1,6 +1,7 @@
 #include "controls/PageObject.h"
 
 #include "controls/MainWindowObject.h"
+#include "controls/SurfaceGraphicPart.h"
 #include "graphics/Turtle.h"
 #include "processes/MainThreadCall.h"
 
@@ -25,7 +26,9 @@ tlogopage::~tlogopage()
 void tlogopage::build(QSize size, QWidget* mainWindow)
 {
     m_surface = std::make_shared<Surface>(size, white);
-    MainThreadCaller::current().call([&] { m_window = new SurfaceWidget(m_surface, mainWindow); });
+    m_graphicPart = std::make_shared<SurfaceGraphicPart>(*this, size);
+    MainThreadCaller::current().call(
+        [&] { m_window = new SurfaceWidget(m_surface, m_graphicPart, mainWindow); });
 }
 
 // The last page stays: error 118 before anything of it goes.
@@ -33,6 +36,7 @@ void tlogopage::destroy()
 {
     if (tSplitwindow* mainWindow = tSplitwindow::instance())
         mainWindow->removePage(*this);
+    m_graphicPart.reset();
     tcontainerobject::destroy();
 }
 

@@ -40,6 +40,8 @@ public:
 
 private:
     std::shared_ptr<Surface> m_surface;
+    // Held here alone, so that the window's mouse input finds it gone once the page is.
+    std::shared_ptr<tLogoGrObject> m_graphicPart;
     QPointer<SurfaceWidget> m_window;
     std::vector<ValueRef> m_who; // objects that are destroyed meanwhile are passed over
 };

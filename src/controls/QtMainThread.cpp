@@ -2,12 +2,9 @@
 
 #include "processes/InterpreterLock.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 namespace velmora {
-
-QtMainThread::QtMainThread() = default;
 
 void QtMainThread::call(const std::function<void()>& work)
 {
@@ -15,13 +12,8 @@ void QtMainThread::call(const std::function<void()>& work)
         work();
         return;
     }
-    if (!m_loopRunning) {
-        HeadlessMainThread::call(work);
-        return;
-    }
     ReleasedLock released;
-    QMetaObject::invokeMethod(
-        &m_receiver, [&work] { work(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(&m_receiver, [&work] { work(); }, Qt::BlockingQueuedConnection);
 }
 
 } // namespace velmora

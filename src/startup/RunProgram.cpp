@@ -189,14 +189,10 @@ int main(int argc, char** argv)
     QApplication::exec();
 
     // The loop has ended: the processes are stopped, and the calls they still make into the
-    // window thread are served here until the session is over.
-    windowThread.loopEnded();
+    // window thread run here until the session is over.
     program.release();
-    while (!program.done()) {
-        QCoreApplication::processEvents();
-        windowThread.serve();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    while (!program.done())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     session.join();
     return program.errors() > 0 ? 1 : 0;
 }

@@ -1,30 +1,20 @@
 #include "controls/SurfaceWidget.h"
 
-#include <QApplication>
-#include <QPainter>
+#include "TestApplication.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora {
 namespace {
 
-    QApplication& application()
-    {
-        static int argc = 1;
-        static char name[] = "velmora_gui_tests";
-        static char* argv[] = { name, nullptr };
-        static QApplication app(argc, argv);
-        return app;
-    }
-
     TEST(SurfaceWidgetTest, ShowsTheBackgroundWithItsDrawing)
     {
-        application();
+        testApplication();
         auto surface = std::make_shared<Surface>(QSize(40, 30), qRgb(255, 255, 0));
         surface->bitmap().setPixel(5, 6, qRgb(0, 0, 255));
         QWidget window;
         window.resize(60, 50);
-        SurfaceWidget page(surface, &window);
+        SurfaceWidget page(surface, {}, &window);
         page.move(10, 10);
         window.show();
         const QImage shot = window.grab().toImage();
