@@ -1,4 +1,4 @@
-// The one QApplication of the window tests, made on first use in the test's thread.
+// The window tests' QApplication, made by their main.
 #pragma once
 
 #include <QApplication>
@@ -7,11 +7,7 @@ namespace velmora {
 
 inline QApplication& testApplication()
 {
-    static int argc = 1;
-    static char name[] = "velmora_gui_tests";
-    static char* argv[] = { name, nullptr };
-    static QApplication application(argc, argv);
-    return application;
+    return *static_cast<QApplication*>(QApplication::instance());
 }
 
 } // namespace velmora
