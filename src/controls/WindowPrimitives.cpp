@@ -1,5 +1,6 @@
 #include "controls/WindowPrimitives.h"
 
+#include "controls/BackgroundPrimitives.h"
 #include "controls/MainWindowObject.h"
 #include "controls/PageObject.h"
 #include "core/Colours.h"
@@ -156,12 +157,15 @@ namespace {
 void registerPagePrimitives(tmultiobject& pageClass)
 {
     registerPrimitives(pageClass.procTable(), &pageClass, surfaceRows);
+    registerBackgroundPrimitives(pageClass);
 }
 
 void registerMainWindowPrimitives(tmultiobject& windowClass)
 {
     registerPrimitives(windowClass.procTable(), &windowClass, surfaceRows);
     registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
+    registerBackgroundPrimitives(windowClass);
+    registerWindowBackgroundPrimitives(windowClass);
 }
 
 } // namespace velmora
