@@ -92,7 +92,7 @@ private:
     std::vector<SurfaceItem*> m_items;
     std::mutex m_repaintLock; // the listener is set in the window thread, called in others
     std::function<void(const QRect&)> m_repaint;
-    BackgroundPen m_backgroundPen;
+    BackgroundPen m_backgroundPen; // read and set under the interpreter lock
 };
 
 // Rounds half away from zero, as every cartesian coordinate becomes a pixel.
