@@ -1,5 +1,6 @@
 #include "controls/WindowPrimitives.h"
 
+#include "controls/BackgroundPrimitives.h"
 #include "controls/MainWindowObject.h"
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
@@ -194,12 +195,15 @@ void registerPagePrimitives(tmultiobject& pageClass)
         { .code = pageWhoCode, .getter = getPageWho, .setter = setPageWho },
         PropertyBinding::Instances);
     registerPrimitives(pageClass.procTable(), &pageClass, surfaceRows);
+    registerBackgroundPrimitives(pageClass);
 }
 
 void registerMainWindowPrimitives(tmultiobject& windowClass)
 {
     registerPrimitives(windowClass.procTable(), &windowClass, surfaceRows);
     registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
+    registerBackgroundPrimitives(windowClass);
+    registerWindowBackgroundPrimitives(windowClass);
 }
 
 } // namespace velmora

@@ -7,12 +7,15 @@
 // zero. Pixel points count from the top-left corner with y down.
 #pragma once
 
+#include "graphics/BackgroundPen.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -28,7 +31,9 @@ public:
     virtual void paint(QPainter& painter) const = 0;
 };
 
-class Surface {
+// Surfaces are held by shared pointers, so that the undo buffer can remember one without keeping
+// it alive.
+class Surface : public std::enable_shared_from_this<Surface> {
 public:
     Surface(QSize size, QRgb background);
 
@@ -74,6 +79,9 @@ public:
     void invalidate(const QRect& area);
     void setRepaintListener(std::function<void(const QRect&)> listener);
 
+    // The pen of the "bg" commands, under the interpreter lock.
+    BackgroundPen& backgroundPen() { return m_backgroundPen; }
+
 private:
     const QSize m_size;
     mutable std::mutex m_lock;
@@ -84,6 +92,7 @@ private:
     std::vector<SurfaceItem*> m_items;
     std::mutex m_repaintLock; // the listener is set in the window thread, called in others
     std::function<void(const QRect&)> m_repaint;
+    BackgroundPen m_backgroundPen; // read and set under the interpreter lock
 };
 
 // Rounds half away from zero, as every cartesian coordinate becomes a pixel.

@@ -64,6 +64,20 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // several, the page's who list.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest, testing::Values("turtle", "maketurtle"));
 
+// The background drawn with the "bg" commands: the colours it reports, the errors of malformed
+// rectangles, undo, and the origin moved under the turtle; the window shows the fill inside the
+// rectangle and the ellipse that the second undo brought back.
+TEST(RunProgramTest, TheBackgroundCommandsDrawIntoThePage)
+{
+    const ProgramRun run = runProgram(scriptPath("background.logo"));
+    EXPECT_EQ(run.output, expectedOutput("background.out"));
+    ASSERT_FALSE(run.screenshot.isNull());
+    const QPoint page((run.screenshot.width() - 796) / 2, (run.screenshot.height() - 499) / 2);
+    EXPECT_EQ(run.screenshot.pixel(page + QPoint(120, 110)), qRgb(0, 0, 255));
+    EXPECT_EQ(run.screenshot.pixel(page + QPoint(220, 210)), qRgb(0, 128, 0));
+    EXPECT_EQ(run.screenshot.pixel(page + QPoint(99, 99)), qRgb(255, 255, 255));
+}
+
 // The square drawn from the centre of the page: its corners in black, the diagonal in the red
 // three-pixel pen, white elsewhere. The page lies centred in the window.
 void expectSquareAndDiagonal(const QImage& shot)

@@ -1,0 +1,20 @@
+#include "graphics/BackgroundPen.h"
+
+namespace velmora {
+
+QPen BackgroundPen::qpen() const
+{
+    QPen pen(QColor::fromRgb(colour), width, penPattern(pattern).style);
+    // One-pixel lines end on their last point; wider ones end round, as a dot of the pen does.
+    pen.setCapStyle(width == 1 ? Qt::SquareCap : Qt::RoundCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+QRectF BackgroundPen::outlinePath(const QRect& box) const
+{
+    const qreal inset = penPattern(pattern).insideFrame ? width / 2.0 : 0.5;
+    return QRectF(box).adjusted(inset, inset, -inset, -inset);
+}
+
+} // namespace velmora
