@@ -43,12 +43,17 @@ namespace {
         return nullptr;
     }
 
+    // Counts and radii are bounded, so that a slip of the keyboard cannot fill the memory or make
+    // the program draw for hours; past a million dots a circle is solid anyway.
+    constexpr int32_t mostDots = 1'000'000;
+    constexpr int32_t widestRadius = 32000;
+
     tlogoobject* primDots(
         tlogoobject*, tlogoobject* centre, tlogoobject* count, tlogoobject* radius)
     {
         const QPoint middle = pixelOf(pointFromList(centre));
-        const std::vector<QPoint> places
-            = randomDotPlaces(middle, count->asInteger(), radius->asInteger());
+        const std::vector<QPoint> places = randomDotPlaces(middle,
+            count->intInRange(0, mostDots), radius->intInRange(-widestRadius, widestRadius));
         drawBackgroundDots(currentSurface(), places);
         return nullptr;
     }
