@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct ProgramRun {
@@ -50,10 +52,14 @@ QString expectedOutput(const char* name)
     return QString::fromLocal8Bit(file.readAll());
 }
 
-TEST(RunProgramTest, TurtlesMoveTurnAndReportOnThePagesOfTheWindow)
+// turtle: moving, turning and the pages of the window; turtle2: the pen and turtle states,
+// overlaps, painting order and collisions.
+TEST(RunProgramTest, TurtleProgramsPrintWhatTheirTurtlesReport)
 {
-    const ProgramRun run = runProgram(scriptPath("turtle.logo"));
-    EXPECT_EQ(run.output, expectedOutput("turtle.out"));
+    for (const char* program : { "turtle", "turtle2" }) {
+        const ProgramRun run = runProgram(scriptPath((std::string(program) + ".logo").c_str()));
+        EXPECT_EQ(run.output, expectedOutput((std::string(program) + ".out").c_str())) << program;
+    }
 }
 
 // The square drawn from the centre of the page: its corners in black, the diagonal in the red
