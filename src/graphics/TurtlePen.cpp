@@ -35,8 +35,8 @@ namespace {
 } // namespace
 
 // A one-pixel line that does not draw by exclusive-or also paints its end pixel, so that a closed
-// figure leaves no gap at its last corner. Patterned lines have flat ends: round caps would
-// close the gaps between the dashes of a thin line.
+// figure leaves no gap at its last corner. Patterned lines have flat ends, so that dashes and
+// gaps keep the lengths of the pattern: round caps would lengthen each dash by the pen's width.
 void TurtlePen::drawLine(Surface& surface, QPoint from, QPoint to, const QRect& clip) const
 {
     if (mode == PenMode::Up)
