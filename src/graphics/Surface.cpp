@@ -59,6 +59,22 @@ void Surface::removeItem(SurfaceItem* item)
     invalidate(bounds());
 }
 
+void Surface::moveItemToTop(SurfaceItem* item)
+{
+    std::lock_guard hold(m_itemsLock);
+    const auto found = std::find(m_items.begin(), m_items.end(), item);
+    if (found != m_items.end())
+        std::rotate(found, found + 1, m_items.end());
+}
+
+void Surface::moveItemToBottom(SurfaceItem* item)
+{
+    std::lock_guard hold(m_itemsLock);
+    const auto found = std::find(m_items.begin(), m_items.end(), item);
+    if (found != m_items.end())
+        std::rotate(m_items.begin(), found, found + 1);
+}
+
 void Surface::changeItems(const std::function<void()>& change)
 {
     std::lock_guard hold(m_itemsLock);

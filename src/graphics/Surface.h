@@ -69,6 +69,19 @@ public:
                 found.push_back(wanted);
         return found;
     }
+    // The first item of type T, in painting order, for which `test` holds; it runs under the
+    // items' lock, so it must take no surface lock.
+    template <typename T, typename Test> T* firstItemOfType(const Test& test) const
+    {
+        std::lock_guard hold(m_itemsLock);
+        for (SurfaceItem* item : m_items)
+            if (auto* wanted = dynamic_cast<T*>(item); wanted && test(*wanted))
+                return wanted;
+        return nullptr;
+    }
+    // Paints the item over every other, or under every other.
+    void moveItemToTop(SurfaceItem* item);
+    void moveItemToBottom(SurfaceItem* item);
     // Runs a change of the items' painted state under the items' lock.
     void changeItems(const std::function<void()>& change);
     // The background's `area` with the items over it, as the window shows it.

@@ -10,6 +10,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -90,12 +91,13 @@ void tTurtle::forward(LogoReal distance)
 
 void tTurtle::moveTo(PixelPoint target, MoveRules rules)
 {
-    const bool drawing = rules.drawing && m_penMode != PenMode::Up;
+    const bool drawing = rules.drawing && m_pen.mode != PenMode::Up;
     const PixelRange range = bounds();
     const QRect clip = rules.style == RangeStyle::Window ? m_surface->bounds() : range.clipRect();
     const MoveResult moved = moveTurtle(m_position, target, rules.style, range,
-        drawing ? SegmentDrawer(
-            [&](const PixelPoint& from, const PixelPoint& to) { drawSegment(from, to, clip); })
+        drawing ? SegmentDrawer([&](const PixelPoint& from, const PixelPoint& to) {
+            m_pen.drawLine(*m_surface, from.rounded(), to.rounded(), clip);
+        })
                 : SegmentDrawer());
     m_position = moved.position;
     m_bouncedLast = moved.bouncePoint.has_value();
@@ -104,6 +106,20 @@ void tTurtle::moveTo(PixelPoint target, MoveRules rules)
     showState();
     if (m_bouncedLast && rules.events)
         startEventProcess(*this, EventCodes::instance().eventCode("onBounce"));
+    if (rules.events)
+        raiseCollision();
+}
+
+// The surface's item list is walked under its lock, and the handler started once it is released.
+void tTurtle::raiseCollision()
+{
+    if (!m_sensitive || !m_shown)
+        return;
+    const OverlapTest test = overlapTestInForce();
+    const tTurtle* hit = m_surface->firstItemOfType<tTurtle>(
+        [&](const tTurtle& other) { return other.m_sensitive && overlaps(other, test); });
+    if (hit)
+        startEventProcess(*this, EventCodes::instance().eventCode("onCollide"));
 }
 
 void tTurtle::home()
@@ -124,8 +140,24 @@ void tTurtle::setRange(RangeStyle style, std::optional<PixelRange> range)
 // The shape is drawn in the pen's colour.
 void tTurtle::setPenColour(QRgb colour)
 {
-    m_penColour = colour;
+    m_pen.colour = m_fillColour = colour;
     showState();
+}
+
+void tTurtle::setPen(const TurtlePen& pen)
+{
+    m_pen = pen;
+    setPenColour(pen.colour);
+}
+
+void tTurtle::dot(int32_t size) { m_pen.drawDot(*m_surface, m_position.rounded(), size); }
+
+QRgb tTurtle::colourUnder() const
+{
+    const QPoint at = m_position.rounded();
+    std::lock_guard hold(m_surface->lock());
+    const QImage& bitmap = std::as_const(*m_surface).bitmap();
+    return bitmap.valid(at) ? bitmap.pixel(at) : m_surface->background();
 }
 
 void tTurtle::setShown(bool shown)
@@ -134,28 +166,24 @@ void tTurtle::setShown(bool shown)
     showState();
 }
 
-// A one-pixel line that does not draw by exclusive-or also paints its end pixel, so that a
-// closed figure leaves no gap at its last corner.
-void tTurtle::drawSegment(const PixelPoint& from, const PixelPoint& to, const QRect& clip)
+QRect tTurtle::shapeRectangle() const { return shapeArea(m_position.rounded()); }
+
+bool tTurtle::overlaps(const tTurtle& other, OverlapTest test) const
 {
-    const QPoint start = from.rounded();
-    const QPoint end = to.rounded();
-    const bool reverse = m_penMode == PenMode::Reverse;
-    const QColor colour(m_penMode == PenMode::Erase ? m_surface->background() : m_penColour);
-    {
-        std::lock_guard hold(m_surface->lock());
-        QPainter painter(&m_surface->bitmap());
-        painter.setClipRect(clip);
-        if (reverse)
-            painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(reverse ? QColor(Qt::white) : colour, m_penWidth, Qt::SolidLine,
-            Qt::RoundCap, Qt::RoundJoin));
-        painter.drawLine(start, end);
-        if (m_penWidth == 1 && !reverse)
-            painter.drawPoint(end);
-    }
-    const int grow = m_penWidth / 2 + 3;
-    m_surface->invalidate(QRect(start, end).normalized().adjusted(-grow, -grow, grow, grow));
+    return &other != this && m_shown && other.m_shown && m_surface == other.m_surface
+        && shapesOverlap(shapeRectangle(), other.shapeRectangle(), test);
+}
+
+void tTurtle::toFront()
+{
+    m_surface->moveItemToTop(this);
+    m_surface->invalidate(shapeRectangle());
+}
+
+void tTurtle::toBack()
+{
+    m_surface->moveItemToBottom(this);
+    m_surface->invalidate(shapeRectangle());
 }
 
 QRect tTurtle::shapeArea(QPointF position) const
@@ -171,9 +199,9 @@ void tTurtle::showState()
     QRect changed;
     m_surface->changeItems([&] {
         changed = shapeArea(m_painted.position);
-        m_painted = { m_position.rounded(), static_cast<double>(m_heading), m_penColour, m_shown };
+        m_painted = { m_position.rounded(), static_cast<double>(m_heading), m_pen.colour, m_shown };
     });
-    m_surface->invalidate(changed.united(shapeArea(m_position.rounded())));
+    m_surface->invalidate(changed.united(shapeRectangle()));
 }
 
 void tTurtle::paint(QPainter& painter) const

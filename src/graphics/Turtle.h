@@ -1,7 +1,7 @@
 // tTurtle: a turtle, the drawing object of a page or a pane. It has a position (in pixels of its
 // surface, y down, held exactly so that many small steps add up), a heading (degrees clockwise
-// from north), a pen and a visibility, draws into its surface's background as it moves and is
-// painted over it as the default triangle.
+// from north), a pen, a fill brush and a visibility, draws into its surface's background as it
+// moves and is painted over it as the default triangle, within its shape rectangle.
 //
 // The turtle's state belongs to the Logo processes (under the interpreter lock); what the window
 // thread paints is a copy, changed under the surface's items lock.
@@ -10,16 +10,17 @@
 #include "graphics/PixelRange.h"
 #include "graphics/Surface.h"
 #include "graphics/TurtleMotion.h"
+#include "graphics/TurtleOverlap.h"
+#include "graphics/TurtlePen.h"
 #include "objects/ControlObject.h"
 #include "values/LogoObject.h"
 
 #include <QColor>
 
 #include <optional>
+#include <string>
 
 namespace velmora {
-
-enum class PenMode : uint8_t { Up, Down, Reverse, Erase };
 
 class tTurtle : public tControlObject, public SurfaceItem {
 public:
@@ -45,7 +46,7 @@ public:
     struct MoveRules {
         RangeStyle style;
         bool drawing = true;
-        bool events = true; // raise "onBounce"
+        bool events = true; // raise "onBounce" and "onCollide"
     };
     // Moves to a pixel position under the turtle's own edge behaviour, drawing with the pen.
     void moveTo(PixelPoint target) { moveTo(target, { m_rangeStyle }); }
@@ -62,15 +63,42 @@ public:
     void setRange(RangeStyle style, std::optional<PixelRange> range);
     const std::optional<PixelRange>& range() const { return m_range; }
 
-    PenMode penMode() const { return m_penMode; }
-    void setPenMode(PenMode mode) { m_penMode = mode; }
-    QRgb penColour() const { return m_penColour; }
+    const TurtlePen& pen() const { return m_pen; }
+    void setPenMode(PenMode mode) { m_pen.mode = mode; }
+    // The pen's colour is the fill colour too, until the fill colour is set on its own.
     void setPenColour(QRgb colour);
-    int32_t penWidth() const { return m_penWidth; }
-    void setPenWidth(int32_t width) { m_penWidth = width; }
+    void setPenWidth(int32_t width) { m_pen.width = width; }
+    void setPenStyle(LineStyle style) { m_pen.style = style; }
+    // The whole pen at once, its colour becoming the fill colour.
+    void setPen(const TurtlePen& pen);
+    QRgb fillColour() const { return m_fillColour; }
+    void setFillColour(QRgb colour) { m_fillColour = colour; }
+    Qt::BrushStyle fillStyle() const { return m_fillStyle; }
+    void setFillStyle(Qt::BrushStyle style) { m_fillStyle = style; }
+
+    // A dot of `size` pixels across at the turtle, in the pen's colour and mode.
+    void dot(int32_t size);
+    // The pixel of the surface under the turtle; the background colour off the surface.
+    QRgb colourUnder() const;
 
     bool shown() const { return m_shown; }
     void setShown(bool shown);
+    // Where the shape is painted, in surface pixels.
+    QRect shapeRectangle() const;
+    // Both shown on the same surface, their shapes overlapping; never with itself.
+    bool overlaps(const tTurtle& other, OverlapTest test) const;
+    // Painted over, or under, every other item of the surface.
+    void toFront();
+    void toBack();
+
+    const std::string& hint() const { return m_hint; }
+    void setHint(std::string hint) { m_hint = std::move(hint); }
+    bool sensitive() const { return m_sensitive; }
+    void setSensitive(bool sensitive) { m_sensitive = sensitive; }
+    bool autoDrag() const { return m_autoDrag; }
+    void setAutoDrag(bool autoDrag) { m_autoDrag = autoDrag; }
+    const std::optional<PixelRange>& shownRange() const { return m_shownRange; }
+    void setShownRange(std::optional<PixelRange> range) { m_shownRange = range; }
 
     void paint(QPainter& painter) const override;
     void destroy() override;
@@ -78,10 +106,11 @@ public:
 private:
     // Where the turtle may go: its range, else its whole surface.
     PixelRange bounds() const;
-    void drawSegment(const PixelPoint& from, const PixelPoint& to, const QRect& clip);
     // Copies the painted state for the window thread and repaints where the shape was and is.
     void showState();
     QRect shapeArea(QPointF position) const;
+    // "onCollide" when a sensitive, shown turtle comes to overlap another sensitive one.
+    void raiseCollision();
 
     Surface* m_surface = nullptr;
     PixelPoint m_position { 0, 0 };
@@ -90,10 +119,14 @@ private:
     LogoReal m_homeHeading = 0;
     RangeStyle m_rangeStyle = RangeStyle::Wrap;
     std::optional<PixelRange> m_range;
-    PenMode m_penMode = PenMode::Down;
-    QRgb m_penColour = qRgb(0, 0, 0);
-    int32_t m_penWidth = 1;
+    TurtlePen m_pen;
+    QRgb m_fillColour = qRgb(0, 0, 0); // the brush of filled figures
+    Qt::BrushStyle m_fillStyle = Qt::SolidPattern;
     bool m_shown = true;
+    bool m_sensitive = false; // takes part in collisions
+    bool m_autoDrag = false; // the user may drag it with the mouse
+    std::string m_hint; // the tooltip over the shape
+    std::optional<PixelRange> m_shownRange; // where the shape may be seen; none for everywhere
     bool m_bouncedLast = false; // the last move reflected the turtle
 
     struct Painted {

@@ -4,6 +4,8 @@
 #include "graphics/Turtle.h"
 #include "graphics/TurtlePositions.h"
 #include "graphics/TurtlePrimitives.h"
+#include "graphics/TurtlePropertyCodes.h"
+#include "graphics/TurtleShapePrimitives.h"
 #include "objects/AskTable.h"
 #include "objects/ContainerObject.h"
 #include "objects/CreationParameters.h"
@@ -14,10 +16,6 @@ namespace velmora {
 
 namespace {
 
-    constexpr int32_t positionCode = 4;
-    constexpr int32_t shownCode = 10;
-    constexpr int32_t headingCode = 40;
-
     class TurtleKind final : public ObjectKind {
     public:
         tControlObject* makeInstance(tmultiobject* objectClass, std::string name) const override
@@ -25,8 +23,8 @@ namespace {
             return new tTurtle(objectClass, std::move(name));
         }
 
-        // A turtle starts at the position and heading it is given, else at the origin facing
-        // north, shown unless told otherwise.
+        // A turtle starts at the position (cartesian, else in pixels) and heading it is given,
+        // else at the origin facing north, shown unless told otherwise.
         void create(tControlObject& object, InitListScope& parameters) const override
         {
             auto* owner = dynamic_cast<SurfaceOwner*>(object.place());
@@ -37,12 +35,20 @@ namespace {
             tmultiobject& turtleClass = *object.firstClass();
             ValueRef loaderPairs;
             PixelPoint start { LogoReal(surface.origin().x()), LogoReal(surface.origin().y()) };
-            if (ValueRef given = creationValue(positionCode, turtleClass, loaderPairs, parameters))
-                start = positionFromList(given.get(), surface);
+            const ValueRef position
+                = creationValue(turtleProperty::position, turtleClass, loaderPairs, parameters);
+            const ValueRef pixels = creationValue(
+                turtleProperty::absolutePosition, turtleClass, loaderPairs, parameters);
+            if (position)
+                start = positionFromList(position.get(), surface);
+            else if (pixels)
+                start = absolutePositionFromList(pixels.get(), surface);
             LogoReal heading = 0;
-            if (ValueRef given = creationValue(headingCode, turtleClass, loaderPairs, parameters))
+            if (ValueRef given
+                = creationValue(turtleProperty::heading, turtleClass, loaderPairs, parameters))
                 heading = given->asReal();
-            if (ValueRef given = creationValue(shownCode, turtleClass, loaderPairs, parameters))
+            if (ValueRef given
+                = creationValue(turtleProperty::shown, turtleClass, loaderPairs, parameters))
                 turtle.setShown(given->asBool());
             turtle.placeOn(surface, start, heading);
         }
@@ -55,6 +61,7 @@ tmultiobject& makeTurtleClass(tcontainerobject& container)
     static const TurtleKind kind;
     tmultiobject& prototype = makePrototype(container, "turtle", kind);
     registerTurtlePrimitives(prototype);
+    registerTurtleShapePrimitives(prototype);
     giveAskTable(prototype);
     return prototype;
 }

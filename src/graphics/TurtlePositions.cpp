@@ -40,35 +40,48 @@ namespace {
         return margin + (spread == 0 ? 0 : randomInRange(0, int32_t(spread - 1)));
     }
 
-    LogoReal pixelX(tlogoobject* x, const Surface& pane)
+    // Where a coordinate counts from: the origin, y up, or the top-left pixel, y down.
+    enum class Frame { Cartesian, Absolute };
+
+    LogoReal pixelX(tlogoobject* x, const Surface& pane, Frame frame)
     {
         if (x->isAnyWord())
             return randomPixel(pane.size().width(), anyMargins().x);
-        return pane.origin().x() + x->asReal();
+        return frame == Frame::Absolute ? x->asReal() : pane.origin().x() + x->asReal();
     }
 
-    LogoReal pixelY(tlogoobject* y, const Surface& pane)
+    LogoReal pixelY(tlogoobject* y, const Surface& pane, Frame frame)
     {
         if (y->isAnyWord())
             return randomPixel(pane.size().height(), anyMargins().y);
-        return pane.origin().y() - y->asReal();
+        return frame == Frame::Absolute ? y->asReal() : pane.origin().y() - y->asReal();
+    }
+
+    PixelPoint pixelPosition(tlogoobject* position, const Surface& pane, Frame frame)
+    {
+        if (position->isAnyWord())
+            return { pixelX(position, pane, frame), pixelY(position, pane, frame) };
+        if (!position->isList() || static_cast<tLogoList*>(position)->count() != 2)
+            throw eLogoException(erExpectList2, position);
+        auto* list = static_cast<tLogoList*>(position);
+        return { pixelX(list->first(), pane, frame), pixelY(list->rest()->first(), pane, frame) };
     }
 
 } // namespace
 
 PixelPoint positionFromList(tlogoobject* position, const Surface& pane)
 {
-    if (position->isAnyWord())
-        return positionFromCoordinates(position, position, pane);
-    if (!position->isList() || static_cast<tLogoList*>(position)->count() != 2)
-        throw eLogoException(erExpectList2, position);
-    auto* list = static_cast<tLogoList*>(position);
-    return positionFromCoordinates(list->first(), list->rest()->first(), pane);
+    return pixelPosition(position, pane, Frame::Cartesian);
+}
+
+PixelPoint absolutePositionFromList(tlogoobject* position, const Surface& pane)
+{
+    return pixelPosition(position, pane, Frame::Absolute);
 }
 
 PixelPoint positionFromCoordinates(tlogoobject* x, tlogoobject* y, const Surface& pane)
 {
-    return { pixelX(x, pane), pixelY(y, pane) };
+    return { pixelX(x, pane, Frame::Cartesian), pixelY(y, pane, Frame::Cartesian) };
 }
 
 } // namespace velmora

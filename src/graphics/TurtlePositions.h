@@ -17,6 +17,9 @@ namespace velmora {
 // Error 13 for a value that is no two-element list and not "any"; error 12 for an element that is
 // neither a number nor "any".
 PixelPoint positionFromList(tlogoobject* position, const Surface& pane);
+// [px py] in surface pixels from the top-left corner, y down ("aPos"), with the same errors and
+// the same "any".
+PixelPoint absolutePositionFromList(tlogoobject* position, const Surface& pane);
 // The two inputs of "setxy".
 PixelPoint positionFromCoordinates(tlogoobject* x, tlogoobject* y, const Surface& pane);
 

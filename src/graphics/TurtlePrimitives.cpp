@@ -4,7 +4,9 @@
 #include "graphics/RandomInputs.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtleHeading.h"
+#include "graphics/TurtlePatterns.h"
 #include "graphics/TurtlePositions.h"
+#include "graphics/TurtlePropertyCodes.h"
 #include "graphics/TurtleRanges.h"
 #include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"
@@ -14,17 +16,42 @@
 #include "objects/PropertyRegistration.h"
 #include "values/ListHelpers.h"
 #include "values/LogoNumber.h"
+#include "values/Random.h"
 #include "values/ValueFactory.h"
 
 #include <array>
+#include <span>
 
 namespace velmora {
 
 namespace {
 
+    namespace property = turtleProperty;
+
     tTurtle& turtle() { return tTurtle::current(); }
 
-    tlogoobject* cartesianList(LogoReal x, LogoReal y)
+    // The properties that commands change besides those they set: declared changed, they are
+    // worth saving again.
+    constexpr int32_t moved[]
+        = { property::position, property::absolutePosition, property::xCor, property::yCor };
+    constexpr int32_t movedAbsolutely[] = { property::position, property::absolutePosition };
+    constexpr int32_t turned[] = { property::heading, property::frame };
+    constexpr int32_t movedHome[] = { property::position, property::absolutePosition,
+        property::xCor, property::yCor, property::heading, property::frame };
+    constexpr int32_t penChanged[] = { property::pen };
+    constexpr int32_t penStateChanged[]
+        = { property::pen, property::penColour, property::penWidth, property::penPattern };
+    constexpr int32_t rangeChanged[]
+        = { property::range, property::rangeStyle, property::shownRange };
+
+    tTurtle& turtleChanging(std::span<const int32_t> properties)
+    {
+        tTurtle& t = turtle();
+        declarePropertiesChanged(t, properties);
+        return t;
+    }
+
+    tlogoobject* pointList(LogoReal x, LogoReal y)
     {
         ListBuilder point;
         point.append(ValueRef(makeNumber(x)).get());
@@ -56,44 +83,81 @@ namespace {
         return makeWord(languageDictionary().firstDictionaryWord(key));
     }
 
+    PenMode penModeInput(tlogoobject* word)
+    {
+        return static_cast<PenMode>(keywordIndex(word, penModeKeys, erExpectPen));
+    }
+
+    tlogoobject* penModeWord(PenMode mode)
+    {
+        return keywordWord(penModeKeys[static_cast<size_t>(mode)]);
+    }
+
+    int32_t penWidthInput(tlogoobject* width)
+    {
+        return std::max(1, roundedInteger(numberOrRandom(width, AnyQuantity::PenWidth), width));
+    }
+
+    QRgb colourInput(tlogoobject* colour) { return qRgb(0, 0, 0) | asColour(colour); }
+
+    tlogoobject* colourOutput(QRgb colour) { return colourValue(colour & 0xFFFFFF); }
+
     // Movement.
 
     tlogoobject* primForward(tlogoobject*, tlogoobject* distance)
     {
-        turtle().forward(numberOrRandom(distance, AnyQuantity::Forward));
+        turtleChanging(moved).forward(numberOrRandom(distance, AnyQuantity::Forward));
         return nullptr;
     }
 
     tlogoobject* primBack(tlogoobject*, tlogoobject* distance)
     {
-        turtle().forward(-numberOrRandom(distance, AnyQuantity::Forward));
+        turtleChanging(moved).forward(-numberOrRandom(distance, AnyQuantity::Forward));
         return nullptr;
     }
 
     tlogoobject* primLeft(tlogoobject*, tlogoobject* angle)
     {
-        tTurtle& t = turtle();
+        tTurtle& t = turtleChanging(turned);
         t.setHeading(t.heading() - numberOrRandom(angle, AnyQuantity::Left));
         return nullptr;
     }
 
     tlogoobject* primRight(tlogoobject*, tlogoobject* angle)
     {
-        tTurtle& t = turtle();
+        tTurtle& t = turtleChanging(turned);
         t.setHeading(t.heading() + numberOrRandom(angle, AnyQuantity::Right));
         return nullptr;
     }
 
     tlogoobject* primSetXY(tlogoobject*, tlogoobject* x, tlogoobject* y)
     {
-        tTurtle& t = turtle();
+        tTurtle& t = turtleChanging(moved);
         t.moveTo(positionFromCoordinates(x, y, t.surface()));
+        return nullptr;
+    }
+
+    // With the pen, but never wrapping or bouncing: the turtle goes straight to the position.
+    tlogoobject* primSetPosition(tlogoobject*, tlogoobject* position)
+    {
+        tTurtle& t = turtleChanging(moved);
+        const RangeStyle style
+            = t.rangeStyle() == RangeStyle::Window ? RangeStyle::Window : RangeStyle::Fence;
+        t.moveTo(positionFromList(position, t.surface()), { style });
+        return nullptr;
+    }
+
+    // Without drawing, and anywhere: the pixel position is taken as it is.
+    tlogoobject* primSetAbsolutePosition(tlogoobject*, tlogoobject* position)
+    {
+        tTurtle& t = turtleChanging(movedAbsolutely);
+        t.moveTo(absolutePositionFromList(position, t.surface()), { RangeStyle::Window, false });
         return nullptr;
     }
 
     tlogoobject* primHome(tlogoobject*)
     {
-        turtle().home();
+        turtleChanging(movedHome).home();
         return nullptr;
     }
 
@@ -118,9 +182,68 @@ namespace {
 
     template <PenMode Mode> tlogoobject* primPen(tlogoobject*)
     {
-        turtle().setPenMode(Mode);
+        turtleChanging(penChanged).setPenMode(Mode);
         return nullptr;
     }
+
+    tlogoobject* primPenState(tlogoobject*)
+    {
+        const TurtlePen& current = turtle().pen();
+        ListBuilder state;
+        state.append(penModeWord(current.mode));
+        state.append(colourOutput(current.colour));
+        state.append(makeInteger(current.width));
+        state.append(makeInteger(penPatternOf(current.style)));
+        return state.finish();
+    }
+
+    // [mode colour width pattern]. Every item is read before any is set, so that a bad one
+    // leaves the pen as it was.
+    tlogoobject* primSetPenState(tlogoobject*, tlogoobject* state)
+    {
+        tTurtle& t = turtleChanging(penStateChanged);
+        const std::vector<tlogoobject*> items = elementsOf(requireList(state));
+        if (items.size() != 4)
+            throw eLogoException(erBadStructure, state);
+        t.setPen({ .mode = penModeInput(items[0]),
+            .colour = colourInput(items[1]),
+            .width = penWidthInput(items[2]),
+            .style = penPatternInput(items[3]) });
+        return nullptr;
+    }
+
+    // [x y heading mode shown shape]; the shape is the default one, which has no value yet.
+    tlogoobject* primTurtleState(tlogoobject*)
+    {
+        tTurtle& t = turtle();
+        ListBuilder state;
+        state.append(makeNumber(t.x()));
+        state.append(makeNumber(t.y()));
+        state.append(makeNumber(t.heading()));
+        state.append(penModeWord(t.pen().mode));
+        state.append(keywordWord(t.shown() ? "st" : "ht"));
+        state.append(makeEmptyList());
+        return state.finish();
+    }
+
+    tlogoobject* primDot(tlogoobject*)
+    {
+        tTurtle& t = turtle();
+        t.dot(t.pen().width);
+        return nullptr;
+    }
+
+    // "any" is a size of 1 to 100 pixels.
+    tlogoobject* primPoint(tlogoobject*, tlogoobject* size)
+    {
+        const int32_t pixels = size->isAnyWord()
+            ? randomInRange(1, 100)
+            : std::max(1, roundedInteger(size->asReal(), size));
+        turtle().dot(pixels);
+        return nullptr;
+    }
+
+    tlogoobject* primDotColour(tlogoobject*) { return colourOutput(turtle().colourUnder()); }
 
     template <bool Shown> tlogoobject* primShow(tlogoobject*)
     {
@@ -137,8 +260,11 @@ namespace {
         if (inputCount > 1)
             throw eLogoException(erTooManyInputs);
         ValueRef range = inputCount == 1 ? stack.pop() : ValueRef();
-        tTurtle& t = turtle();
-        t.setRange(Style, range ? rangeFromList(range.get(), t.surface()) : std::nullopt);
+        tTurtle& t = turtleChanging(rangeChanged);
+        const std::optional<PixelRange> pixels
+            = range ? rangeFromList(range.get(), t.surface()) : std::nullopt;
+        t.setShownRange(pixels);
+        t.setRange(Style, pixels);
         return nullptr;
     }
 
@@ -147,7 +273,19 @@ namespace {
     tlogoobject* getPosition(tmultiobject& object)
     {
         auto& t = static_cast<tTurtle&>(object);
-        return cartesianList(t.x(), t.y());
+        return pointList(t.x(), t.y());
+    }
+
+    tlogoobject* getAbsolutePosition(tmultiobject& object)
+    {
+        const PixelPoint at = static_cast<tTurtle&>(object).position();
+        return pointList(at.x, at.y);
+    }
+
+    void setAbsolutePosition(tmultiobject& object, tlogoobject* value)
+    {
+        auto& t = static_cast<tTurtle&>(object);
+        t.moveTo(absolutePositionFromList(value, t.surface()));
     }
 
     void setPosition(tmultiobject& object, tlogoobject* value)
@@ -200,35 +338,62 @@ namespace {
 
     tlogoobject* getPen(tmultiobject& object)
     {
-        return keywordWord(
-            penModeKeys[static_cast<size_t>(static_cast<tTurtle&>(object).penMode())]);
+        return penModeWord(static_cast<tTurtle&>(object).pen().mode);
     }
 
     void setPen(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setPenMode(
-            static_cast<PenMode>(keywordIndex(value, penModeKeys, erExpectPen)));
+        static_cast<tTurtle&>(object).setPenMode(penModeInput(value));
     }
 
     tlogoobject* getPenColour(tmultiobject& object)
     {
-        return colourValue(static_cast<tTurtle&>(object).penColour() & 0xFFFFFF);
+        return colourOutput(static_cast<tTurtle&>(object).pen().colour);
     }
 
     void setPenColour(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setPenColour(qRgb(0, 0, 0) | asColour(value));
+        static_cast<tTurtle&>(object).setPenColour(colourInput(value));
     }
 
     tlogoobject* getPenWidth(tmultiobject& object)
     {
-        return makeInteger(static_cast<tTurtle&>(object).penWidth());
+        return makeInteger(static_cast<tTurtle&>(object).pen().width);
     }
 
     void setPenWidth(tmultiobject& object, tlogoobject* value)
     {
-        const LogoReal width = numberOrRandom(value, AnyQuantity::PenWidth);
-        static_cast<tTurtle&>(object).setPenWidth(std::max(1, roundedInteger(width, value)));
+        static_cast<tTurtle&>(object).setPenWidth(penWidthInput(value));
+    }
+
+    tlogoobject* getPenPattern(tmultiobject& object)
+    {
+        return makeInteger(penPatternOf(static_cast<tTurtle&>(object).pen().style));
+    }
+
+    void setPenPattern(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tTurtle&>(object).setPenStyle(penPatternInput(value));
+    }
+
+    tlogoobject* getFillColour(tmultiobject& object)
+    {
+        return colourOutput(static_cast<tTurtle&>(object).fillColour());
+    }
+
+    void setFillColour(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tTurtle&>(object).setFillColour(colourInput(value));
+    }
+
+    tlogoobject* getFillPattern(tmultiobject& object)
+    {
+        return makeInteger(fillPatternOf(static_cast<tTurtle&>(object).fillStyle()));
+    }
+
+    void setFillPattern(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tTurtle&>(object).setFillStyle(fillPatternInput(value));
     }
 
     tlogoobject* getRangeStyle(tmultiobject& object)
@@ -259,13 +424,55 @@ namespace {
         t.setRange(t.rangeStyle(), rangeFromList(value, t.surface()));
     }
 
+    tlogoobject* getShownRange(tmultiobject& object)
+    {
+        auto& t = static_cast<tTurtle&>(object);
+        return rangeToList(t.shownRange(), t.surface());
+    }
+
+    void setShownRange(tmultiobject& object, tlogoobject* value)
+    {
+        auto& t = static_cast<tTurtle&>(object);
+        t.setShownRange(rangeFromList(value, t.surface()));
+    }
+
+    tlogoobject* getHint(tmultiobject& object)
+    {
+        return makeWord(static_cast<tTurtle&>(object).hint());
+    }
+
+    void setHint(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tTurtle&>(object).setHint(value->printForm(false));
+    }
+
+    tlogoobject* getSensitive(tmultiobject& object)
+    {
+        return makeBool(static_cast<tTurtle&>(object).sensitive());
+    }
+
+    void setSensitive(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tTurtle&>(object).setSensitive(value->asBool());
+    }
+
+    tlogoobject* getAutoDrag(tmultiobject& object)
+    {
+        return makeBool(static_cast<tTurtle&>(object).autoDrag());
+    }
+
+    void setAutoDrag(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tTurtle&>(object).setAutoDrag(value->asBool());
+    }
+
     tlogoobject* getHomeState(tmultiobject& object)
     {
         auto& t = static_cast<tTurtle&>(object);
         const PixelPoint home = t.homePosition();
         ListBuilder state;
         state.append(ValueRef(
-            cartesianList(home.x - t.surface().origin().x(), t.surface().origin().y() - home.y))
+            pointList(home.x - t.surface().origin().x(), t.surface().origin().y() - home.y))
                          .get());
         state.append(ValueRef(makeNumber(t.homeHeading())).get());
         return state.finish();
@@ -288,24 +495,56 @@ namespace {
             positionFromList(items[0], t.surface()), numberOrRandom(items[1], AnyQuantity::Angle));
     }
 
-    constexpr int32_t positionChanges[] = { 1, 42, 43 };
+    constexpr int32_t positionAlsoChanges[]
+        = { property::absolutePosition, property::xCor, property::yCor };
+    constexpr int32_t absolutePositionAlsoChanges[]
+        = { property::position, property::xCor, property::yCor };
+    constexpr int32_t coordinateAlsoChanges[] = { property::position, property::absolutePosition };
+    constexpr int32_t headingAlsoChanges[] = { property::frame };
+    constexpr int32_t penColourAlsoChanges[] = { property::fillColour };
 
+    // In the order that projects list them.
     constexpr MethodProperty properties[] = {
-        { .code = 40, .getter = getHeading, .setter = setHeading },
-        { .code = 41, .getter = getHomeState, .setter = setHomeState },
-        { .code = 4,
+        { .code = property::hint, .getter = getHint, .setter = setHint },
+        { .code = property::heading,
+            .getter = getHeading,
+            .setter = setHeading,
+            .alsoChanges = headingAlsoChanges },
+        { .code = property::homeState, .getter = getHomeState, .setter = setHomeState },
+        { .code = property::position,
             .getter = getPosition,
             .setter = setPosition,
-            .alsoChanges = positionChanges,
+            .alsoChanges = positionAlsoChanges,
             .flags = donotsaveperm },
-        { .code = 42, .getter = getX, .setter = setX, .flags = donotsaveperm },
-        { .code = 43, .getter = getY, .setter = setY, .flags = donotsaveperm },
-        { .code = 10, .getter = getShown, .setter = setShown },
-        { .code = 46, .getter = getPen, .setter = setPen },
-        { .code = 47, .getter = getPenColour, .setter = setPenColour },
-        { .code = 48, .getter = getPenWidth, .setter = setPenWidth },
-        { .code = 50, .getter = getRangeStyle, .setter = setRangeStyle },
-        { .code = 51, .getter = getRange, .setter = setRange },
+        { .code = property::absolutePosition,
+            .getter = getAbsolutePosition,
+            .setter = setAbsolutePosition,
+            .alsoChanges = absolutePositionAlsoChanges },
+        { .code = property::xCor,
+            .getter = getX,
+            .setter = setX,
+            .alsoChanges = coordinateAlsoChanges,
+            .flags = donotsaveperm },
+        { .code = property::yCor,
+            .getter = getY,
+            .setter = setY,
+            .alsoChanges = coordinateAlsoChanges,
+            .flags = donotsaveperm },
+        { .code = property::shown, .getter = getShown, .setter = setShown },
+        { .code = property::fillColour, .getter = getFillColour, .setter = setFillColour },
+        { .code = property::fillPattern, .getter = getFillPattern, .setter = setFillPattern },
+        { .code = property::pen, .getter = getPen, .setter = setPen },
+        { .code = property::penColour,
+            .getter = getPenColour,
+            .setter = setPenColour,
+            .alsoChanges = penColourAlsoChanges },
+        { .code = property::penWidth, .getter = getPenWidth, .setter = setPenWidth },
+        { .code = property::penPattern, .getter = getPenPattern, .setter = setPenPattern },
+        { .code = property::rangeStyle, .getter = getRangeStyle, .setter = setRangeStyle },
+        { .code = property::range, .getter = getRange, .setter = setRange },
+        { .code = property::shownRange, .getter = getShownRange, .setter = setShownRange },
+        { .code = property::sensitive, .getter = getSensitive, .setter = setSensitive },
+        { .code = property::autoDrag, .getter = getAutoDrag, .setter = setAutoDrag },
     };
 
     constexpr PrimitiveRow rows[] = {
@@ -314,12 +553,20 @@ namespace {
         fixed<1>("left", etFun, primLeft),
         fixed<1>("right", etFun, primRight),
         fixed<2>("setxy", etFun, primSetXY),
+        fixed<1>(".setpos", etFun, primSetPosition),
+        fixed<1>(".setapos", etFun, primSetAbsolutePosition),
         fixed<0>("home", etFun, primHome),
         fixed<1>("towards", etFun, primTowards),
         fixed<0>("penup", etFun, primPen<PenMode::Up>),
         fixed<0>("pendown", etFun, primPen<PenMode::Down>),
         fixed<0>("penreverse", etFun, primPen<PenMode::Reverse>),
         fixed<0>("penerase", etFun, primPen<PenMode::Erase>),
+        fixed<0>("penstate", etFun, primPenState),
+        fixed<1>("setpenstate", etFun, primSetPenState),
+        fixed<0>("turtlestate", etFun, primTurtleState),
+        fixed<0>("dot", etFun, primDot),
+        fixed<1>("point", etFun, primPoint),
+        fixed<0>("dotcolor", etFun, primDotColour),
         fixed<0>("showturtle", etFun, primShow<true>),
         fixed<0>("showme", etFun, primShow<true>),
         fixed<0>("hideturtle", etFun, primShow<false>),

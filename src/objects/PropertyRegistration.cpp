@@ -59,6 +59,15 @@ void registerMethodProperty(
             std::make_unique<tPseudoVarPrototype>(row.mainCode, property.flags, access));
 }
 
+void declarePropertiesChanged(tmultiobject& object, std::span<const int32_t> codes)
+{
+    const PropertyRows& rows = PropertyRows::instance();
+    std::vector<NameCode> names;
+    for (int32_t code : codes)
+        names.push_back(rows.row(code).mainCode);
+    clearDoNotSave(object, names);
+}
+
 // The pseudo-variables of objects already made from the class keep the commands: a class
 // removes a property while it is built, before any object is made from it.
 void removeProperty(tmultiobject& owner, int32_t code)

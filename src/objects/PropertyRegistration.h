@@ -28,6 +28,10 @@ struct MethodProperty {
 
 void registerMethodProperty(
     tmultiobject& owner, const MethodProperty& property, PropertyBinding binding);
+// What a property setter does before it writes, for commands that change properties as a side
+// effect ("forward" changes the position): makes the object's properties of those codes worth
+// saving again.
+void declarePropertiesChanged(tmultiobject& object, std::span<const int32_t> codes);
 // Removes the pseudo-variable or prototype of the code and every getter and setter name of it.
 void removeProperty(tmultiobject& owner, int32_t code);
 // Gives a new object its own pseudo-variables from the prototypes of its first parent, of that

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct ProgramRun {
@@ -60,9 +62,11 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
     EXPECT_EQ(run.output, expectedOutput((name + ".out").c_str()));
 }
 
-// turtle: moving, turning, the edges, pages; maketurtle: making and setting turtles, addressing
-// several, the page's who list.
-INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest, testing::Values("turtle", "maketurtle"));
+// turtle: moving, turning, the edges, pages; turtle2: the pen and turtle states, overlaps,
+// painting order and collisions; maketurtle: making and setting turtles, addressing several, the
+// page's who list.
+INSTANTIATE_TEST_SUITE_P(
+    RunProgramTest, ScriptTest, testing::Values("turtle", "turtle2", "maketurtle"));
 
 // The background drawn with the "bg" commands: the colours it reports, the errors of malformed
 // rectangles, undo, and the origin moved under the turtle; the window shows the fill inside the

@@ -1,0 +1,75 @@
+#include "graphics/TurtlePatterns.h"
+
+#include "values/LogoNumber.h"
+#include "values/Random.h"
+
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+    constexpr std::array penPatterns { LineStyle::SolidInsideFrame, LineStyle::Dash, LineStyle::Dot,
+        LineStyle::DashDot, LineStyle::DashDotDot, LineStyle::Solid, LineStyle::None };
+    constexpr int32_t lastVisiblePenPattern = 5;
+
+    constexpr std::array fillPatterns { Qt::SolidPattern, Qt::BDiagPattern, Qt::CrossPattern,
+        Qt::DiagCrossPattern, Qt::FDiagPattern, Qt::HorPattern, Qt::VerPattern, Qt::NoBrush };
+    constexpr int32_t lastVisibleFillPattern = 6;
+
+    template <typename Style, size_t N>
+    int32_t lastIndexOf(const std::array<Style, N>& table, Style style)
+    {
+        for (size_t index = N; index-- > 0;)
+            if (table[index] == style)
+                return static_cast<int32_t>(index);
+        return 0;
+    }
+
+    template <typename Style, size_t N>
+    Style patternInput(
+        tlogoobject* input, const std::array<Style, N>& table, int32_t lastVisiblePattern)
+    {
+        if (input->isAnyWord())
+            return table[static_cast<size_t>(randomInRange(0, lastVisiblePattern))];
+        return table[static_cast<size_t>(
+            realInRange(input->asReal(), 0, static_cast<int32_t>(N) - 1, input))];
+    }
+
+} // namespace
+
+Qt::PenStyle qtPenStyle(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::SolidInsideFrame:
+    case LineStyle::Solid:
+        return Qt::SolidLine;
+    case LineStyle::Dash:
+        return Qt::DashLine;
+    case LineStyle::Dot:
+        return Qt::DotLine;
+    case LineStyle::DashDot:
+        return Qt::DashDotLine;
+    case LineStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case LineStyle::None:
+        return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+int32_t penPatternOf(LineStyle style) { return lastIndexOf(penPatterns, style); }
+
+int32_t fillPatternOf(Qt::BrushStyle style) { return lastIndexOf(fillPatterns, style); }
+
+LineStyle penPatternInput(tlogoobject* input)
+{
+    return patternInput(input, penPatterns, lastVisiblePenPattern);
+}
+
+Qt::BrushStyle fillPatternInput(tlogoobject* input)
+{
+    return patternInput(input, fillPatterns, lastVisibleFillPattern);
+}
+
+} // namespace velmora

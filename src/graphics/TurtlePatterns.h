@@ -1,0 +1,35 @@
+// TurtlePatterns: the pen patterns (line styles) and fill patterns (brush styles) of turtles, by
+// the small numbers that Logo gives them.
+//
+// Pen patterns: 0 solid drawn inside the frame, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot,
+// 5 solid, 6 none. Fill patterns: 0 solid, 1 backward diagonal hatch, 2 cross hatch, 3 diagonal
+// cross hatch, 4 forward diagonal hatch, 5 horizontal hatch, 6 vertical hatch, 7 none. A turtle
+// keeps the style, not the number, because drawing lists may set styles of their own; reading the
+// number back searches the table from its last entry down and gives 0 for a style it lacks.
+//
+// The readers of Logo inputs run under the interpreter lock (they draw from the random source).
+#pragma once
+
+#include "values/LogoObject.h"
+
+#include <Qt>
+
+#include <cstdint>
+
+namespace velmora {
+
+// Patterns 0 and 5 both draw solid lines; they differ when a wide pen outlines a figure, where
+// the inside-frame line keeps within the figure's rectangle.
+enum class LineStyle : uint8_t { SolidInsideFrame, Dash, Dot, DashDot, DashDotDot, Solid, None };
+
+Qt::PenStyle qtPenStyle(LineStyle style);
+
+int32_t penPatternOf(LineStyle style);
+int32_t fillPatternOf(Qt::BrushStyle style);
+
+// A pattern number, or "any" (pen patterns 0 .. 5, fill patterns 0 .. 6: never the invisible
+// ones). Error 26 for a number outside the table, 12 for no number.
+LineStyle penPatternInput(tlogoobject* input);
+Qt::BrushStyle fillPatternInput(tlogoobject* input);
+
+} // namespace velmora
