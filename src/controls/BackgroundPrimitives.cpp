@@ -4,6 +4,7 @@
 #include "core/Colours.h"
 #include "graphics/BackgroundDrawing.h"
 #include "graphics/BackgroundFiles.h"
+#include "graphics/PointLists.h"
 #include "graphics/RandomDots.h"
 #include "graphics/RandomInputs.h"
 #include "graphics/RectangleInputs.h"
@@ -26,14 +27,6 @@ namespace {
 
     QPoint pixelOf(QPointF point) { return { roundToPixel(point.x()), roundToPixel(point.y()) }; }
 
-    tlogoobject* pointList(QPointF point)
-    {
-        ListBuilder list;
-        list.append(makeNumber(point.x()));
-        list.append(makeNumber(point.y()));
-        return list.finish();
-    }
-
     // Drawing.
 
     tlogoobject* primLine(tlogoobject*, tlogoobject* rectangle)
@@ -52,8 +45,8 @@ namespace {
         tlogoobject*, tlogoobject* centre, tlogoobject* count, tlogoobject* radius)
     {
         const QPoint middle = pixelOf(pointFromList(centre));
-        const std::vector<QPoint> places = randomDotPlaces(middle,
-            count->intInRange(0, mostDots), radius->intInRange(-widestRadius, widestRadius));
+        const std::vector<QPoint> places = randomDotPlaces(middle, count->intInRange(0, mostDots),
+            radius->intInRange(-widestRadius, widestRadius));
         drawBackgroundDots(currentSurface(), places);
         return nullptr;
     }

@@ -13,7 +13,8 @@ void QtMainThread::call(const std::function<void()>& work)
         return;
     }
     ReleasedLock released;
-    QMetaObject::invokeMethod(&m_receiver, [&work] { work(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_receiver, [&work] { work(); }, Qt::BlockingQueuedConnection);
 }
 
 } // namespace velmora

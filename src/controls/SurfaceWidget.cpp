@@ -52,67 +52,98 @@ namespace {
         }
     }
 
-    MousePoint pointOf(const QMouseEvent* event)
-    {
-        const QPoint at = event->position().toPoint();
-        return { at.x(), at.y() };
-    }
-
     MouseKeys keysOf(const QMouseEvent* event)
     {
         return { event->modifiers().testFlag(Qt::ShiftModifier),
             event->modifiers().testFlag(Qt::ControlModifier) };
     }
 
+    QPoint pixelOf(const QMouseEvent* event) { return event->position().toPoint(); }
+
 } // namespace
 
-void SurfaceWidget::deliver(const std::function<void(tLogoGrObject&)>& input)
+std::shared_ptr<tLogoGrObject> SurfaceWidget::targetAt(QPoint at) const
 {
-    HeldLock interpreter;
-    if (const std::shared_ptr<tLogoGrObject> part = m_graphicPart.lock())
-        input(*part);
+    if (std::shared_ptr<tLogoGrObject> item = m_surface->mouseTargetAt(at))
+        return item;
+    return m_graphicPart.lock();
+}
+
+MousePoint SurfaceWidget::pointFor(const tLogoGrObject& target, QPoint at)
+{
+    if (target.userMoving())
+        return { at.x(), at.y() };
+    const ControlBounds bounds = target.currentBounds();
+    return { at.x() - bounds.left, at.y() - bounds.top };
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event)
 {
-    deliver([event](tLogoGrObject& part) {
-        part.buttonDown(buttonOf(event), pointOf(event), keysOf(event));
-    });
+    m_surface->setMousePosition(pixelOf(event));
+    HeldLock interpreter;
+    const std::shared_ptr<tLogoGrObject> target = targetAt(pixelOf(event));
+    m_pressed = target;
+    if (target)
+        target->buttonDown(buttonOf(event), pointFor(*target, pixelOf(event)), keysOf(event),
+            event->type() == QEvent::MouseButtonDblClick);
 }
 
-void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    deliver([event](tLogoGrObject& part) {
-        part.buttonDown(buttonOf(event), pointOf(event), keysOf(event), true);
-    });
-}
+void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-// A left button let go over the window is a click, after the button-up.
+// A left button let go over what it went down on is a click, after the button-up.
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click
-        = event->button() == Qt::LeftButton && rect().contains(pointOf(event).x, pointOf(event).y);
-    deliver([event, click](tLogoGrObject& part) {
-        part.buttonUp(buttonOf(event), pointOf(event), keysOf(event));
-        if (click)
-            part.clicked();
-    });
+    m_surface->setMousePosition(pixelOf(event));
+    HeldLock interpreter;
+    const std::shared_ptr<tLogoGrObject> target = m_pressed.lock();
+    m_pressed.reset();
+    if (!target)
+        return;
+    const bool click = event->button() == Qt::LeftButton && targetAt(pixelOf(event)) == target;
+    target->buttonUp(buttonOf(event), pointFor(*target, pixelOf(event)), keysOf(event));
+    if (click)
+        target->clicked();
 }
 
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    const bool leftDown = event->buttons().testFlag(Qt::LeftButton);
-    deliver([event, leftDown](tLogoGrObject& part) { part.mouseMoved(pointOf(event), leftDown); });
+    m_surface->setMousePosition(pixelOf(event));
+    HeldLock interpreter;
+    if (const std::shared_ptr<tLogoGrObject> pressed = m_pressed.lock()) {
+        pressed->mouseMoved(
+            pointFor(*pressed, pixelOf(event)), event->buttons().testFlag(Qt::LeftButton));
+        return;
+    }
+    hover(pixelOf(event));
 }
 
-void SurfaceWidget::enterEvent(QEnterEvent*)
+void SurfaceWidget::hover(QPoint at)
 {
-    deliver([](tLogoGrObject& part) { part.mouseEntered(); });
+    const std::shared_ptr<tLogoGrObject> target = targetAt(at);
+    const std::shared_ptr<tLogoGrObject> before = m_hovered.lock();
+    if (target != before) {
+        if (before)
+            before->mouseLeft();
+        if (target)
+            target->mouseEntered();
+        m_hovered = target;
+    }
+    if (target)
+        target->mouseMoved(pointFor(*target, at), false);
+}
+
+void SurfaceWidget::enterEvent(QEnterEvent* event)
+{
+    HeldLock interpreter;
+    hover(event->position().toPoint());
 }
 
 void SurfaceWidget::leaveEvent(QEvent*)
 {
-    deliver([](tLogoGrObject& part) { part.mouseLeft(); });
+    HeldLock interpreter;
+    if (const std::shared_ptr<tLogoGrObject> before = m_hovered.lock())
+        before->mouseLeft();
+    m_hovered.reset();
 }
 
 } // namespace velmora

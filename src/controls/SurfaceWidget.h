@@ -1,6 +1,8 @@
 // SurfaceWidget: the window of a page or a pane. It paints its surface (the background with the
 // turtles over it), repaints the rectangles the drawing threads report as changed, and hands its
-// mouse input to the object's graphic part for as long as the object has one.
+// mouse input on: a press to the topmost turtle under the mouse, else to the page's or pane's own
+// graphic part, with the click and the release that follow; a move without a button to what lies
+// under the mouse, which is entered and left as the mouse goes.
 #pragma once
 
 #include "graphics/Surface.h"
@@ -28,12 +30,17 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    // Runs the input on the graphic part under the interpreter lock, which the object is
-    // destroyed under: it is either still there for the whole input or gone.
-    void deliver(const std::function<void(tLogoGrObject&)>& input);
+    // What takes the input at that pixel. Under the interpreter lock, which objects are destroyed
+    // under: a graphic part found is there for the whole input.
+    std::shared_ptr<tLogoGrObject> targetAt(QPoint at) const;
+    // The point in the target's own coordinates, or in the surface's while the user moves it.
+    static MousePoint pointFor(const tLogoGrObject& target, QPoint at);
+    void hover(QPoint at);
 
     std::shared_ptr<Surface> m_surface;
     std::weak_ptr<tLogoGrObject> m_graphicPart;
+    std::weak_ptr<tLogoGrObject> m_pressed; // takes the input until the button is let go
+    std::weak_ptr<tLogoGrObject> m_hovered; // under the mouse, entered
 };
 
 } // namespace velmora

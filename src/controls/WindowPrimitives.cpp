@@ -5,6 +5,7 @@
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
 #include "core/Colours.h"
+#include "graphics/PointLists.h"
 #include "graphics/TurtlePositions.h"
 #include "interpreter/Registration.h"
 #include "localization/EventCodes.h"
@@ -61,6 +62,13 @@ namespace {
         corner.append(ValueRef(makeInteger(-origin.x())).get());
         corner.append(ValueRef(makeInteger(origin.y())).get());
         return corner.finish();
+    }
+
+    // Where the mouse is over the page, in its coordinates.
+    tlogoobject* primMousePosition(tlogoobject*)
+    {
+        const Surface& surface = currentPage().surface();
+        return pointList(surface.toCartesian(surface.mousePosition()));
     }
 
     tlogoobject* primDotColourAt(tlogoobject*, tlogoobject* point)
@@ -176,6 +184,7 @@ namespace {
         fixed<1>("set*bgColour", etFun, primSetBackgroundColour),
         fixed<0>("upperleft", etFun, primUpperLeft),
         fixed<1>("dotcolourat", etFun, primDotColourAt),
+        fixed<0>("mousepos", etFun, primMousePosition),
     };
 
     constexpr PrimitiveRow pageRows[] = {

@@ -75,6 +75,27 @@ void Surface::moveItemToBottom(SurfaceItem* item)
         std::rotate(m_items.begin(), found, found + 1);
 }
 
+// Packed into one word, so that a reader never sees x of one move and y of another.
+void Surface::setMousePosition(QPoint at)
+{
+    m_mousePosition = uint64_t(uint32_t(at.x())) << 32 | uint32_t(at.y());
+}
+
+QPoint Surface::mousePosition() const
+{
+    const uint64_t packed = m_mousePosition;
+    return { int32_t(uint32_t(packed >> 32)), int32_t(uint32_t(packed)) };
+}
+
+std::shared_ptr<tLogoGrObject> Surface::mouseTargetAt(QPoint at) const
+{
+    std::lock_guard hold(m_itemsLock);
+    for (auto item = m_items.rbegin(); item != m_items.rend(); ++item)
+        if (std::shared_ptr<tLogoGrObject> target = (*item)->mouseTargetAt(at))
+            return target;
+    return nullptr;
+}
+
 void Surface::changeItems(const std::function<void()>& change)
 {
     std::lock_guard hold(m_itemsLock);

@@ -14,6 +14,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -23,12 +24,17 @@ class QPainter;
 
 namespace velmora {
 
+class tLogoGrObject;
+
 // Something painted over the background, such as a turtle's shape. Its painted state is changed
 // only through `Surface::changeItems`, so that the window thread paints it whole.
 class SurfaceItem {
 public:
     virtual ~SurfaceItem() = default;
     virtual void paint(QPainter& painter) const = 0;
+    // The graphic part that takes mouse input at that pixel, when the item is there to take it.
+    // Asked under the interpreter lock and the items' lock.
+    virtual std::shared_ptr<tLogoGrObject> mouseTargetAt(QPoint) const { return nullptr; }
 };
 
 // Surfaces are held by shared pointers, so that the undo buffer can remember one without keeping
@@ -82,6 +88,9 @@ public:
     // Paints the item over every other, or under every other.
     void moveItemToTop(SurfaceItem* item);
     void moveItemToBottom(SurfaceItem* item);
+    // The graphic part of the topmost item that takes mouse input at that pixel, or none. Under
+    // the interpreter lock.
+    std::shared_ptr<tLogoGrObject> mouseTargetAt(QPoint at) const;
     // Runs a change of the items' painted state under the items' lock.
     void changeItems(const std::function<void()>& change);
     // The background's `area` with the items over it, as the window shows it.
@@ -91,6 +100,11 @@ public:
     // runs in the drawing thread and must only post the repaint.
     void invalidate(const QRect& area);
     void setRepaintListener(std::function<void(const QRect&)> listener);
+
+    // Where the mouse was last seen over the surface's window, in pixels; the window thread
+    // writes it.
+    void setMousePosition(QPoint at);
+    QPoint mousePosition() const;
 
     // The pen of the "bg" commands, under the interpreter lock.
     BackgroundPen& backgroundPen() { return m_backgroundPen; }
@@ -106,6 +120,7 @@ private:
     std::mutex m_repaintLock; // the listener is set in the window thread, called in others
     std::function<void(const QRect&)> m_repaint;
     BackgroundPen m_backgroundPen; // read and set under the interpreter lock
+    std::atomic<uint64_t> m_mousePosition { 0 }; // x in the high half, y in the low
 };
 
 // Rounds half away from zero, as every cartesian coordinate becomes a pixel.

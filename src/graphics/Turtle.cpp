@@ -1,5 +1,6 @@
 #include "graphics/Turtle.h"
 
+#include "graphics/TurtleGraphicPart.h"
 #include "graphics/TurtleHeading.h"
 #include "interpreter/InterpreterState.h"
 #include "localization/EventCodes.h"
@@ -35,6 +36,7 @@ namespace {
 
 tTurtle::tTurtle(tmultiobject* turtleClass, std::string name)
     : tControlObject({ turtleClass }, std::move(name))
+    , m_graphicPart(std::make_shared<TurtleGraphicPart>(*this))
 {
 }
 
@@ -217,8 +219,14 @@ void tTurtle::paint(QPainter& painter) const
     painter.drawPolygon(triangle);
 }
 
+std::shared_ptr<tLogoGrObject> tTurtle::mouseTargetAt(QPoint at) const
+{
+    return m_surface && shown() && shapeRectangle().contains(at) ? m_graphicPart : nullptr;
+}
+
 void tTurtle::destroy()
 {
+    m_graphicPart.reset();
     if (m_surface) {
         m_surface->removeItem(this);
         m_surface = nullptr;

@@ -101,6 +101,9 @@ public:
     void setShownRange(std::optional<PixelRange> range) { m_shownRange = range; }
 
     void paint(QPainter& painter) const override;
+    tLogoGrObject& graphicPart() const { return *m_graphicPart; }
+    // A shown turtle takes the mouse on its shape.
+    std::shared_ptr<tLogoGrObject> mouseTargetAt(QPoint at) const override;
     void destroy() override;
 
 private:
@@ -113,6 +116,8 @@ private:
     void raiseCollision();
 
     Surface* m_surface = nullptr;
+    // Held here alone, so that the window's mouse input finds it gone once the turtle is.
+    std::shared_ptr<tLogoGrObject> m_graphicPart;
     PixelPoint m_position { 0, 0 };
     LogoReal m_heading = 0;
     PixelPoint m_home { 0, 0 };

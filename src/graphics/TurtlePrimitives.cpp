@@ -1,6 +1,7 @@
 #include "graphics/TurtlePrimitives.h"
 
 #include "core/Colours.h"
+#include "graphics/PointLists.h"
 #include "graphics/RandomInputs.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtleHeading.h"
@@ -12,6 +13,7 @@
 #include "interpreter/Registration.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameTranslation.h"
+#include "objects/GraphicPart.h"
 #include "objects/MultiObject.h"
 #include "objects/PropertyRegistration.h"
 #include "values/ListHelpers.h"
@@ -49,14 +51,6 @@ namespace {
         tTurtle& t = turtle();
         declarePropertiesChanged(t, properties);
         return t;
-    }
-
-    tlogoobject* pointList(LogoReal x, LogoReal y)
-    {
-        ListBuilder point;
-        point.append(ValueRef(makeNumber(x)).get());
-        point.append(ValueRef(makeNumber(y)).get());
-        return point.finish();
     }
 
     // A keyword given in the language's words: the index of the internal name it is a spelling
@@ -244,6 +238,24 @@ namespace {
     }
 
     tlogoobject* primDotColour(tlogoobject*) { return colourOutput(turtle().colourUnder()); }
+
+    // Where the mouse is over the turtle's surface.
+    tlogoobject* primMousePosition(tlogoobject*)
+    {
+        const tTurtle& t = turtle();
+        return pointList(t.surface().toCartesian(t.surface().mousePosition()));
+    }
+
+    // Where the last press on the turtle hit, from its hot spot, y up.
+    tlogoobject* primClickedPosition(tlogoobject*)
+    {
+        const tTurtle& t = turtle();
+        const MousePoint clicked = t.graphicPart().clickedPosition();
+        const QRect shape = t.shapeRectangle();
+        const QPoint hotSpot = t.position().rounded();
+        return pointList(
+            shape.left() + clicked.x - hotSpot.x(), hotSpot.y() - shape.top() - clicked.y);
+    }
 
     template <bool Shown> tlogoobject* primShow(tlogoobject*)
     {
@@ -567,6 +579,8 @@ namespace {
         fixed<0>("dot", etFun, primDot),
         fixed<1>("point", etFun, primPoint),
         fixed<0>("dotcolor", etFun, primDotColour),
+        fixed<0>("mousepos", etFun, primMousePosition),
+        fixed<0>("clickedpos", etFun, primClickedPosition),
         fixed<0>("showturtle", etFun, primShow<true>),
         fixed<0>("showme", etFun, primShow<true>),
         fixed<0>("hideturtle", etFun, primShow<false>),

@@ -334,4 +334,12 @@ void tLogoGrObject::beginUserMode(bool resizing, MousePoint at)
     markProjectChanged();
 }
 
+bool frozenWithItsPlaces(const tmultiobject& object)
+{
+    for (const tmultiobject* link = &object; link; link = link->place())
+        if (link->frozen)
+            return true;
+    return false;
+}
+
 } // namespace velmora

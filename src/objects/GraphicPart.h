@@ -52,6 +52,10 @@ struct ControlBounds {
 
 enum class MouseCursor : uint8_t { Normal, Move, Resize };
 
+// Whether the object or any container on its place chain is frozen: then the user may not move or
+// resize it.
+bool frozenWithItsPlaces(const tmultiobject& object);
+
 class tLogoGrObject {
 public:
     explicit tLogoGrObject(tmultiobject& owner);
@@ -75,6 +79,8 @@ public:
     bool userMoving() const;
 
     tmultiobject& owner() const { return m_owner; }
+    // Where the control is now, in its container's coordinates.
+    ControlBounds currentBounds() const { return bounds(); }
 
 protected:
     // What the control is and does. Asked under the bookkeeping lock: these must not call back

@@ -111,10 +111,20 @@ namespace {
 
     void sendMouse(QWidget* widget, QEvent::Type type, QPoint at)
     {
-        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton),
+            Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &event);
     }
+
+    void click(QWidget* widget, QPoint at)
+    {
+        sendMouse(widget, QEvent::MouseButtonPress, at);
+        sendMouse(widget, QEvent::MouseButtonRelease, at);
+    }
+
+    const QPoint pageCentre(398, 249);
 
     TEST(PageMouseTest, AClickOnThePageRunsItsHandlers)
     {
@@ -124,10 +134,49 @@ namespace {
             "ask \"page1 [setevent \"onClick [print [click]]]",
         });
         ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
-        sendMouse(session.page(), QEvent::MouseButtonPress, QPoint(30, 40));
-        sendMouse(session.page(), QEvent::MouseButtonRelease, QPoint(30, 40));
+        click(session.page(), QPoint(30, 40));
         EXPECT_TRUE(session.waitFor([&] { return session.printed() == "click\n"; }))
             << session.printed();
+    }
+
+    // The turtle lies over the page: a click on its shape is the turtle's, beside it the page's.
+    TEST(PageMouseTest, AClickOnATurtleIsTheTurtles)
+    {
+        startEngine();
+        WindowSession session({
+            "ask \"page1 [setevent \"onClick [print [page]]]",
+            "ask \"t1 [setevent \"onClick [print [turtle]]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        click(session.page(), pageCentre + QPoint(0, -5));
+        EXPECT_TRUE(session.waitFor([&] { return session.printed() == "turtle\n"; }))
+            << session.printed();
+        click(session.page(), pageCentre + QPoint(60, 0));
+        EXPECT_TRUE(session.waitFor([&] { return session.printed() == "turtle\npage\n"; }))
+            << session.printed();
+    }
+
+    // A turtle the user may drag follows the mouse while the left button is down, drawing
+    // nothing.
+    TEST(PageMouseTest, ATurtleThatMayBeDraggedFollowsTheMouse)
+    {
+        startEngine();
+        WindowSession session({
+            "ask \"t1 [setautodrag \"true]",
+            "ask \"t1 [setevent \"onLeftUp [print pos]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* page = session.page();
+        sendMouse(page, QEvent::MouseButtonPress, pageCentre);
+        for (int step = 1; step <= 5; ++step) {
+            QMouseEvent move(QEvent::MouseMove, pageCentre + QPoint(10 * step, 0),
+                page->mapToGlobal(pageCentre + QPoint(10 * step, 0)), Qt::NoButton, Qt::LeftButton,
+                Qt::NoModifier);
+            QCoreApplication::sendEvent(page, &move);
+        }
+        sendMouse(page, QEvent::MouseButtonRelease, pageCentre + QPoint(50, 0));
+        EXPECT_TRUE(session.waitFor([&] { return !session.printed().empty(); }));
+        EXPECT_EQ(session.printed(), "50 0\n");
     }
 
 } // namespace
