@@ -103,7 +103,10 @@ void tSplitwindow::showPage(tlogopage& page)
         state->whoList = std::move(who);
     }
     raise(page, "onShowPage");
+    pageListChanged();
 }
+
+void tSplitwindow::pageListChanged() { raise(*this, "onPagelistChanged"); }
 
 void tSplitwindow::removePage(tlogopage& page)
 {
@@ -118,10 +121,13 @@ void tSplitwindow::removePage(tlogopage& page)
     if (m_current == &page) {
         if (m_pages.size() == 1)
             throw eLogoException(erEraseOnlyPage);
-        const auto next = found + 1 == m_pages.end() ? m_pages.begin() : found + 1;
-        showPage(**next);
+        tlogopage* next = found + 1 == m_pages.end() ? m_pages.front() : *(found + 1);
+        m_pages.erase(found);
+        showPage(*next);
+        return;
     }
-    m_pages.erase(std::find(m_pages.begin(), m_pages.end(), &page));
+    m_pages.erase(found);
+    pageListChanged();
 }
 
 } // namespace velmora

@@ -47,6 +47,9 @@ public:
     // last). Error 118 for the only page, unless the main window itself goes.
     void removePage(tlogopage& page);
 
+    // Raises "onPagelistChanged" on the main window: a page came, went or was renamed.
+    void pageListChanged();
+
     // The kind of the pages' class, which makes pages here rather than on a page.
     const ObjectKind* pageKind = nullptr;
 

@@ -135,6 +135,7 @@ namespace {
         if (!window.currentPage())
             throw eLogoException(erNoCurPage);
         window.renameEntry(window.currentPage(), name->text());
+        window.pageListChanged();
         return nullptr;
     }
 
