@@ -22,7 +22,7 @@ namespace velmora {
 
 namespace {
 
-    Surface& currentSurface() { return currentPage().surface(); }
+    Surface& currentSurface() { return currentSurfaceOwner().surface(); }
 
     QPoint pixelOf(QPointF point) { return { roundToPixel(point.x()), roundToPixel(point.y()) }; }
 
@@ -52,8 +52,8 @@ namespace {
         tlogoobject*, tlogoobject* centre, tlogoobject* count, tlogoobject* radius)
     {
         const QPoint middle = pixelOf(pointFromList(centre));
-        const std::vector<QPoint> places = randomDotPlaces(middle,
-            count->intInRange(0, mostDots), radius->intInRange(-widestRadius, widestRadius));
+        const std::vector<QPoint> places = randomDotPlaces(middle, count->intInRange(0, mostDots),
+            radius->intInRange(-widestRadius, widestRadius));
         drawBackgroundDots(currentSurface(), places);
         return nullptr;
     }
