@@ -23,7 +23,7 @@ namespace velmora {
 
 namespace {
 
-    Surface& currentSurface() { return currentPage().surface(); }
+    Surface& currentSurface() { return currentSurfaceOwner().surface(); }
 
     QPoint pixelOf(QPointF point) { return { roundToPixel(point.x()), roundToPixel(point.y()) }; }
 

@@ -2,14 +2,26 @@
 
 #include "controls/MainWindowObject.h"
 #include "controls/SurfaceGraphicPart.h"
-#include "graphics/Turtle.h"
 #include "processes/MainThreadCall.h"
 
 namespace velmora {
 
 namespace {
+
     constexpr QRgb white = 0xFFFFFFFF;
-}
+
+    // The running object itself or what it is placed in, nearest first.
+    template <class Wanted> Wanted* nearestOnPlaceChain()
+    {
+        InterpreterState* state = InterpreterState::current();
+        for (auto* object = state ? dynamic_cast<tmultiobject*>(state->currentObject) : nullptr;
+             object; object = object->place())
+            if (auto* wanted = dynamic_cast<Wanted*>(object))
+                return wanted;
+        return nullptr;
+    }
+
+} // namespace
 
 tlogopage::tlogopage(tmultiobject* pageClass, std::string name)
     : tcontainerobject({ pageClass }, std::move(name))
@@ -61,24 +73,21 @@ void tlogopage::adopt(tlogoobject* turtle)
         m_who = { ValueRef(turtle) };
 }
 
-void tlogopage::clearScreen()
-{
-    for (tTurtle* turtle : m_surface->itemsOfType<tTurtle>())
-        turtle->home();
-    m_surface->clean();
-}
-
 tlogopage& currentPage()
 {
-    InterpreterState* state = InterpreterState::current();
-    for (auto* object = state ? dynamic_cast<tmultiobject*>(state->currentObject) : nullptr; object;
-         object = object->place())
-        if (auto* page = dynamic_cast<tlogopage*>(object))
-            return *page;
+    if (tlogopage* page = nearestOnPlaceChain<tlogopage>())
+        return *page;
     tSplitwindow* mainWindow = tSplitwindow::instance();
     if (!mainWindow || !mainWindow->currentPage())
         throw eLogoException(erInitGraphic);
     return *mainWindow->currentPage();
+}
+
+SurfaceOwner& currentSurfaceOwner()
+{
+    if (SurfaceOwner* owner = nearestOnPlaceChain<SurfaceOwner>())
+        return *owner;
+    return currentPage();
 }
 
 } // namespace velmora

@@ -35,9 +35,6 @@ public:
     // A turtle made on a page that addresses nobody is addressed from then on.
     void adopt(tlogoobject* turtle);
 
-    // Every turtle back home, then the background cleaned.
-    void clearScreen();
-
 private:
     std::shared_ptr<Surface> m_surface;
     // Held here alone, so that the window's mouse input finds it gone once the page is.
@@ -49,5 +46,8 @@ private:
 // The page of the running process's current object, or the main window's current page; error 79
 // when there is none.
 tlogopage& currentPage();
+// What the surface commands act on: the nearest page or pane on the place chain of the running
+// process's current object, else the main window's current page; error 79 when there is none.
+SurfaceOwner& currentSurfaceOwner();
 
 } // namespace velmora

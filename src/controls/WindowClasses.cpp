@@ -2,9 +2,15 @@
 
 #include "controls/MainWindowObject.h"
 #include "controls/PageObject.h"
+#include "controls/PaneObject.h"
+#include "controls/PanePrimitives.h"
 #include "controls/WindowPrimitives.h"
+#include "core/Colours.h"
 #include "core/MainObj.h"
 #include "graphics/TurtleClass.h"
+#include "graphics/TurtlePositions.h"
+#include "localization/LanguageDictionary.h"
+#include "localization/NameCodes.h"
 #include "objects/AskTable.h"
 #include "objects/CreationParameters.h"
 #include "objects/ObjectKind.h"
@@ -15,8 +21,13 @@ namespace velmora {
 
 namespace {
 
+    constexpr int32_t absolutePositionCode = 1;
+    constexpr int32_t positionCode = 4;
     constexpr int32_t sizeCode = 5;
+    constexpr int32_t backgroundColourCode = 39;
+    constexpr QRgb white = 0xFFFFFFFF;
     const QSize defaultPageSize(796, 499);
+    const QSize defaultPaneSize(100, 100);
     const QSize defaultWindowSize(820, 540);
 
     QSize sizeFrom(tlogoobject* value, QSize otherwise)
@@ -49,6 +60,62 @@ namespace {
         }
     };
 
+    // The value of the class's variable of that internal name (dictionary section "name").
+    tlogoobject* classVariable(tmultiobject& objectClass, const char* internalName)
+    {
+        tLogoVarDesc* variable = objectClass.findVariable(
+            NameCodes::instance().intern(languageDictionary().firstWord("name", internalName)));
+        return variable ? variable->value() : nullptr;
+    }
+
+    // A colour given when the pane is made wins. Otherwise a class can give its panes a colour
+    // with "bgcolour1", and with "bgcolour2" one for the pages whose colour is that one, so that
+    // its panes stand out on every page.
+    QRgb paneBackground(tmultiobject& paneClass, const Surface& page, tlogoobject* given)
+    {
+        auto opaque = [](tlogoobject* colour) { return 0xFF000000 | asColour(colour); };
+        if (given)
+            return opaque(given);
+        tlogoobject* first = classVariable(paneClass, "bgcolour1");
+        if (first && opaque(first) != page.background())
+            return opaque(first);
+        tlogoobject* second = first ? classVariable(paneClass, "bgcolour2") : nullptr;
+        return second ? opaque(second) : white;
+    }
+
+    class PaneKind final : public ObjectKind {
+    public:
+        tControlObject* makeInstance(tmultiobject* objectClass, std::string name) const override
+        {
+            return new tlogopane(objectClass, std::move(name));
+        }
+
+        // The top-left corner is given in pixels of the page ("aPos") or as a point of its
+        // cartesian coordinates ("pos"); without either the pane lies at the page's corner.
+        void create(tControlObject& object, InitListScope& parameters) const override
+        {
+            auto* page = dynamic_cast<tlogopage*>(object.place());
+            if (!page)
+                throw eLogoException(erInvalidParent);
+            tmultiobject& paneClass = *object.firstClass();
+            ValueRef loaderPairs;
+            auto value = [&](int32_t code) {
+                return creationValue(code, paneClass, loaderPairs, parameters);
+            };
+            const ValueRef pixels = value(absolutePositionCode);
+            const ValueRef point = value(positionCode);
+            QPoint corner;
+            if (pixels)
+                corner = absolutePositionFromList(pixels.get(), page->surface()).rounded();
+            else if (point)
+                corner = positionFromList(point.get(), page->surface()).rounded();
+            const QSize size = sizeFrom(value(sizeCode).get(), defaultPaneSize);
+            const ValueRef colour = value(backgroundColourCode);
+            static_cast<tlogopane&>(object).build(QRect(corner, size),
+                paneBackground(paneClass, page->surface(), colour.get()), page->window());
+        }
+    };
+
     class WindowKind final : public ObjectKind {
     public:
         tControlObject* makeInstance(tmultiobject* objectClass, std::string name) const override
@@ -71,9 +138,11 @@ StartingWindow makeStartingWindow(tMainLogoObject& main)
 {
     static const PageKind pageKind;
     static const WindowKind windowKind;
+    static const PaneKind paneKind;
     tmultiobject& turtleClass = makeTurtleClass(main);
     tmultiobject& pageClass = makePrototype(main, "page", pageKind);
     registerPagePrimitives(pageClass);
+    registerPanePrimitives(makePrototype(main, "pane", paneKind));
     tmultiobject& windowClass = makePrototype(main, "mainwindow", windowKind);
     registerMainWindowPrimitives(windowClass);
 

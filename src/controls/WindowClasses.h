@@ -1,6 +1,7 @@
-// The classes of the window layer, made in the main object at start-up: "MainWindow", "Page" and
-// "Turtle", each a prototype with its kind, its commands and its ask table; and the main window
-// with its first page and a turtle on it, as a program starts without a project.
+// The classes of the window layer, made in the main object at start-up: "MainWindow", "Page",
+// "Pane" and "Turtle", each a prototype with its kind and its commands (the turtle's with its ask
+// table too); and the main window with its first page and a turtle on it, as a program starts
+// without a project.
 #pragma once
 
 #include "interpreter/InterpreterState.h"

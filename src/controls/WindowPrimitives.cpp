@@ -32,32 +32,33 @@ namespace {
 
     tlogoobject* primClearScreen(tlogoobject*)
     {
-        currentPage().clearScreen();
+        currentSurfaceOwner().clearScreen();
         return nullptr;
     }
 
     tlogoobject* primCleanBackground(tlogoobject*)
     {
-        tlogopage& page = currentPage();
-        page.surface().clean();
-        startEventProcess(page, EventCodes::instance().eventCode("onClean"));
+        SurfaceOwner& owner = currentSurfaceOwner();
+        owner.surface().clean();
+        startEventProcess(
+            dynamic_cast<tmultiobject&>(owner), EventCodes::instance().eventCode("onClean"));
         return nullptr;
     }
 
     tlogoobject* primBackgroundColour(tlogoobject*)
     {
-        return colourValue(currentPage().surface().background() & 0xFFFFFF);
+        return colourValue(currentSurfaceOwner().surface().background() & 0xFFFFFF);
     }
 
     tlogoobject* primSetBackgroundColour(tlogoobject*, tlogoobject* colour)
     {
-        currentPage().surface().setBackground(0xFF000000 | asColour(colour));
+        currentSurfaceOwner().surface().setBackground(0xFF000000 | asColour(colour));
         return nullptr;
     }
 
     tlogoobject* primUpperLeft(tlogoobject*)
     {
-        const QPoint origin = currentPage().surface().origin();
+        const QPoint origin = currentSurfaceOwner().surface().origin();
         ListBuilder corner;
         corner.append(ValueRef(makeInteger(-origin.x())).get());
         corner.append(ValueRef(makeInteger(origin.y())).get());
@@ -73,7 +74,7 @@ namespace {
 
     tlogoobject* primDotColourAt(tlogoobject*, tlogoobject* point)
     {
-        Surface& surface = currentPage().surface();
+        Surface& surface = currentSurfaceOwner().surface();
         const QPoint pixel = positionFromList(point, surface).rounded();
         QRgb colour = surface.background();
         if (surface.bounds().contains(pixel)) {
@@ -199,20 +200,24 @@ namespace {
 
 } // namespace
 
+void registerSurfacePrimitives(tmultiobject& surfaceClass)
+{
+    registerPrimitives(surfaceClass.procTable(), &surfaceClass, surfaceRows);
+    registerBackgroundPrimitives(surfaceClass);
+}
+
 void registerPagePrimitives(tmultiobject& pageClass)
 {
     registerMethodProperty(pageClass,
         { .code = pageWhoCode, .getter = getPageWho, .setter = setPageWho },
         PropertyBinding::Instances);
-    registerPrimitives(pageClass.procTable(), &pageClass, surfaceRows);
-    registerBackgroundPrimitives(pageClass);
+    registerSurfacePrimitives(pageClass);
 }
 
 void registerMainWindowPrimitives(tmultiobject& windowClass)
 {
-    registerPrimitives(windowClass.procTable(), &windowClass, surfaceRows);
+    registerSurfacePrimitives(windowClass);
     registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
-    registerBackgroundPrimitives(windowClass);
     registerWindowBackgroundPrimitives(windowClass);
 }
 

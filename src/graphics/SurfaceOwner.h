@@ -10,6 +10,10 @@ class SurfaceOwner {
 public:
     virtual ~SurfaceOwner() = default;
     virtual Surface& surface() = 0;
+
+    // Every turtle of the surface back home, then the background cleaned. Under the interpreter
+    // lock, which guards the turtles' state.
+    void clearScreen();
 };
 
 } // namespace velmora

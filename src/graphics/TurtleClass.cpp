@@ -54,16 +54,22 @@ namespace {
         }
     };
 
+    const TurtleKind turtleKind;
+
 } // namespace
 
 tmultiobject& makeTurtleClass(tcontainerobject& container)
 {
-    static const TurtleKind kind;
-    tmultiobject& prototype = makePrototype(container, "turtle", kind);
+    tmultiobject& prototype = makePrototype(container, "turtle", turtleKind);
     registerTurtlePrimitives(prototype);
     registerTurtleShapePrimitives(prototype);
     giveAskTable(prototype);
     return prototype;
+}
+
+bool makesTurtles(const tmultiobject& objectClass)
+{
+    return objectClass.instanceKind == &turtleKind;
 }
 
 } // namespace velmora

@@ -9,5 +9,7 @@ class tmultiobject;
 
 // Makes the prototype in the container (the main object) under the language's class name.
 tmultiobject& makeTurtleClass(tcontainerobject& container);
+// Whether the objects of the class are turtles (it is "Turtle" or made from it with "newclass").
+bool makesTurtles(const tmultiobject& objectClass);
 
 } // namespace velmora

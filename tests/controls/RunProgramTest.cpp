@@ -66,7 +66,7 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // painting order and collisions; maketurtle: making and setting turtles, addressing several, the
 // page's who list.
 INSTANTIATE_TEST_SUITE_P(
-    RunProgramTest, ScriptTest, testing::Values("turtle", "turtle2", "maketurtle"));
+    RunProgramTest, ScriptTest, testing::Values("turtle", "turtle2", "maketurtle", "panes"));
 
 // The background drawn with the "bg" commands: the colours it reports, the errors of malformed
 // rectangles, undo, and the origin moved under the turtle; the window shows the fill inside the
@@ -80,6 +80,29 @@ TEST(RunProgramTest, TheBackgroundCommandsDrawIntoThePage)
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(120, 110)), qRgb(0, 0, 255));
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(220, 210)), qRgb(0, 128, 0));
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(99, 99)), qRgb(255, 255, 255));
+}
+
+// The panes of panes.logo over the blue page: the first at the page's corner in white, one in
+// yellow at the cartesian point [100 50], and a red one sent behind the yellow one where they
+// overlap.
+TEST(RunProgramTest, PanesLieOverThePage)
+{
+    const QImage shot = runProgram(scriptPath("panes.logo")).screenshot;
+    ASSERT_FALSE(shot.isNull());
+    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
+    const struct {
+        QPoint at;
+        QRgb colour;
+    } expected[] = {
+        { { 50, 50 }, qRgb(255, 255, 255) }, // the first pane
+        { { 150, 150 }, qRgb(0, 0, 255) }, // the page beside it
+        { { 498, 199 }, qRgb(255, 255, 0) }, // the yellow pane's top-left corner
+        { { 497, 198 }, qRgb(0, 0, 255) }, // the page just outside it
+        { { 570, 270 }, qRgb(255, 255, 0) }, // the red pane behind the yellow one
+        { { 610, 310 }, qRgb(255, 0, 0) }, // the red pane's visible part
+    };
+    for (const auto& [at, colour] : expected)
+        EXPECT_EQ(shot.pixel(page + at), colour) << at.x() << "," << at.y();
 }
 
 // The square drawn from the centre of the page: its corners in black, the diagonal in the red

@@ -1,0 +1,64 @@
+#include "controls/PaneObject.h"
+
+#include "controls/SurfaceGraphicPart.h"
+#include "graphics/TurtleClass.h"
+#include "processes/MainThreadCall.h"
+
+namespace velmora {
+
+tlogopane::tlogopane(tmultiobject* paneClass, std::string name)
+    : tcontainerobject({ paneClass }, std::move(name))
+{
+}
+
+tlogopane::~tlogopane() { closeWindow(); }
+
+// A pane is only ever placed on a page, which answers for everything but turtles.
+tcontainerobject* tlogopane::containerForClass(tmultiobject* objectClass)
+{
+    if (makesTurtles(*objectClass))
+        return this;
+    auto* page = dynamic_cast<tcontainerobject*>(place());
+    if (!page)
+        throw eLogoException(erInvalidParent);
+    return page->containerForClass(objectClass);
+}
+
+void tlogopane::build(QRect area, QRgb background, QWidget* pageWindow)
+{
+    m_surface = std::make_shared<Surface>(area.size(), background);
+    m_graphicPart = std::make_shared<SurfaceGraphicPart>(*this, area.size());
+    MainThreadCaller::current().call([&] {
+        m_window = new SurfaceWidget(m_surface, m_graphicPart, pageWindow);
+        m_window->move(area.topLeft());
+        m_window->show();
+    });
+}
+
+// The window goes at once: a process may still hold the erased pane for a while.
+void tlogopane::destroy()
+{
+    m_graphicPart.reset();
+    tcontainerobject::destroy();
+    closeWindow();
+}
+
+void tlogopane::closeWindow()
+{
+    QPointer<SurfaceWidget> window = std::exchange(m_window, nullptr);
+    if (window)
+        MainThreadCaller::current().call([window] { delete window.data(); });
+}
+
+void tlogopane::moveTo(StackEnd end)
+{
+    QPointer<SurfaceWidget> window = m_window;
+    MainThreadCaller::current().call([window, end] {
+        if (window && end == StackEnd::Front)
+            window->raise();
+        else if (window)
+            window->lower();
+    });
+}
+
+} // namespace velmora

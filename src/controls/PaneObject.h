@@ -1,0 +1,46 @@
+// tlogopane: a pane, a smaller drawing surface placed on a page. Its window (a SurfaceWidget) is a
+// child of the page's window, so it lies over the page's background where it is placed. The
+// turtles made by the pane are its own: they live in its object table, draw on its surface and go
+// with it; every other object made while running as the pane goes where the page puts it.
+#pragma once
+
+#include "controls/SurfaceWidget.h"
+#include "graphics/SurfaceOwner.h"
+#include "objects/ContainerObject.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace velmora {
+
+class tlogopane : public tcontainerobject, public SurfaceOwner {
+public:
+    tlogopane(tmultiobject* paneClass, std::string name);
+    ~tlogopane() override;
+
+    std::string_view className() const override { return "pane"; }
+    tcontainerobject* containerForClass(tmultiobject* objectClass) override;
+    Surface& surface() override { return *m_surface; }
+    void destroy() override;
+
+    // Makes the surface and its window over `area` of the page's window.
+    void build(QRect area, QRgb background, QWidget* pageWindow);
+
+    enum class StackEnd { Front, Back };
+    // Moves the window to that end of the page's child windows, which decides which of
+    // overlapping panes shows.
+    void moveTo(StackEnd end);
+
+    bool autoDrag = false; // stored for the user's dragging, which panes do not offer yet
+
+private:
+    void closeWindow();
+
+    std::shared_ptr<Surface> m_surface;
+    // Held here alone, so that the window's mouse input finds it gone once the pane is.
+    std::shared_ptr<tLogoGrObject> m_graphicPart;
+    QPointer<SurfaceWidget> m_window;
+};
+
+} // namespace velmora

@@ -1,0 +1,68 @@
+#include "controls/PanePrimitives.h"
+
+#include "controls/PaneObject.h"
+#include "controls/WindowPrimitives.h"
+#include "interpreter/InterpreterState.h"
+#include "interpreter/Registration.h"
+#include "objects/PropertyRegistration.h"
+#include "values/ValueFactory.h"
+
+namespace velmora {
+
+namespace {
+
+    // The pane commands belong to the pane itself, not to the turtles on it: error 86 otherwise.
+    tlogopane& runningPane()
+    {
+        InterpreterState* state = InterpreterState::current();
+        auto* pane = state ? dynamic_cast<tlogopane*>(state->currentObject) : nullptr;
+        if (!pane)
+            throw eLogoException(erInitPane);
+        return *pane;
+    }
+
+    template <tlogopane::StackEnd End> tlogoobject* primMoveTo(tlogoobject*)
+    {
+        runningPane().moveTo(End);
+        return nullptr;
+    }
+
+    // Moving and dragging a pane with the mouse are not offered yet: the commands are accepted
+    // from a pane and change nothing.
+    tlogoobject* primStartMoving(tlogoobject*)
+    {
+        runningPane();
+        return nullptr;
+    }
+
+    tlogoobject* getAutoDrag(tmultiobject& object)
+    {
+        return makeBool(static_cast<tlogopane&>(object).autoDrag);
+    }
+
+    void setAutoDrag(tmultiobject& object, tlogoobject* value)
+    {
+        static_cast<tlogopane&>(object).autoDrag = value->asBool();
+    }
+
+    constexpr int32_t autoDragCode = 64;
+
+    constexpr PrimitiveRow rows[] = {
+        fixed<0>("toFront", etFun, primMoveTo<tlogopane::StackEnd::Front>),
+        fixed<0>("toBack", etFun, primMoveTo<tlogopane::StackEnd::Back>),
+        fixed<0>("startMove", etFun, primStartMoving),
+        fixed<0>("startDrag", etFun, primStartMoving),
+    };
+
+} // namespace
+
+void registerPanePrimitives(tmultiobject& paneClass)
+{
+    registerSurfacePrimitives(paneClass);
+    registerPrimitives(paneClass.procTable(), &paneClass, rows);
+    registerMethodProperty(paneClass,
+        { .code = autoDragCode, .getter = getAutoDrag, .setter = setAutoDrag },
+        PropertyBinding::Instances);
+}
+
+} // namespace velmora
