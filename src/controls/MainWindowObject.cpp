@@ -47,6 +47,18 @@ tlogoobject* tSplitwindow::findObject(NameCode name)
 {
     if (tlogoobject* found = tcontainerobject::findObject(name))
         return found;
+    return shownPageEntry(name);
+}
+
+tmultiobject* tSplitwindow::erasableEntry(NameCode name)
+{
+    if (tmultiobject* own = tableEntry(name))
+        return own;
+    return shownPageEntry(name);
+}
+
+tmultiobject* tSplitwindow::shownPageEntry(NameCode name) const
+{
     return m_current ? m_current->tableEntry(name) : nullptr;
 }
 

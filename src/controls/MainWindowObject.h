@@ -30,6 +30,7 @@ public:
     // Objects on the shown page answer to their names from the window too, so that the command
     // line reaches the turtles it sees.
     tlogoobject* findObject(NameCode name) override;
+    tmultiobject* erasableEntry(NameCode name) override;
 
     // Makes the window, in the window thread.
     void build(QSize size, const std::string& caption);
@@ -54,6 +55,8 @@ public:
     const ObjectKind* pageKind = nullptr;
 
 private:
+    tmultiobject* shownPageEntry(NameCode name) const;
+
     std::vector<tlogopage*> m_pages;
     tlogopage* m_current = nullptr;
     bool m_closing = false; // destroying its pages with itself

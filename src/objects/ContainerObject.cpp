@@ -214,7 +214,10 @@ tmultiobject* tcontainerobject::newObject(
         kind ? kind->makeInstance(objectClass, name) : new tControlObject({ objectClass }, name));
     auto* object = static_cast<tControlObject*>(held.get());
     object->isInstance = true;
-    object->placeInto(targetContainer()->containerForClass(objectClass));
+    // The object lives in the table of the container it is placed in: a turtle made from the
+    // main window is the current page's.
+    tcontainerobject* home = targetContainer()->containerForClass(objectClass);
+    object->placeInto(home);
     object->inheritVariables(*objectClass);
     if (form == CreationForm::New || kind) {
         // A user "create" builds the object itself; otherwise the kind's own routine does.
@@ -228,7 +231,7 @@ tmultiobject* tcontainerobject::newObject(
     } else {
         pairs.applyTo(*object);
     }
-    enter(object);
+    home->enter(object);
     if (form == CreationForm::New)
         runCreationHandlers(*object);
     return object;
@@ -266,14 +269,17 @@ void tcontainerobject::enter(tControlObject* object)
     object->ownerContainer = this;
 }
 
+tmultiobject* tcontainerobject::erasableEntry(NameCode name) { return tableEntry(name); }
+
 void tcontainerobject::eraseObject(tlogoobject* name, EraseMode mode)
 {
-    tmultiobject* object = tableEntry(name->nameCode());
+    auto* object = static_cast<tControlObject*>(erasableEntry(name->nameCode()));
     if (!object)
         throw eLogoException(erNoObject, name);
     if (mode == EraseMode::RefuseClasses && object->hasInstancesOrSubclasses())
         throw eLogoException(erEraseDesc, name);
-    eraseEntry(static_cast<tControlObject*>(object));
+    tcontainerobject* owner = object->ownerContainer ? object->ownerContainer : this;
+    owner->eraseEntry(object);
 }
 
 // An instance's "destroy" runs first, unless the whole container is going; while it runs, other

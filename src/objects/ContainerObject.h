@@ -37,6 +37,9 @@ public:
     tmultiobject* newClass(tlogoobject* parent, tlogoobject* name, tlogoobject* pairs);
     // Error 50 for a name without object, 113 for a class in use unless erasing completely.
     void eraseObject(tlogoobject* name, EraseMode mode);
+    // The object "eraseobject" may erase under that name: one of the table's, unless a container
+    // reaches further.
+    virtual tmultiobject* erasableEntry(NameCode name);
     // Removes the object's entry after unlinking it. When the process ran as the object, the
     // caller ends the process (the object is destroyed()).
     void eraseEntry(tControlObject* object);
