@@ -4,6 +4,7 @@
 #include "controls/MainWindowObject.h"
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
+#include "controls/TurtleListPrimitives.h"
 #include "core/Colours.h"
 #include "graphics/PointLists.h"
 #include "graphics/TurtlePositions.h"
@@ -204,6 +205,7 @@ void registerSurfacePrimitives(tmultiobject& surfaceClass)
 {
     registerPrimitives(surfaceClass.procTable(), &surfaceClass, surfaceRows);
     registerBackgroundPrimitives(surfaceClass);
+    registerTurtleListPrimitives(surfaceClass);
 }
 
 void registerPagePrimitives(tmultiobject& pageClass)
