@@ -14,6 +14,7 @@ echo "== address and undefined-behaviour sanitizers"
 bash "$root/tools/build.sh" build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELMORA_SANITIZE=address,undefined
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
     ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$jobs"
 
 echo "== thread sanitizer"
