@@ -1,10 +1,9 @@
 #include "core/Colours.h"
 
-#include "interpreter/InterpreterState.h"
-#include "interpreter/LogoVarTab.h"
+#include "core/MainVariables.h"
+
 #include "localization/DictionaryText.h"
 #include "localization/LanguageWords.h"
-#include "localization/NameCodes.h"
 #include "values/Errors.h"
 #include "values/ListHelpers.h"
 #include "values/Random.h"
@@ -94,17 +93,9 @@ namespace {
         return shadedColours[key - singleColours.size()].shades[shade.value_or(plainShade) - 1];
     }
 
-    // None outside Logo processes, where the main object's variables are out of reach.
-    tlogoobject* mainVariable(std::string_view name)
-    {
-        const InterpreterState* state = InterpreterState::current();
-        const NameCode code = NameCodes::instance().find(name);
-        return state && code != 0 ? state->globalVariables->tryValue(code) : nullptr;
-    }
-
     int32_t integerSetting(std::string_view name, int32_t otherwise)
     {
-        tlogoobject* setting = mainVariable(name);
+        tlogoobject* setting = mainObjectVariable(name);
         return setting && setting->isInteger() ? setting->asInteger() : otherwise;
     }
 
@@ -128,7 +119,7 @@ namespace {
 
     Colour anyColour()
     {
-        tlogoobject* setting = mainVariable("anycolour");
+        tlogoobject* setting = mainObjectVariable("anycolour");
         if (!setting)
             return randomShade();
         if (setting->isList())

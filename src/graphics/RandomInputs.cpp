@@ -1,6 +1,6 @@
 #include "graphics/RandomInputs.h"
 
-#include "graphics/MainVariables.h"
+#include "core/MainVariables.h"
 #include "values/LogoList.h"
 #include "values/Random.h"
 

@@ -1,6 +1,6 @@
 #include "graphics/TurtleOverlap.h"
 
-#include "graphics/MainVariables.h"
+#include "core/MainVariables.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "graphics/TurtlePositions.h"
 
-#include "graphics/MainVariables.h"
+#include "core/MainVariables.h"
 #include "values/Errors.h"
 #include "values/LogoList.h"
 #include "values/Random.h"

@@ -1,6 +1,6 @@
-// The main object's variables that tune drawing and random values ("anypos", "overlapmode", ...),
-// read by their localized names: a project written in another language sets them under its own
-// words.
+// The main object's variables that tune colours, drawing and random values ("colourstyle",
+// "anypos", "overlapmode", ...), read by their localized names: a project written in another
+// language sets them under its own words.
 //
 // Read under the interpreter lock.
 #pragma once

@@ -1,4 +1,4 @@
-#include "graphics/MainVariables.h"
+#include "core/MainVariables.h"
 
 #include "interpreter/InterpreterState.h"
 #include "interpreter/LogoVarTab.h"
