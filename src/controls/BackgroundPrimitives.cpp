@@ -1,23 +1,20 @@
 #include "controls/BackgroundPrimitives.h"
 
 #include "controls/PageObject.h"
-#include "core/Colours.h"
 #include "graphics/BackgroundDrawing.h"
 #include "graphics/BackgroundFiles.h"
+#include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
 #include "graphics/RandomDots.h"
-#include "graphics/RandomInputs.h"
 #include "graphics/RectangleInputs.h"
+#include "graphics/TurtlePatterns.h"
 #include "graphics/UndoBuffer.h"
 #include "interpreter/Registration.h"
 #include "objects/MultiObject.h"
 #include "values/Errors.h"
 #include "values/LogoList.h"
-#include "values/LogoNumber.h"
 #include "values/Random.h"
 #include "values/ValueFactory.h"
-
-#include <algorithm>
 
 namespace velmora {
 
@@ -85,12 +82,12 @@ namespace {
 
     tlogoobject* primLineColour(tlogoobject*)
     {
-        return colourValue(currentSurface().backgroundPen().colour & 0xFFFFFF);
+        return colourOutput(currentSurface().backgroundPen().colour);
     }
 
     tlogoobject* primSetLineColour(tlogoobject*, tlogoobject* colour)
     {
-        currentSurface().backgroundPen().colour = qRgb(0, 0, 0) | asColour(colour);
+        currentSurface().backgroundPen().colour = colourInput(colour);
         return nullptr;
     }
 
@@ -102,14 +99,13 @@ namespace {
     // As a turtle's pen: "any" is a random width, and nothing is thinner than one pixel.
     tlogoobject* primSetLineWidth(tlogoobject*, tlogoobject* width)
     {
-        const LogoReal wanted = numberOrRandom(width, AnyQuantity::PenWidth);
-        currentSurface().backgroundPen().width = std::max(1, roundedInteger(wanted, width));
+        currentSurface().backgroundPen().width = penWidthInput(width);
         return nullptr;
     }
 
     tlogoobject* primLinePattern(tlogoobject*)
     {
-        return makeInteger(currentSurface().backgroundPen().pattern);
+        return makeInteger(penPatternOf(currentSurface().backgroundPen().style));
     }
 
     // "any" picks a pattern that draws something.
@@ -120,7 +116,7 @@ namespace {
             number = randomInRange(0, lastPenPattern - 1);
         else
             number = pattern->intInRange(0, lastPenPattern);
-        currentSurface().backgroundPen().pattern = number;
+        currentSurface().backgroundPen().style = lineStyleOf(number);
         return nullptr;
     }
 

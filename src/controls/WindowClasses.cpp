@@ -5,8 +5,8 @@
 #include "controls/PaneObject.h"
 #include "controls/PanePrimitives.h"
 #include "controls/WindowPrimitives.h"
-#include "core/Colours.h"
 #include "core/MainObj.h"
+#include "graphics/PenInputs.h"
 #include "graphics/TurtleClass.h"
 #include "graphics/TurtlePositions.h"
 #include "localization/LanguageDictionary.h"
@@ -73,14 +73,13 @@ namespace {
     // its panes stand out on every page.
     QRgb paneBackground(tmultiobject& paneClass, const Surface& page, tlogoobject* given)
     {
-        auto opaque = [](tlogoobject* colour) { return 0xFF000000 | asColour(colour); };
         if (given)
-            return opaque(given);
+            return colourInput(given);
         tlogoobject* first = classVariable(paneClass, "bgcolour1");
-        if (first && opaque(first) != page.background())
-            return opaque(first);
+        if (first && colourInput(first) != page.background())
+            return colourInput(first);
         tlogoobject* second = first ? classVariable(paneClass, "bgcolour2") : nullptr;
-        return second ? opaque(second) : white;
+        return second ? colourInput(second) : white;
     }
 
     class PaneKind final : public ObjectKind {

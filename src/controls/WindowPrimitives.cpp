@@ -5,7 +5,7 @@
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
 #include "controls/TurtleListPrimitives.h"
-#include "core/Colours.h"
+#include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
 #include "graphics/TurtlePositions.h"
 #include "interpreter/Registration.h"
@@ -48,12 +48,12 @@ namespace {
 
     tlogoobject* primBackgroundColour(tlogoobject*)
     {
-        return colourValue(currentSurfaceOwner().surface().background() & 0xFFFFFF);
+        return colourOutput(currentSurfaceOwner().surface().background());
     }
 
     tlogoobject* primSetBackgroundColour(tlogoobject*, tlogoobject* colour)
     {
-        currentSurfaceOwner().surface().setBackground(0xFF000000 | asColour(colour));
+        currentSurfaceOwner().surface().setBackground(colourInput(colour));
         return nullptr;
     }
 
@@ -82,7 +82,7 @@ namespace {
             std::lock_guard hold(surface.lock());
             colour = surface.bitmap().pixel(pixel);
         }
-        return colourValue(colour & 0xFFFFFF);
+        return colourOutput(colour);
     }
 
     // Pages.

@@ -4,7 +4,7 @@ namespace velmora {
 
 QPen BackgroundPen::qpen() const
 {
-    QPen pen(QColor::fromRgb(colour), width, penPattern(pattern).style);
+    QPen pen(QColor::fromRgb(colour), width, qtPenStyle(style));
     // One-pixel lines end on their last point; wider ones end round, as a dot of the pen does.
     pen.setCapStyle(width == 1 ? Qt::SquareCap : Qt::RoundCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -13,7 +13,7 @@ QPen BackgroundPen::qpen() const
 
 QRectF BackgroundPen::outlinePath(const QRect& box) const
 {
-    const qreal inset = penPattern(pattern).insideFrame ? width / 2.0 : 0.5;
+    const qreal inset = style == LineStyle::SolidInsideFrame ? width / 2.0 : 0.5;
     return QRectF(box).adjusted(inset, inset, -inset, -inset);
 }
 

@@ -5,7 +5,7 @@
 // Set and read by Logo processes under the interpreter lock; drawing copies it.
 #pragma once
 
-#include "graphics/PenPatterns.h"
+#include "graphics/TurtlePatterns.h"
 
 #include <QPen>
 #include <QRect>
@@ -18,10 +18,10 @@ namespace velmora {
 struct BackgroundPen {
     QRgb colour = qRgb(0, 0, 0);
     int32_t width = 1; // at least 1
-    int32_t pattern = 0; // 0 .. lastPenPattern
+    LineStyle style = LineStyle::SolidInsideFrame;
 
     QPen qpen() const;
-    bool drawsOutlines() const { return penPattern(pattern).style != Qt::NoPen; }
+    bool drawsOutlines() const { return style != LineStyle::None; }
     // The line along which the middle of an outline of the box runs: inside the box by half the
     // width for patterns kept inside the frame, through the box's edge pixels otherwise.
     QRectF outlinePath(const QRect& box) const;

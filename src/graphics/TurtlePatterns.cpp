@@ -4,6 +4,7 @@
 #include "values/Random.h"
 
 #include <array>
+#include <cassert>
 
 namespace velmora {
 
@@ -11,7 +12,8 @@ namespace {
 
     constexpr std::array penPatterns { LineStyle::SolidInsideFrame, LineStyle::Dash, LineStyle::Dot,
         LineStyle::DashDot, LineStyle::DashDotDot, LineStyle::Solid, LineStyle::None };
-    constexpr int32_t lastVisiblePenPattern = 5;
+    static_assert(penPatterns.size() == lastPenPattern + 1);
+    constexpr int32_t lastVisiblePenPattern = lastPenPattern - 1;
 
     constexpr std::array fillPatterns { Qt::SolidPattern, Qt::BDiagPattern, Qt::CrossPattern,
         Qt::DiagCrossPattern, Qt::FDiagPattern, Qt::HorPattern, Qt::VerPattern, Qt::NoBrush };
@@ -56,6 +58,12 @@ Qt::PenStyle qtPenStyle(LineStyle style)
         return Qt::NoPen;
     }
     return Qt::SolidLine;
+}
+
+LineStyle lineStyleOf(int32_t pattern)
+{
+    assert(pattern >= 0 && pattern <= lastPenPattern);
+    return penPatterns[static_cast<size_t>(pattern)];
 }
 
 int32_t penPatternOf(LineStyle style) { return lastIndexOf(penPatterns, style); }

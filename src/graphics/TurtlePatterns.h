@@ -1,5 +1,6 @@
-// TurtlePatterns: the pen patterns (line styles) and fill patterns (brush styles) of turtles, by
-// the small numbers that Logo gives them.
+// TurtlePatterns: the pen patterns (line styles) and fill patterns (brush styles) by the small
+// numbers that Logo gives them; turtles' pens and the background pen of surfaces number them
+// alike.
 //
 // Pen patterns: 0 solid drawn inside the frame, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot,
 // 5 solid, 6 none. Fill patterns: 0 solid, 1 backward diagonal hatch, 2 cross hatch, 3 diagonal
@@ -22,7 +23,11 @@ namespace velmora {
 // the inside-frame line keeps within the figure's rectangle.
 enum class LineStyle : uint8_t { SolidInsideFrame, Dash, Dot, DashDot, DashDotDot, Solid, None };
 
+constexpr int32_t lastPenPattern = 6;
+
 Qt::PenStyle qtPenStyle(LineStyle style);
+// The style of a pattern number from 0 to lastPenPattern.
+LineStyle lineStyleOf(int32_t pattern);
 
 int32_t penPatternOf(LineStyle style);
 int32_t fillPatternOf(Qt::BrushStyle style);

@@ -1,6 +1,6 @@
 #include "graphics/TurtlePrimitives.h"
 
-#include "core/Colours.h"
+#include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
 #include "graphics/RandomInputs.h"
 #include "graphics/Turtle.h"
@@ -86,15 +86,6 @@ namespace {
     {
         return keywordWord(penModeKeys[static_cast<size_t>(mode)]);
     }
-
-    int32_t penWidthInput(tlogoobject* width)
-    {
-        return std::max(1, roundedInteger(numberOrRandom(width, AnyQuantity::PenWidth), width));
-    }
-
-    QRgb colourInput(tlogoobject* colour) { return qRgb(0, 0, 0) | asColour(colour); }
-
-    tlogoobject* colourOutput(QRgb colour) { return colourValue(colour & 0xFFFFFF); }
 
     // Movement.
 

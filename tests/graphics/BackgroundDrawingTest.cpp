@@ -33,7 +33,7 @@ namespace {
         QRgb at(int x, int y) const { return surface.bitmap().pixel(x, y); }
         void setPen(QRgb colour, int32_t width, int32_t pattern)
         {
-            surface.backgroundPen() = BackgroundPen { colour, width, pattern };
+            surface.backgroundPen() = BackgroundPen { colour, width, lineStyleOf(pattern) };
         }
     };
 
