@@ -3,7 +3,7 @@
 #include "controls/MainWindowObject.h"
 #include "controls/PageObject.h"
 #include "graphics/Turtle.h"
-#include "graphics/TurtleHeading.h"
+#include "graphics/TurtleWords.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameTranslation.h"
 #include "values/ListHelpers.h"
@@ -14,16 +14,6 @@
 namespace velmora {
 
 namespace {
-
-    bool isSpellingOf(tlogoobject* word, std::string_view internalName)
-    {
-        for (NameCode code : codesOf(internalName))
-            if (code == word->nameCode())
-                return true;
-        return false;
-    }
-
-    constexpr std::string_view penModeNames[] = { "penup", "pendown", "penreverse", "penerase" };
 
     // What the list asks for; what it leaves out stays as it is (or as a new turtle starts).
     struct TurtleSettings {
@@ -55,19 +45,14 @@ namespace {
                 settings.shape = item;
                 continue;
             }
-            bool known = false;
-            for (size_t mode = 0; mode < std::size(penModeNames); ++mode)
-                if (isSpellingOf(item, penModeNames[mode])) {
-                    settings.pen = static_cast<PenMode>(mode);
-                    known = true;
-                }
-            if (isSpellingOf(item, "showturtle") || isSpellingOf(item, "hideturtle")) {
-                settings.shown = isSpellingOf(item, "showturtle");
-                known = true;
-            }
-            if (isSpellingOf(item, "frameMode"))
-                known = settings.frameMode = true;
-            if (!known)
+            const NameCode word = item->nameCode();
+            if (const std::optional<PenMode> pen = penModeNamed(item))
+                settings.pen = pen;
+            else if (isSpellingOf(word, "showturtle") || isSpellingOf(word, "hideturtle"))
+                settings.shown = isSpellingOf(word, "showturtle");
+            else if (isSpellingOf(word, "frameMode"))
+                settings.frameMode = true;
+            else
                 throw eLogoException(erBadValue, item);
         }
         return settings;

@@ -9,10 +9,10 @@
 #include "graphics/TurtlePositions.h"
 #include "graphics/TurtlePropertyCodes.h"
 #include "graphics/TurtleRanges.h"
+#include "graphics/TurtleWords.h"
 #include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"
 #include "localization/LanguageDictionary.h"
-#include "localization/NameTranslation.h"
 #include "objects/GraphicPart.h"
 #include "objects/MultiObject.h"
 #include "objects/PropertyRegistration.h"
@@ -53,38 +53,17 @@ namespace {
         return t;
     }
 
-    // A keyword given in the language's words: the index of the internal name it is a spelling
-    // of, or the error.
-    template <size_t N>
-    size_t keywordIndex(
-        tlogoobject* word, const std::array<std::string_view, N>& keys, errorConst unknown)
-    {
-        if (word->isWord())
-            for (size_t index = 0; index < N; ++index)
-                for (NameCode code : codesOf(keys[index]))
-                    if (code == word->nameCode())
-                        return index;
-        throw eLogoException(unknown, word);
-    }
-
-    constexpr std::array<std::string_view, 4> penModeKeys { "penup", "pendown", "penreverse",
-        "penerase" };
-    constexpr std::array<std::string_view, 4> rangeStyleKeys { "wrap", "window", "fence",
-        "bounce" };
-
     tlogoobject* keywordWord(std::string_view key)
     {
         return makeWord(languageDictionary().firstDictionaryWord(key));
     }
 
+    // Error 22 for a word of no pen mode.
     PenMode penModeInput(tlogoobject* word)
     {
-        return static_cast<PenMode>(keywordIndex(word, penModeKeys, erExpectPen));
-    }
-
-    tlogoobject* penModeWord(PenMode mode)
-    {
-        return keywordWord(penModeKeys[static_cast<size_t>(mode)]);
+        if (const std::optional<PenMode> mode = penModeNamed(word))
+            return *mode;
+        throw eLogoException(erExpectPen, word);
     }
 
     // Movement.
@@ -402,17 +381,19 @@ namespace {
     tlogoobject* getRangeStyle(tmultiobject& object)
     {
         auto& t = static_cast<tTurtle&>(object);
-        return keywordWord(rangeStyleKeys[static_cast<size_t>(t.rangeStyle())]);
+        return rangeStyleWord(t.rangeStyle());
     }
 
     // An empty input means "wrap".
     void setRangeStyle(tmultiobject& object, tlogoobject* value)
     {
         auto& t = static_cast<tTurtle&>(object);
-        const auto style = value->isEmpty()
-            ? RangeStyle::Wrap
-            : static_cast<RangeStyle>(keywordIndex(value, rangeStyleKeys, erBadValue));
-        t.setRange(style, t.range());
+        std::optional<RangeStyle> style = RangeStyle::Wrap;
+        if (!value->isEmpty())
+            style = rangeStyleNamed(value);
+        if (!style)
+            throw eLogoException(erBadValue, value);
+        t.setRange(*style, t.range());
     }
 
     tlogoobject* getRange(tmultiobject& object)

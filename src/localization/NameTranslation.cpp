@@ -188,6 +188,12 @@ std::vector<NameCode> codesOf(std::string_view internalName)
     return codes;
 }
 
+bool isSpellingOf(NameCode name, std::string_view internalName)
+{
+    const std::vector<NameCode> spellings = codesOf(internalName);
+    return std::find(spellings.begin(), spellings.end(), name) != spellings.end();
+}
+
 bool isAnySynonym(std::string_view word)
 {
     const std::string_view entry = languageDictionary().entry("dict", "any", MissingEntry::Ignore);

@@ -32,6 +32,8 @@ void forEachSpellingOf(
     std::string_view internalName, const std::function<void(std::string_view)>& visit);
 // The name codes of those spellings, interned.
 std::vector<NameCode> codesOf(std::string_view internalName);
+// Whether the name is one of those spellings: a keyword given in the language's words.
+bool isSpellingOf(NameCode name, std::string_view internalName);
 // Whether the word is one of the synonyms of "any".
 bool isAnySynonym(std::string_view word);
 
