@@ -3,6 +3,7 @@
 #include "controls/MainWindowObject.h"
 #include "controls/PageObject.h"
 #include "graphics/Turtle.h"
+#include "graphics/TurtlePositions.h"
 #include "graphics/TurtleWords.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameTranslation.h"
@@ -60,10 +61,8 @@ namespace {
 
     void apply(tTurtle& turtle, const TurtleSettings& settings)
     {
-        const QPoint origin = turtle.surface().origin();
         turtle.setHeading(settings.coordinates[2]);
-        turtle.moveTo(
-            { origin.x() + settings.coordinates[0], origin.y() - settings.coordinates[1] },
+        turtle.moveTo(pixelOf(settings.coordinates[0], settings.coordinates[1], turtle.surface()),
             { RangeStyle::Window, false, true });
         if (settings.pen)
             turtle.setPenMode(*settings.pen);

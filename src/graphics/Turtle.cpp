@@ -2,6 +2,7 @@
 
 #include "graphics/TurtleGraphicPart.h"
 #include "graphics/TurtleHeading.h"
+#include "graphics/TurtlePositions.h"
 #include "interpreter/InterpreterState.h"
 #include "localization/EventCodes.h"
 #include "objects/EventRaising.h"
@@ -65,6 +66,10 @@ void tTurtle::placeOn(Surface& surface, PixelPoint start, LogoReal heading)
 }
 
 Surface& tTurtle::surface() const { return *m_surface; }
+
+LogoReal tTurtle::x() const { return cartesianOf(m_position, surface()).x; }
+
+LogoReal tTurtle::y() const { return cartesianOf(m_position, surface()).y; }
 
 void tTurtle::setHeading(LogoReal heading)
 {

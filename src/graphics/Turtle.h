@@ -37,8 +37,8 @@ public:
     Surface& surface() const;
     PixelPoint position() const { return m_position; }
     // Cartesian coordinates, y up.
-    LogoReal x() const { return m_position.x - surface().origin().x(); }
-    LogoReal y() const { return surface().origin().y() - m_position.y; }
+    LogoReal x() const;
+    LogoReal y() const;
     LogoReal heading() const { return m_heading; }
     void setHeading(LogoReal heading);
 

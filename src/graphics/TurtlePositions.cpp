@@ -47,14 +47,14 @@ namespace {
     {
         if (x->isAnyWord())
             return randomPixel(pane.size().width(), anyMargins().x);
-        return frame == Frame::Absolute ? x->asReal() : pane.origin().x() + x->asReal();
+        return frame == Frame::Absolute ? x->asReal() : pixelOf(x->asReal(), 0, pane).x;
     }
 
     LogoReal pixelY(tlogoobject* y, const Surface& pane, Frame frame)
     {
         if (y->isAnyWord())
             return randomPixel(pane.size().height(), anyMargins().y);
-        return frame == Frame::Absolute ? y->asReal() : pane.origin().y() - y->asReal();
+        return frame == Frame::Absolute ? y->asReal() : pixelOf(0, y->asReal(), pane).y;
     }
 
     PixelPoint pixelPosition(tlogoobject* position, const Surface& pane, Frame frame)
@@ -68,6 +68,16 @@ namespace {
     }
 
 } // namespace
+
+PixelPoint pixelOf(LogoReal x, LogoReal y, const Surface& pane)
+{
+    return { pane.origin().x() + x, pane.origin().y() - y };
+}
+
+PixelPoint cartesianOf(const PixelPoint& pixel, const Surface& pane)
+{
+    return { pixel.x - pane.origin().x(), pane.origin().y() - pixel.y };
+}
 
 PixelPoint positionFromList(tlogoobject* position, const Surface& pane)
 {

@@ -20,6 +20,9 @@ PixelPoint positionFromList(tlogoobject* position, const Surface& pane);
 // [px py] in surface pixels from the top-left corner, y down ("aPos"), with the same errors and
 // the same "any".
 PixelPoint absolutePositionFromList(tlogoobject* position, const Surface& pane);
+// Cartesian coordinates as the pane's pixels, and back, exactly.
+PixelPoint pixelOf(LogoReal x, LogoReal y, const Surface& pane);
+PixelPoint cartesianOf(const PixelPoint& pixel, const Surface& pane);
 // The two inputs of "setxy".
 PixelPoint positionFromCoordinates(tlogoobject* x, tlogoobject* y, const Surface& pane);
 

@@ -453,11 +453,9 @@ namespace {
     tlogoobject* getHomeState(tmultiobject& object)
     {
         auto& t = static_cast<tTurtle&>(object);
-        const PixelPoint home = t.homePosition();
+        const PixelPoint home = cartesianOf(t.homePosition(), t.surface());
         ListBuilder state;
-        state.append(ValueRef(
-            pointList(home.x - t.surface().origin().x(), t.surface().origin().y() - home.y))
-                         .get());
+        state.append(ValueRef(pointList(home.x, home.y)).get());
         state.append(ValueRef(makeNumber(t.homeHeading())).get());
         return state.finish();
     }
