@@ -66,10 +66,10 @@ namespace {
         return corner.finish();
     }
 
-    // Where the mouse is over the page, in its coordinates.
+    // Where the mouse is over the page or pane, in its coordinates.
     tlogoobject* primMousePosition(tlogoobject*)
     {
-        const Surface& surface = currentPage().surface();
+        const Surface& surface = currentSurfaceOwner().surface();
         return pointList(surface.toCartesian(surface.mousePosition()));
     }
 

@@ -184,5 +184,31 @@ namespace {
         sendMouse(page, QEvent::MouseButtonRelease, pageCentre + QPoint(50, -5));
     }
 
+    // On a pane the turtle follows the mouse in the pane's own coordinates.
+    TEST(PageMouseTest, ATurtleOnAPaneFollowsTheMouseOverThePane)
+    {
+        startEngine();
+        WindowSession session({
+            "new \"pane [name p1 aPos [100 100] size [200 200]]",
+            "ask \"p1 [new \"turtle [name pt autoDrag true]]",
+            "ask \"p1 [ask \"pt [setevent \"onDrag [print pos]]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* pane = session.page()->childAt(QPoint(200, 200));
+        ASSERT_NE(pane, nullptr);
+        const QPoint centre(100, 100);
+        auto dragTo = [pane](QPoint at) {
+            QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton,
+                Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(pane, &move);
+        };
+        sendMouse(pane, QEvent::MouseButtonPress, centre);
+        EXPECT_TRUE(session.waitFor([&] {
+            dragTo(centre + QPoint(30, 20));
+            return session.printed().ends_with("30 -20\n");
+        })) << session.printed();
+        sendMouse(pane, QEvent::MouseButtonRelease, centre + QPoint(30, 20));
+    }
+
 } // namespace
 } // namespace velmora
