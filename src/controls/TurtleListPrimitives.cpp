@@ -57,7 +57,7 @@ namespace {
         const QPoint pixel = positionFromList(point, currentSurfaceOwner().surface()).rounded();
         std::vector<tTurtle*> covering;
         for (tTurtle* turtle : turtlesOfSurface())
-            if (turtle->shown() && turtle->shapeRectangle().contains(pixel))
+            if (turtle->covers(pixel))
                 covering.push_back(turtle);
         return namesOf(covering);
     }

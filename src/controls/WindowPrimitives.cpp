@@ -60,10 +60,7 @@ namespace {
     tlogoobject* primUpperLeft(tlogoobject*)
     {
         const QPoint origin = currentSurfaceOwner().surface().origin();
-        ListBuilder corner;
-        corner.append(ValueRef(makeInteger(-origin.x())).get());
-        corner.append(ValueRef(makeInteger(origin.y())).get());
-        return corner.finish();
+        return pointList(-origin.x(), origin.y());
     }
 
     // Where the mouse is over the page or pane, in its coordinates.
@@ -75,14 +72,8 @@ namespace {
 
     tlogoobject* primDotColourAt(tlogoobject*, tlogoobject* point)
     {
-        Surface& surface = currentSurfaceOwner().surface();
-        const QPoint pixel = positionFromList(point, surface).rounded();
-        QRgb colour = surface.background();
-        if (surface.bounds().contains(pixel)) {
-            std::lock_guard hold(surface.lock());
-            colour = surface.bitmap().pixel(pixel);
-        }
-        return colourOutput(colour);
+        const Surface& surface = currentSurfaceOwner().surface();
+        return colourOutput(surface.pixelAt(positionFromList(point, surface).rounded()));
     }
 
     // Pages.

@@ -29,6 +29,12 @@ QPointF Surface::toCartesian(QPointF pixel) const
     return { pixel.x() - m_origin.x(), m_origin.y() - pixel.y() };
 }
 
+QRgb Surface::pixelAt(QPoint at) const
+{
+    std::lock_guard hold(m_lock);
+    return m_bitmap.valid(at) ? m_bitmap.pixel(at) : m_background;
+}
+
 void Surface::setBackground(QRgb colour)
 {
     m_background = colour;

@@ -57,6 +57,8 @@ public:
     QPointF toCartesian(QPointF pixel) const;
 
     QRgb background() const { return m_background; }
+    // The colour of a pixel of the background; beyond the bitmap, the background colour.
+    QRgb pixelAt(QPoint at) const;
     // Stores the colour and cleans the background, which erases whatever was drawn on it.
     void setBackground(QRgb colour);
     // Fills the bitmap with the background colour.

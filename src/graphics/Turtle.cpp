@@ -159,18 +159,17 @@ void tTurtle::setPen(const TurtlePen& pen)
 
 void tTurtle::dot(int32_t size) { m_pen.drawDot(*m_surface, m_position.rounded(), size); }
 
-QRgb tTurtle::colourUnder() const
-{
-    const QPoint at = m_position.rounded();
-    std::lock_guard hold(m_surface->lock());
-    const QImage& bitmap = std::as_const(*m_surface).bitmap();
-    return bitmap.valid(at) ? bitmap.pixel(at) : m_surface->background();
-}
+QRgb tTurtle::colourUnder() const { return m_surface->pixelAt(m_position.rounded()); }
 
 void tTurtle::setShown(bool shown)
 {
     m_shown = shown;
     showState();
+}
+
+bool tTurtle::covers(QPoint at) const
+{
+    return m_surface && m_shown && shapeRectangle().contains(at);
 }
 
 QRect tTurtle::shapeRectangle() const { return shapeArea(m_position.rounded()); }
@@ -226,7 +225,7 @@ void tTurtle::paint(QPainter& painter) const
 
 std::shared_ptr<tLogoGrObject> tTurtle::mouseTargetAt(QPoint at) const
 {
-    return m_surface && shown() && shapeRectangle().contains(at) ? m_graphicPart : nullptr;
+    return covers(at) ? m_graphicPart : nullptr;
 }
 
 void tTurtle::destroy()

@@ -85,6 +85,8 @@ public:
     void setShown(bool shown);
     // Where the shape is painted, in surface pixels.
     QRect shapeRectangle() const;
+    // Whether the turtle is shown with its shape over that pixel.
+    bool covers(QPoint at) const;
     // Both shown on the same surface, their shapes overlapping; never with itself.
     bool overlaps(const tTurtle& other, OverlapTest test) const;
     // Painted over, or under, every other item of the surface.
