@@ -52,8 +52,7 @@ namespace {
             tSplitwindow* mainWindow = tSplitwindow::instance();
             if (!mainWindow)
                 throw eLogoException(erInvalidPlace);
-            ValueRef loaderPairs;
-            ValueRef size = creationValue(sizeCode, *object.firstClass(), loaderPairs, parameters);
+            ValueRef size = creationValue(sizeCode, object, parameters);
             auto& page = static_cast<tlogopage&>(object);
             page.build(sizeFrom(size.get(), defaultPageSize), mainWindow->window());
             mainWindow->addPage(page);
@@ -97,10 +96,7 @@ namespace {
             if (!page)
                 throw eLogoException(erInvalidParent);
             tmultiobject& paneClass = *object.firstClass();
-            ValueRef loaderPairs;
-            auto value = [&](int32_t code) {
-                return creationValue(code, paneClass, loaderPairs, parameters);
-            };
+            auto value = [&](int32_t code) { return creationValue(code, object, parameters); };
             const ValueRef pixels = value(absolutePositionCode);
             const ValueRef point = value(positionCode);
             QPoint corner;
@@ -124,8 +120,7 @@ namespace {
 
         void create(tControlObject& object, InitListScope& parameters) const override
         {
-            ValueRef loaderPairs;
-            ValueRef size = creationValue(sizeCode, *object.firstClass(), loaderPairs, parameters);
+            ValueRef size = creationValue(sizeCode, object, parameters);
             static_cast<tSplitwindow&>(object).build(
                 sizeFrom(size.get(), defaultWindowSize), "Velmora");
         }

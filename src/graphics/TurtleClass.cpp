@@ -32,23 +32,18 @@ namespace {
                 throw eLogoException(erInvalidPlace);
             Surface& surface = owner->surface();
             auto& turtle = static_cast<tTurtle&>(object);
-            tmultiobject& turtleClass = *object.firstClass();
-            ValueRef loaderPairs;
-            PixelPoint start { LogoReal(surface.origin().x()), LogoReal(surface.origin().y()) };
-            const ValueRef position
-                = creationValue(turtleProperty::position, turtleClass, loaderPairs, parameters);
-            const ValueRef pixels = creationValue(
-                turtleProperty::absolutePosition, turtleClass, loaderPairs, parameters);
+            PixelPoint start = pixelOf(0, 0, surface);
+            const ValueRef position = creationValue(turtleProperty::position, object, parameters);
+            const ValueRef pixels
+                = creationValue(turtleProperty::absolutePosition, object, parameters);
             if (position)
                 start = positionFromList(position.get(), surface);
             else if (pixels)
                 start = absolutePositionFromList(pixels.get(), surface);
             LogoReal heading = 0;
-            if (ValueRef given
-                = creationValue(turtleProperty::heading, turtleClass, loaderPairs, parameters))
+            if (ValueRef given = creationValue(turtleProperty::heading, object, parameters))
                 heading = given->asReal();
-            if (ValueRef given
-                = creationValue(turtleProperty::shown, turtleClass, loaderPairs, parameters))
+            if (ValueRef given = creationValue(turtleProperty::shown, object, parameters))
                 turtle.setShown(given->asBool());
             turtle.placeOn(surface, start, heading);
         }

@@ -141,6 +141,12 @@ ValueRef creationValue(
     return ValueRef(objectClass.varTable().tryValue(row.mainCode));
 }
 
+ValueRef creationValue(int32_t code, tmultiobject& object, InitListScope& initList)
+{
+    ValueRef noLoaderPairs;
+    return creationValue(code, *object.firstClass(), noLoaderPairs, initList);
+}
+
 void registerCreationParameterPrimitives(tLogoTab& table, tlogoobject* owner)
 {
     static constexpr PrimitiveRow rows[] = {

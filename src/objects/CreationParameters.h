@@ -38,6 +38,9 @@ private:
 // their defaults; none without any. Error 6 when pairs are no list, 28 for a key without value.
 ValueRef creationValue(
     int32_t code, tmultiobject& objectClass, ValueRef& loaderPairs, InitListScope& initList);
+// The same for an object of a built-in kind being made by "new" and its forms, from its class,
+// where no loader hands pairs over.
+ValueRef creationValue(int32_t code, tmultiobject& object, InitListScope& initList);
 
 void registerCreationParameterPrimitives(tLogoTab& table, tlogoobject* owner);
 
