@@ -1,6 +1,7 @@
 #include "controls/MainWindowObject.h"
 
 #include "controls/PageObject.h"
+#include "controls/QtMainThread.h"
 #include "localization/EventCodes.h"
 #include "localization/NameCodes.h"
 #include "objects/AskTable.h"
@@ -68,8 +69,7 @@ void tSplitwindow::destroy()
     tcontainerobject::destroy();
     if (theMainWindow == this)
         theMainWindow = nullptr;
-    QPointer<MainWindowWidget> window = m_window;
-    MainThreadCaller::current().call([window] { delete window.data(); });
+    closeWindow(m_window);
 }
 
 void tSplitwindow::build(QSize size, const std::string& caption)

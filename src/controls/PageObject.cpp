@@ -1,14 +1,13 @@
 #include "controls/PageObject.h"
 
 #include "controls/MainWindowObject.h"
+#include "controls/QtMainThread.h"
 #include "controls/SurfaceGraphicPart.h"
 #include "processes/MainThreadCall.h"
 
 namespace velmora {
 
 namespace {
-
-    constexpr QRgb white = 0xFFFFFFFF;
 
     // The running object itself or what it is placed in, nearest first.
     template <class Wanted> Wanted* nearestOnPlaceChain()
@@ -28,16 +27,11 @@ tlogopage::tlogopage(tmultiobject* pageClass, std::string name)
 {
 }
 
-tlogopage::~tlogopage()
-{
-    QPointer<SurfaceWidget> window = m_window;
-    if (window)
-        MainThreadCaller::current().call([window] { delete window.data(); });
-}
+tlogopage::~tlogopage() { closeWindow(m_window); }
 
 void tlogopage::build(QSize size, QWidget* mainWindow)
 {
-    m_surface = std::make_shared<Surface>(size, white);
+    m_surface = std::make_shared<Surface>(size, newSurfaceBackground);
     m_graphicPart = std::make_shared<SurfaceGraphicPart>(*this, size);
     MainThreadCaller::current().call(
         [&] { m_window = new SurfaceWidget(m_surface, m_graphicPart, mainWindow); });

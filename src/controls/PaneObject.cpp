@@ -1,5 +1,6 @@
 #include "controls/PaneObject.h"
 
+#include "controls/QtMainThread.h"
 #include "controls/SurfaceGraphicPart.h"
 #include "graphics/TurtleClass.h"
 #include "processes/MainThreadCall.h"
@@ -11,7 +12,7 @@ tlogopane::tlogopane(tmultiobject* paneClass, std::string name)
 {
 }
 
-tlogopane::~tlogopane() { closeWindow(); }
+tlogopane::~tlogopane() { closeWindow(m_window); }
 
 // A pane is only ever placed on a page, which answers for everything but turtles.
 tcontainerobject* tlogopane::containerForClass(tmultiobject* objectClass)
@@ -40,14 +41,7 @@ void tlogopane::destroy()
 {
     m_graphicPart.reset();
     tcontainerobject::destroy();
-    closeWindow();
-}
-
-void tlogopane::closeWindow()
-{
-    QPointer<SurfaceWidget> window = std::exchange(m_window, nullptr);
-    if (window)
-        MainThreadCaller::current().call([window] { delete window.data(); });
+    closeWindow(m_window);
 }
 
 void tlogopane::moveTo(StackEnd end)

@@ -35,8 +35,6 @@ public:
     bool autoDrag = false; // stored for the user's dragging, which panes do not offer yet
 
 private:
-    void closeWindow();
-
     std::shared_ptr<Surface> m_surface;
     // Held here alone, so that the window's mouse input finds it gone once the pane is.
     std::shared_ptr<tLogoGrObject> m_graphicPart;

@@ -2,7 +2,9 @@
 
 #include "processes/InterpreterLock.h"
 
+#include <QPointer>
 #include <QThread>
+#include <QWidget>
 
 namespace velmora {
 
@@ -15,6 +17,12 @@ void QtMainThread::call(const std::function<void()>& work)
     ReleasedLock released;
     QMetaObject::invokeMethod(
         &m_receiver, [&work] { work(); }, Qt::BlockingQueuedConnection);
+}
+
+void closeWindow(QWidget* window)
+{
+    if (QPointer<QWidget> held = window)
+        MainThreadCaller::current().call([held] { delete held.data(); });
 }
 
 } // namespace velmora

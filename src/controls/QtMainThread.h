@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 namespace velmora {
 
 class QtMainThread : public HeadlessMainThread {
@@ -19,5 +21,9 @@ public:
 private:
     QObject m_receiver; // lives in the window thread: what is posted to it runs there
 };
+
+// Deletes a window in the window thread, unless it has gone already; the objects that own
+// windows close them so as they go.
+void closeWindow(QWidget* window);
 
 } // namespace velmora

@@ -25,7 +25,6 @@ namespace {
     constexpr int32_t positionCode = 4;
     constexpr int32_t sizeCode = 5;
     constexpr int32_t backgroundColourCode = 39;
-    constexpr QRgb white = 0xFFFFFFFF;
     const QSize defaultPageSize(796, 499);
     const QSize defaultPaneSize(100, 100);
     const QSize defaultWindowSize(820, 540);
@@ -78,7 +77,7 @@ namespace {
         if (first && colourInput(first) != page.background())
             return colourInput(first);
         tlogoobject* second = first ? classVariable(paneClass, "bgcolour2") : nullptr;
-        return second ? colourInput(second) : white;
+        return second ? colourInput(second) : newSurfaceBackground;
     }
 
     class PaneKind final : public ObjectKind {

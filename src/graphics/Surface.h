@@ -37,6 +37,9 @@ public:
     virtual std::shared_ptr<tLogoGrObject> mouseTargetAt(QPoint) const { return nullptr; }
 };
 
+// The background of a new page or pane.
+constexpr QRgb newSurfaceBackground = qRgb(255, 255, 255);
+
 // Surfaces are held by shared pointers, so that the undo buffer can remember one without keeping
 // it alive.
 class Surface : public std::enable_shared_from_this<Surface> {
