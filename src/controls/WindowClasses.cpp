@@ -14,6 +14,7 @@
 #include "objects/AskTable.h"
 #include "objects/CreationParameters.h"
 #include "objects/ObjectKind.h"
+#include "processes/lThread.h"
 #include "values/ListHelpers.h"
 #include "values/ValueFactory.h"
 
@@ -127,7 +128,7 @@ namespace {
 
 } // namespace
 
-StartingWindow makeStartingWindow(tMainLogoObject& main)
+tSplitwindow& makeStartingWindow(tMainLogoObject& main, ProcessStart& commandLine)
 {
     static const PageKind pageKind;
     static const WindowKind windowKind;
@@ -149,7 +150,10 @@ StartingWindow makeStartingWindow(tMainLogoObject& main)
     auto* page = static_cast<tlogopage*>(make(*mainWindow, pageClass));
     tmultiobject* turtle = make(*page, turtleClass);
     page->adopt(turtle);
-    return { mainWindow, page->whoList(), askTableOf(turtle) };
+    commandLine.owner = mainWindow;
+    commandLine.whoList = page->whoList();
+    commandLine.table = askTableOf(turtle);
+    return *mainWindow;
 }
 
 } // namespace velmora

@@ -4,20 +4,14 @@
 // without a project.
 #pragma once
 
-#include "interpreter/InterpreterState.h"
-
 namespace velmora {
 
 class tMainLogoObject;
 class tSplitwindow;
+struct ProcessStart;
 
-// Under the interpreter lock, outside any process. The main window is the object the command line
-// runs as; `who` and `table` are what it addresses at first (the first page's turtle).
-struct StartingWindow {
-    tSplitwindow* mainWindow;
-    InterpreterState::WhoList who;
-    tLogoTab* table;
-};
-StartingWindow makeStartingWindow(tMainLogoObject& main);
+// Under the interpreter lock, outside any process. The command line runs as the main window and
+// addresses the first page's turtle at first.
+tSplitwindow& makeStartingWindow(tMainLogoObject& main, ProcessStart& commandLine);
 
 } // namespace velmora

@@ -85,11 +85,7 @@ namespace {
             {
                 ConsoleSession session(m_commander, &m_windowThread,
                     [this](tMainLogoObject& main, ProcessStart& commandLine) {
-                        StartingWindow window = makeStartingWindow(main);
-                        commandLine.owner = window.mainWindow;
-                        commandLine.whoList = window.who;
-                        commandLine.table = window.table;
-                        m_mainWindow = window.mainWindow->window();
+                        m_mainWindow = makeStartingWindow(main, commandLine).window();
                     });
                 std::string line;
                 while (!session.closing() && !m_released && std::getline(input, line))

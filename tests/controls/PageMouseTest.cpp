@@ -88,11 +88,7 @@ namespace {
         {
             ConsoleSession session(m_printed, &m_windowThread,
                 [this](tMainLogoObject& main, ProcessStart& commandLine) {
-                    const StartingWindow window = makeStartingWindow(main);
-                    commandLine.owner = window.mainWindow;
-                    commandLine.whoList = window.who;
-                    commandLine.table = window.table;
-                    m_page = window.mainWindow->currentPage()->window();
+                    m_page = makeStartingWindow(main, commandLine).currentPage()->window();
                 });
             for (const std::string& line : lines)
                 session.feedLine(line);
