@@ -21,6 +21,10 @@ namespace {
 
     thread_local tLogoprocess* t_currentProcess = nullptr;
 
+    // Processes started whose end the main thread cannot see yet: their threads may still touch
+    // the main-thread facility.
+    std::atomic<int> s_unendedProcesses { 0 };
+
     // Makes a process the calling thread's current one for a scope: the threads of the processes
     // run one process after another.
     class CurrentProcess {
@@ -70,9 +74,11 @@ tLogoprocess* tLogoprocess::current() { return t_currentProcess; }
 std::shared_ptr<tLogoprocess> tLogoprocess::launch(std::shared_ptr<tLogoprocess> process)
 {
     Listing listing(process);
+    ++s_unendedProcesses;
     try {
         processThreads().run([process] { process->threadRoutine(); });
     } catch (const std::system_error&) {
+        --s_unendedProcesses;
         // No thread to run it (the address space or the thread limit is used up): an error of
         // the process that asked, which goes on.
         throw eLogoException(erUnexpected);
@@ -173,8 +179,13 @@ void tLogoprocess::threadRoutine()
         MainThreadCaller::current().call(m_start.onTerminate);
     // The last touch of the process and of the main-thread facility: once the end can be seen,
     // waiters let go of the process and the main thread may tear the facility down.
-    MainThreadCaller::current().announce([this] { m_ended.set(); });
+    MainThreadCaller::current().announce([this] {
+        m_ended.set();
+        --s_unendedProcesses;
+    });
 }
+
+bool tLogoprocess::allEnded() { return s_unendedProcesses == 0; }
 
 void tLogoprocess::finish(InterpreterState& state)
 {

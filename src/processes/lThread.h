@@ -74,6 +74,9 @@ public:
     void pause();
     void resume();
     bool ended() const { return m_ended.isSet(); }
+    // Whether every process started has ended and let go of the main-thread facility, which may
+    // then be torn down.
+    static bool allEnded();
 
     // Waits `milliseconds` with the lock released; ends the process (terminate exception) when
     // it is told to stop meanwhile.

@@ -48,7 +48,9 @@ ConsoleSession::~ConsoleSession()
 {
     tallthreads::instance().stopAll(nullptr, SpareProtected::No);
     m_commandLine->close();
-    serveUntil([this] { return m_commandLine->ended(); });
+    // Every process, not only the command line: a stopped one still tells the main thread that
+    // it has ended, through the facility this session is about to take away.
+    serveUntil([] { return tLogoprocess::allEnded(); });
     m_commandLine.reset();
     HeldLock lock;
     m_main = nullptr;
