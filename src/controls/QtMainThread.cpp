@@ -15,8 +15,8 @@ void QtMainThread::call(const std::function<void()>& work)
         return;
     }
     ReleasedLock released;
-    QMetaObject::invokeMethod(
-        &m_receiver, [&work] { work(); }, Qt::BlockingQueuedConnection);
+    m_windowCalls.call(work,
+        [this] { QMetaObject::invokeMethod(&m_receiver, [this] { m_windowCalls.serve(); }); });
 }
 
 void closeWindow(QWidget* window)

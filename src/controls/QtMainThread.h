@@ -1,6 +1,7 @@
-// QtMainThread: the main-thread call facility of the window programs. A call is posted to Qt's
-// event loop in the window thread and the caller waits, with the interpreter lock let go, until
-// it has run there. Once the program's event loop has ended, the window thread keeps processing
+// QtMainThread: the main-thread call facility of the window programs. A call is queued for the
+// window thread, which Qt's event loop is asked to serve, and the caller waits, with the
+// interpreter lock let go, until it has run there. The queue is the facility's own rather than
+// Qt's blocking connection, so that the hand-over is seen by the thread sanitizer. Once the program's event loop has ended, the window thread keeps processing
 // events until the Logo processes have wound down, so that their last calls (closing windows)
 // still run there. The rest of the headless facility (announcing changes to a waiting session)
 // is kept.
@@ -20,6 +21,7 @@ public:
 
 private:
     QObject m_receiver; // lives in the window thread: what is posted to it runs there
+    CallQueue m_windowCalls;
 };
 
 // Deletes a window in the window thread, unless it has gone already; the objects that own

@@ -26,38 +26,16 @@ MainThreadCaller& MainThreadCaller::current() { return mainThreadService().get()
 void HeadlessMainThread::call(const std::function<void()>& work)
 {
     ReleasedLock released;
-    Call call { &work };
-    std::unique_lock guard(m_mutex);
-    m_calls.push_back(&call);
-    m_changed.notify_all();
-    m_changed.wait(guard, [&] { return call.done; });
+    m_calls.call(work);
 }
 
-void HeadlessMainThread::serve()
-{
-    std::unique_lock guard(m_mutex);
-    while (!m_calls.empty()) {
-        Call* call = m_calls.front();
-        m_calls.pop_front();
-        guard.unlock();
-        (*call->work)();
-        guard.lock();
-        call->done = true;
-        m_changed.notify_all();
-    }
-}
+void HeadlessMainThread::serve() { m_calls.serve(); }
 
 void HeadlessMainThread::waitForWork(const std::function<bool()>& woken)
 {
-    std::unique_lock guard(m_mutex);
-    m_changed.wait(guard, [&] { return !m_calls.empty() || woken(); });
+    m_calls.waitForWork(woken);
 }
 
-void HeadlessMainThread::announce(const std::function<void()>& change)
-{
-    std::lock_guard guard(m_mutex);
-    change();
-    m_changed.notify_all();
-}
+void HeadlessMainThread::announce(const std::function<void()>& change) { m_calls.announce(change); }
 
 } // namespace velmora

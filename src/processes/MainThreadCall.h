@@ -8,12 +8,10 @@
 // be swapped).
 #pragma once
 
+#include "processes/CallQueue.h"
 #include "processes/PlatformService.h"
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <mutex>
 
 namespace velmora {
 
@@ -45,13 +43,7 @@ public:
     void announce(const std::function<void()>& change) override;
 
 private:
-    struct Call {
-        const std::function<void()>* work;
-        bool done = false;
-    };
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<Call*> m_calls;
+    CallQueue m_calls;
 };
 
 } // namespace velmora
