@@ -22,15 +22,34 @@ SurfaceWidget::SurfaceWidget(
     // Drawing threads report changes; the repaint is queued to the window thread, and dropped
     // once the widget is gone.
     QPointer<SurfaceWidget> self(this);
-    m_surface->setRepaintListener([self](const QRect& area) {
-        QMetaObject::invokeMethod(qApp, [self, area] {
+    m_surface->setRepaintListener([self] {
+        QMetaObject::invokeMethod(qApp, [self] {
             if (self)
-                self->update(area);
+                self->takeChanges();
         });
     });
 }
 
 SurfaceWidget::~SurfaceWidget() { m_surface->setRepaintListener({}); }
+
+void SurfaceWidget::takeChanges()
+{
+    const Surface::Changes changes = m_surface->takeChanges();
+    update(changes.area);
+    if (changes.mouseRecheck)
+        recheckMouse();
+}
+
+// Something moved or changed under a mouse that stayed where it was: what lies under it now is
+// entered, what it left is left, as if the mouse had moved.
+void SurfaceWidget::recheckMouse()
+{
+    if (!isVisible())
+        return;
+    HeldLock interpreter;
+    if (m_surface->mouseRestsIn(rect()))
+        hoverOnto(targetAt(m_surface->mousePosition()));
+}
 
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
@@ -107,6 +126,7 @@ void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)
 {
+    m_surface->setMouseOver(true);
     m_surface->setMousePosition(pixelOf(event));
     HeldLock interpreter;
     if (const std::shared_ptr<tLogoGrObject> pressed = m_pressed.lock()) {
@@ -120,26 +140,34 @@ void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)
 void SurfaceWidget::hover(QPoint at)
 {
     const std::shared_ptr<tLogoGrObject> target = targetAt(at);
-    const std::shared_ptr<tLogoGrObject> before = m_hovered.lock();
-    if (target != before) {
-        if (before)
-            before->mouseLeft();
-        if (target)
-            target->mouseEntered();
-        m_hovered = target;
-    }
+    hoverOnto(target);
     if (target)
         target->mouseMoved(pointFor(*target, at), false);
 }
 
+void SurfaceWidget::hoverOnto(const std::shared_ptr<tLogoGrObject>& target)
+{
+    const std::shared_ptr<tLogoGrObject> before = m_hovered.lock();
+    if (target == before)
+        return;
+    if (before)
+        before->mouseLeft();
+    if (target)
+        target->mouseEntered();
+    m_hovered = target;
+}
+
 void SurfaceWidget::enterEvent(QEnterEvent* event)
 {
+    m_surface->setMouseOver(true);
+    m_surface->setMousePosition(event->position().toPoint());
     HeldLock interpreter;
     hover(event->position().toPoint());
 }
 
 void SurfaceWidget::leaveEvent(QEvent*)
 {
+    m_surface->setMouseOver(false);
     HeldLock interpreter;
     if (const std::shared_ptr<tLogoGrObject> before = m_hovered.lock())
         before->mouseLeft();

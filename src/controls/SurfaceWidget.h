@@ -2,7 +2,8 @@
 // turtles over it), repaints the rectangles the drawing threads report as changed, and hands its
 // mouse input on: a press to the topmost turtle under the mouse, else to the page's or pane's own
 // graphic part, with the click and the release that follow; a move without a button to what lies
-// under the mouse, which is entered and left as the mouse goes.
+// under the mouse, which is entered and left as the mouse goes, or as what lies under a resting
+// mouse moves.
 #pragma once
 
 #include "graphics/Surface.h"
@@ -36,6 +37,11 @@ private:
     // The point in the target's own coordinates, or in the surface's while the user moves it.
     static MousePoint pointFor(const tLogoGrObject& target, QPoint at);
     void hover(QPoint at);
+    // Leaves what was under the mouse and enters the target, when they differ.
+    void hoverOnto(const std::shared_ptr<tLogoGrObject>& target);
+    // Repaints what the drawing threads changed; looks again at the mouse when asked to.
+    void takeChanges();
+    void recheckMouse();
 
     std::shared_ptr<Surface> m_surface;
     std::weak_ptr<tLogoGrObject> m_graphicPart;

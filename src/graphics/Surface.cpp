@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -93,6 +94,13 @@ QPoint Surface::mousePosition() const
     return { int32_t(uint32_t(packed >> 32)), int32_t(uint32_t(packed)) };
 }
 
+void Surface::setMouseOver(bool over) { m_mouseOver = over; }
+
+bool Surface::mouseRestsIn(const QRect& area) const
+{
+    return m_mouseOver && area.contains(mousePosition());
+}
+
 std::shared_ptr<tLogoGrObject> Surface::mouseTargetAt(QPoint at) const
 {
     std::lock_guard hold(m_itemsLock);
@@ -120,15 +128,33 @@ void Surface::compose(QPainter& painter, const QRect& area) const
 
 void Surface::invalidate(const QRect& area)
 {
-    std::lock_guard hold(m_repaintLock);
-    if (m_repaint)
-        m_repaint(area.intersected(bounds()));
+    const QRect changed = area.intersected(bounds());
+    if (!changed.isEmpty())
+        addChanges({ changed, false });
 }
 
-void Surface::setRepaintListener(std::function<void(const QRect&)> listener)
+void Surface::recheckMouse() { addChanges({ QRect(), true }); }
+
+void Surface::addChanges(const Changes& changes)
+{
+    std::lock_guard hold(m_repaintLock);
+    const bool heard = !m_changes.area.isEmpty() || m_changes.mouseRecheck;
+    m_changes.area |= changes.area;
+    m_changes.mouseRecheck |= changes.mouseRecheck;
+    if (m_repaint && !heard)
+        m_repaint();
+}
+
+void Surface::setRepaintListener(std::function<void()> listener)
 {
     std::lock_guard hold(m_repaintLock);
     m_repaint = std::move(listener);
+}
+
+Surface::Changes Surface::takeChanges()
+{
+    std::lock_guard hold(m_repaintLock);
+    return std::exchange(m_changes, Changes());
 }
 
 } // namespace velmora

@@ -101,20 +101,38 @@ public:
     // The background's `area` with the items over it, as the window shows it.
     void compose(QPainter& painter, const QRect& area) const;
 
-    // Tells the window that shows the surface that a rectangle (in pixels) changed. The listener
-    // runs in the drawing thread and must only post the repaint.
+    // Tells the window that shows the surface that a rectangle (in pixels) changed. Changes add
+    // up until the window takes them: the listener, which runs in the drawing thread and must
+    // only post the repaint, hears of the first change after each take, so a drawing loop posts
+    // one repaint for each the window makes rather than one for each line.
     void invalidate(const QRect& area);
-    void setRepaintListener(std::function<void(const QRect&)> listener);
+    // Asks the window to look again at what lies under a mouse that has not moved (an item
+    // moved or changed under it), as a change that adds up like the others.
+    void recheckMouse();
+    void setRepaintListener(std::function<void()> listener);
+    // What changed since the last take; the window thread repaints it and looks again at the
+    // mouse.
+    struct Changes {
+        QRect area;
+        bool mouseRecheck = false;
+    };
+    Changes takeChanges();
 
     // Where the mouse was last seen over the surface's window, in pixels; the window thread
     // writes it.
     void setMousePosition(QPoint at);
     QPoint mousePosition() const;
+    // Whether the mouse is over the surface's window (the window thread says so as it comes and
+    // goes), and there within `area`.
+    void setMouseOver(bool over);
+    bool mouseRestsIn(const QRect& area) const;
 
     // The pen of the "bg" commands, under the interpreter lock.
     BackgroundPen& backgroundPen() { return m_backgroundPen; }
 
 private:
+    void addChanges(const Changes& changes);
+
     const QSize m_size;
     mutable std::mutex m_lock;
     QImage m_bitmap;
@@ -123,9 +141,11 @@ private:
     mutable std::mutex m_itemsLock; // taken after the bitmap's lock
     std::vector<SurfaceItem*> m_items;
     std::mutex m_repaintLock; // the listener is set in the window thread, called in others
-    std::function<void(const QRect&)> m_repaint;
+    std::function<void()> m_repaint;
+    Changes m_changes;
     BackgroundPen m_backgroundPen; // read and set under the interpreter lock
     std::atomic<uint64_t> m_mousePosition { 0 }; // x in the high half, y in the low
+    std::atomic<bool> m_mouseOver { false };
 };
 
 // Rounds half away from zero, as every cartesian coordinate becomes a pixel.

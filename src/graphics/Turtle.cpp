@@ -207,7 +207,11 @@ void tTurtle::showState()
         changed = shapeArea(m_painted.position);
         m_painted = { m_position.rounded(), static_cast<double>(m_heading), m_pen.colour, m_shown };
     });
-    m_surface->invalidate(changed.united(shapeRectangle()));
+    changed |= shapeRectangle();
+    m_surface->invalidate(changed);
+    // The turtle came under a resting mouse or left it: the window looks again at what is there.
+    if (m_surface->mouseRestsIn(changed))
+        m_surface->recheckMouse();
 }
 
 void tTurtle::paint(QPainter& painter) const

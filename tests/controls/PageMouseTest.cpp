@@ -206,5 +206,25 @@ namespace {
         sendMouse(pane, QEvent::MouseButtonRelease, centre + QPoint(30, 20));
     }
 
+    // The mouse rests 60 pixels above the turtle: the turtle moving under it is entered, moving on
+    // past it is left, with no move of the mouse.
+    TEST(PageMouseTest, ATurtleMovingUnderARestingMouseIsEnteredAndLeft)
+    {
+        startEngine();
+        WindowSession session({
+            "ask \"t1 [setevent \"onMouseEnter [print [enter]] "
+            "setevent \"onMouseLeave [print [leave]]]",
+            "launch [waituntil [equal? mousepos [0 60]] ask \"t1 [forward 60] wait 50 "
+            "ask \"t1 [forward 60]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        const QPoint resting = pageCentre + QPoint(0, -60);
+        QMouseEvent hover(QEvent::MouseMove, resting, session.page()->mapToGlobal(resting),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(session.page(), &hover);
+        EXPECT_TRUE(session.waitFor([&] { return session.printed() == "enter\nleave\n"; }))
+            << session.printed();
+    }
+
 } // namespace
 } // namespace velmora

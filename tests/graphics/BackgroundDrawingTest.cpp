@@ -150,10 +150,10 @@ namespace {
     TEST_F(BackgroundDrawingTest, AFillStopsAtTheOutlineAroundIt)
     {
         drawBackgroundEllipse(surface, QRect(5, 5, 20, 20), ShapeFill::Outline);
-        QRect repainted;
-        surface.setRepaintListener([&](const QRect& area) { repainted = area; });
+        surface.takeChanges().area;
         setPen(red, 1, 0);
         fillBackgroundRegion(surface, QPoint(15, 15));
+        const QRect repainted = surface.takeChanges().area;
         EXPECT_EQ(at(15, 15), red);
         EXPECT_EQ(at(15, 5), black) << "the outline keeps its colour";
         EXPECT_EQ(at(6, 6), white) << "outside, in the box's corner";
@@ -164,15 +164,14 @@ namespace {
 
     TEST_F(BackgroundDrawingTest, FillingWithTheSameColourOrOutsideChangesNothing)
     {
-        QRect repainted;
-        surface.setRepaintListener([&](const QRect& area) { repainted = area; });
+        surface.takeChanges().area;
         setPen(white, 1, 0);
         fillBackgroundRegion(surface, QPoint(3, 3));
         setPen(red, 1, 0);
         fillBackgroundRegion(surface, QPoint(40, 3));
         fillBackgroundRegion(surface, QPoint(-1, 3));
         EXPECT_EQ(drawnArea(surface), QRect());
-        EXPECT_EQ(repainted, QRect());
+        EXPECT_EQ(surface.takeChanges().area, QRect());
     }
 
     // A page-sized region fills in spans, not by recursion, and a winding one is followed to its

@@ -41,12 +41,11 @@ namespace {
         undo.save(*surface);
         drawRedBox(*surface, QRect(10, 10, 5, 5));
         const QImage after = surface->bitmap().copy();
-        QRect repainted;
-        surface->setRepaintListener([&](const QRect& area) { repainted = area; });
+        surface->takeChanges().area;
 
         undo.undo();
         EXPECT_EQ(surface->bitmap(), before);
-        EXPECT_EQ(repainted, surface->bounds());
+        EXPECT_EQ(surface->takeChanges().area, surface->bounds());
         undo.undo();
         EXPECT_EQ(surface->bitmap(), after);
     }

@@ -28,12 +28,33 @@ namespace {
     TEST(SurfaceTest, ANewBackgroundColourErasesTheDrawingAndRepaintsAll)
     {
         Surface surface(QSize(20, 10), qRgb(255, 255, 255));
-        QRect repainted;
-        surface.setRepaintListener([&](const QRect& area) { repainted = area; });
         surface.bitmap().setPixel(3, 3, qRgb(0, 0, 0));
         surface.setBackground(qRgb(0, 128, 0));
         EXPECT_EQ(surface.bitmap().pixel(3, 3), qRgb(0, 128, 0));
-        EXPECT_EQ(repainted, QRect(0, 0, 20, 10));
+        EXPECT_EQ(surface.takeChanges().area, QRect(0, 0, 20, 10));
+    }
+
+    // A drawing loop must not post a repaint per line: changes (areas to repaint, the mouse to
+    // look at again) add up until the window takes them, and only the first after a take is
+    // announced.
+    TEST(SurfaceTest, ChangesAddUpAndAreAnnouncedOnceUntilTaken)
+    {
+        Surface surface(QSize(100, 100), qRgb(255, 255, 255));
+        int announced = 0;
+        surface.setRepaintListener([&] { ++announced; });
+        surface.invalidate(QRect(10, 10, 5, 5));
+        surface.invalidate(QRect(50, 60, 5, 5));
+        surface.invalidate(QRect(90, 90, 30, 30));
+        surface.invalidate(QRect(-20, -20, 5, 5)); // wholly outside: nothing to repaint
+        EXPECT_EQ(announced, 1);
+        EXPECT_EQ(surface.takeChanges().area, QRect(QPoint(10, 10), QPoint(99, 99)));
+        EXPECT_EQ(surface.takeChanges().area, QRect());
+        surface.recheckMouse();
+        surface.invalidate(QRect(0, 0, 1, 1));
+        EXPECT_EQ(announced, 2);
+        const Surface::Changes changes = surface.takeChanges();
+        EXPECT_TRUE(changes.mouseRecheck);
+        EXPECT_EQ(changes.area, QRect(0, 0, 1, 1));
     }
 
 } // namespace
