@@ -5,7 +5,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 
+#include "controls/WidgetText.h"
 #include "processes/InterpreterLock.h"
 
 namespace velmora {
@@ -163,6 +165,26 @@ void SurfaceWidget::enterEvent(QEnterEvent* event)
     m_surface->setMousePosition(event->position().toPoint());
     HeldLock interpreter;
     hover(event->position().toPoint());
+}
+
+bool SurfaceWidget::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QString hint;
+    {
+        HeldLock interpreter;
+        if (const std::shared_ptr<tLogoGrObject> target = targetAt(help->pos()))
+            hint = widgetText(target->hint());
+    }
+    if (hint.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), hint, this);
+    }
+    return true;
 }
 
 void SurfaceWidget::leaveEvent(QEvent*)

@@ -3,7 +3,7 @@
 // mouse input on: a press to the topmost turtle under the mouse, else to the page's or pane's own
 // graphic part, with the click and the release that follow; a move without a button to what lies
 // under the mouse, which is entered and left as the mouse goes, or as what lies under a resting
-// mouse moves.
+// mouse moves. A resting mouse shows the hint of what lies under it.
 #pragma once
 
 #include "graphics/Surface.h"
@@ -29,6 +29,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // What takes the input at that pixel. Under the interpreter lock, which objects are destroyed

@@ -30,4 +30,6 @@ void TurtleGraphicPart::setBounds(const ControlBounds& bounds)
 
 bool TurtleGraphicPart::dragsItself() const { return m_turtle.autoDrag(); }
 
+std::string TurtleGraphicPart::hint() const { return m_turtle.hint(); }
+
 } // namespace velmora

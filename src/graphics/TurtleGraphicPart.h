@@ -24,6 +24,7 @@ protected:
     bool acceptsTools() const override { return true; }
     // The window keeps the mouse while a button is down by itself.
     void captureMouse(bool, MouseCursor) override { }
+    std::string hint() const override;
 
 private:
     tTurtle& m_turtle;

@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace velmora {
 
@@ -81,6 +82,9 @@ public:
     tmultiobject& owner() const { return m_owner; }
     // Where the control is now, in its container's coordinates.
     ControlBounds currentBounds() const { return bounds(); }
+    // The text shown while the mouse rests on the control; none when empty. Under the
+    // interpreter lock.
+    virtual std::string hint() const { return {}; }
 
 protected:
     // What the control is and does. Asked under the bookkeeping lock: these must not call back

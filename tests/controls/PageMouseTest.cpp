@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,22 @@ namespace {
         QCoreApplication::sendEvent(session.page(), &hover);
         EXPECT_TRUE(session.waitFor([&] { return session.printed() == "enter\nleave\n"; }))
             << session.printed();
+    }
+
+    // The hint is the engine's text, in the language's code page: "caf\xE9" is "café".
+    TEST(PageMouseTest, AMouseRestingOnATurtleShowsItsHint)
+    {
+        startEngine();
+        WindowSession session({ "ask \"t1 [sethint \"caf\xE9]" });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* page = session.page();
+        QHelpEvent onTurtle(QEvent::ToolTip, pageCentre, page->mapToGlobal(pageCentre));
+        QCoreApplication::sendEvent(page, &onTurtle);
+        EXPECT_EQ(QToolTip::text(), QString::fromUtf8("caf\u00e9"));
+        const QPoint beside = pageCentre + QPoint(100, 0);
+        QHelpEvent onPage(QEvent::ToolTip, beside, page->mapToGlobal(beside));
+        QCoreApplication::sendEvent(page, &onPage);
+        EXPECT_TRUE(session.waitFor([] { return QToolTip::text().isEmpty(); }));
     }
 
 } // namespace
