@@ -22,13 +22,17 @@ SurfaceWidget::SurfaceWidget(
     setFixedSize(m_surface->size());
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Drawing threads report changes; the repaint is queued to the window thread, and dropped
-    // once the widget is gone.
+    // once the widget is gone. Queued in the window thread too, where the report comes while the
+    // surface holds the changes' lock.
     QPointer<SurfaceWidget> self(this);
     m_surface->setRepaintListener([self] {
-        QMetaObject::invokeMethod(qApp, [self] {
-            if (self)
-                self->takeChanges();
-        });
+        QMetaObject::invokeMethod(
+            qApp,
+            [self] {
+                if (self)
+                    self->takeChanges();
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -85,6 +89,8 @@ namespace {
 
 std::shared_ptr<tLogoGrObject> SurfaceWidget::targetAt(QPoint at) const
 {
+    if (std::shared_ptr<tLogoGrObject> captured = m_surface->mouseCapture())
+        return captured;
     if (std::shared_ptr<tLogoGrObject> item = m_surface->mouseTargetAt(at))
         return item;
     return m_graphicPart.lock();

@@ -96,6 +96,10 @@ public:
     // The graphic part of the topmost item that takes mouse input at that pixel, or none. Under
     // the interpreter lock.
     std::shared_ptr<tLogoGrObject> mouseTargetAt(QPoint at) const;
+    // The graphic part that takes all the mouse input of the window while the user moves it,
+    // whatever lies under the mouse; none otherwise. Under the interpreter lock.
+    void setMouseCapture(std::weak_ptr<tLogoGrObject> part) { m_mouseCapture = std::move(part); }
+    std::shared_ptr<tLogoGrObject> mouseCapture() const { return m_mouseCapture.lock(); }
     // Runs a change of the items' painted state under the items' lock.
     void changeItems(const std::function<void()>& change);
     // The background's `area` with the items over it, as the window shows it.
@@ -144,6 +148,7 @@ private:
     std::function<void()> m_repaint;
     Changes m_changes;
     BackgroundPen m_backgroundPen; // read and set under the interpreter lock
+    std::weak_ptr<tLogoGrObject> m_mouseCapture; // under the interpreter lock
     std::atomic<uint64_t> m_mousePosition { 0 }; // x in the high half, y in the low
     std::atomic<bool> m_mouseOver { false };
 };

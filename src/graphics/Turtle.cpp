@@ -180,6 +180,12 @@ bool tTurtle::overlaps(const tTurtle& other, OverlapTest test) const
         && shapesOverlap(shapeRectangle(), other.shapeRectangle(), test);
 }
 
+void tTurtle::captureMouse(bool captured)
+{
+    if (m_surface)
+        m_surface->setMouseCapture(captured ? m_graphicPart : std::weak_ptr<tLogoGrObject>());
+}
+
 void tTurtle::toFront()
 {
     m_surface->moveItemToTop(this);

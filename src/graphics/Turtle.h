@@ -104,6 +104,8 @@ public:
 
     void paint(QPainter& painter) const override;
     tLogoGrObject& graphicPart() const { return *m_graphicPart; }
+    // Makes the turtle's graphic part take all the mouse input of its surface, or lets it go.
+    void captureMouse(bool captured);
     // A shown turtle takes the mouse on its shape.
     std::shared_ptr<tLogoGrObject> mouseTargetAt(QPoint at) const override;
     void destroy() override;

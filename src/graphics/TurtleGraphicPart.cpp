@@ -28,6 +28,13 @@ void TurtleGraphicPart::setBounds(const ControlBounds& bounds)
         { style, false, false });
 }
 
+// A turtle the user moves takes the mouse input of its surface's window: the mouse may leave its
+// shape faster than the shape follows.
+void TurtleGraphicPart::captureMouse(bool captured, MouseCursor)
+{
+    m_turtle.captureMouse(captured);
+}
+
 bool TurtleGraphicPart::dragsItself() const { return m_turtle.autoDrag(); }
 
 std::string TurtleGraphicPart::hint() const { return m_turtle.hint(); }

@@ -23,7 +23,7 @@ protected:
     bool dragsItself() const override;
     bool acceptsTools() const override { return true; }
     // The window keeps the mouse while a button is down by itself.
-    void captureMouse(bool, MouseCursor) override { }
+    void captureMouse(bool captured, MouseCursor) override;
     std::string hint() const override;
 
 private:

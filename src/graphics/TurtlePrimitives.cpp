@@ -227,6 +227,18 @@ namespace {
             shape.left() + clicked.x - hotSpot.x(), hotSpot.y() - shape.top() - clicked.y);
     }
 
+    tlogoobject* primStartMove(tlogoobject*)
+    {
+        turtle().graphicPart().startUserMove();
+        return nullptr;
+    }
+
+    tlogoobject* primStartDrag(tlogoobject*)
+    {
+        turtle().graphicPart().startDragging();
+        return nullptr;
+    }
+
     template <bool Shown> tlogoobject* primShow(tlogoobject*)
     {
         turtle().setShown(Shown);
@@ -551,6 +563,8 @@ namespace {
         fixed<0>("dotcolor", etFun, primDotColour),
         fixed<0>("mousepos", etFun, primMousePosition),
         fixed<0>("clickedpos", etFun, primClickedPosition),
+        fixed<0>("startMove", etFun, primStartMove),
+        fixed<0>("startDrag", etFun, primStartDrag),
         fixed<0>("showturtle", etFun, primShow<true>),
         fixed<0>("showme", etFun, primShow<true>),
         fixed<0>("hideturtle", etFun, primShow<false>),

@@ -49,6 +49,7 @@ struct tLogoGrObject::Bookkeeping {
     bool pendingEnter = false;
     bool pendingLeave = false;
     bool dragArmed = false;
+    bool leftDown = false; // pressed on this control and not let go yet
     MousePoint clicked;
     UserMode userMode = UserMode::None;
     MousePoint userStart; // the mouse where the user move or resize began
@@ -78,8 +79,10 @@ void tLogoGrObject::buttonDown(MouseButton button, MousePoint at, MouseKeys keys
         if (state.userMode != Bookkeeping::UserMode::None)
             return;
         const bool left = button == MouseButton::Left;
-        if (left)
+        if (left) {
             state.toolActed = false;
+            state.leftDown = true;
+        }
         if (state.busy)
             return;
         tmultiobject* tool = activeToolButton();
@@ -124,8 +127,10 @@ void tLogoGrObject::buttonUp(MouseButton button, MousePoint at, MouseKeys keys)
             captureMouse(false, MouseCursor::Normal);
             return;
         }
-        if (button == MouseButton::Left)
+        if (button == MouseButton::Left) {
             state.dragArmed = false;
+            state.leftDown = false;
+        }
         if (state.busy) {
             state.pendingUp = Bookkeeping::PendingUp { button, at, keys };
             return;
@@ -239,6 +244,27 @@ bool tLogoGrObject::userMoving() const
 {
     std::lock_guard guard(s_bookkeepingLock);
     return m_bookkeeping->userMode != Bookkeeping::UserMode::None;
+}
+
+void tLogoGrObject::startUserMove()
+{
+    HeldLockUnlessHeld interpreter;
+    std::lock_guard guard(s_bookkeepingLock);
+    if (m_bookkeeping->userMode != Bookkeeping::UserMode::None || !mayMove() || frozen())
+        return;
+    const ControlBounds now = bounds();
+    beginUserMode(false, { now.width / 2, now.height / 2 });
+}
+
+void tLogoGrObject::startDragging()
+{
+    HeldLockUnlessHeld interpreter;
+    std::lock_guard guard(s_bookkeepingLock);
+    Bookkeeping& state = *m_bookkeeping;
+    if (!state.leftDown || !mayMove() || frozen())
+        return;
+    state.clicked = {};
+    state.dragArmed = true;
 }
 
 bool tLogoGrObject::startEvent(NameCode event, EventNotification ended)

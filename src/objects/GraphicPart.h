@@ -73,6 +73,13 @@ public:
     void mouseEntered();
     void mouseLeft();
 
+    // "startMove": the control follows the mouse with its centre on it until a button is let go,
+    // as with Shift and the right button; nothing when it may not move or is frozen.
+    void startUserMove();
+    // "startDrag": while the left button stays down on the control, the control is dragged, its
+    // top-left corner (the clicked position [0 0]) at the mouse, as a control that drags itself.
+    void startDragging();
+
     // Where the left button last went down on the control.
     MousePoint clickedPosition() const;
     void setClickedPosition(MousePoint at);

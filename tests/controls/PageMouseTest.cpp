@@ -243,5 +243,52 @@ namespace {
         EXPECT_TRUE(session.waitFor([] { return QToolTip::text().isEmpty(); }));
     }
 
+    void moveMouse(QWidget* widget, QPoint at, Qt::MouseButtons buttons)
+    {
+        QMouseEvent move(
+            QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
+    }
+
+    // "startMove": the turtle follows the mouse, no button down, its centre on it, even where
+    // the mouse runs ahead of its shape; a click puts it down.
+    TEST(PageMouseTest, ATurtleStartedMovingFollowsTheMouseUntilAClick)
+    {
+        startEngine();
+        WindowSession session({
+            "ask \"t1 [startmove]",
+            "launch [waituntil [equal? ask \"t1 [pos] [100 -50]] print [followed] "
+            "waituntil [equal? mousepos [-100 0]] wait 100 print ask \"t1 [pos]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* page = session.page();
+        const QPoint put = pageCentre + QPoint(100, 50);
+        moveMouse(page, put, Qt::NoButton);
+        EXPECT_TRUE(session.waitFor([&] { return session.printed() == "followed\n"; }))
+            << session.printed();
+        click(page, put);
+        moveMouse(page, pageCentre + QPoint(-100, 0), Qt::NoButton);
+        EXPECT_TRUE(session.waitFor([&] { return session.printed() == "followed\n100 -50\n"; }))
+            << session.printed();
+    }
+
+    // "startDrag" from the handler of the press: the turtle's top-left corner follows the mouse
+    // while the button stays down.
+    TEST(PageMouseTest, ATurtleStartedDraggingOnAPressFollowsTheMouse)
+    {
+        startEngine();
+        WindowSession session({
+            "ask \"t1 [setevent \"onLeftDown [startdrag] setevent \"onDrag [print pos]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* page = session.page();
+        sendMouse(page, QEvent::MouseButtonPress, pageCentre);
+        EXPECT_TRUE(session.waitFor([&] {
+            moveMouse(page, pageCentre + QPoint(50, -20), Qt::LeftButton);
+            return session.printed().ends_with("66 4\n");
+        })) << session.printed();
+        sendMouse(page, QEvent::MouseButtonRelease, pageCentre + QPoint(50, -20));
+    }
+
 } // namespace
 } // namespace velmora
