@@ -78,6 +78,13 @@ namespace {
         return nullptr;
     }
 
+    // The tool the user then draws on the background with.
+    template <SurfaceTool Tool> tlogoobject* primTool(tlogoobject*)
+    {
+        currentSurface().setTool(Tool);
+        return nullptr;
+    }
+
     // The background pen and the origin.
 
     tlogoobject* primLineColour(tlogoobject*)
@@ -176,6 +183,14 @@ namespace {
         fixed<1>("bgfilledellipse", etFun, primEllipse<ShapeFill::Filled>),
         fixed<2>("bgellipsearc", etFun, primEllipseArc),
         fixed<1>("bgfill", etFun, primFill),
+        fixed<0>("bgfreehand", etFun, primTool<SurfaceTool::Freehand>),
+        fixed<0>("bgspray", etFun, primTool<SurfaceTool::Spray>),
+        fixed<0>("bgflexibleline", etFun, primTool<SurfaceTool::FlexibleLine>),
+        fixed<0>("bgflexiblerectangle", etFun, primTool<SurfaceTool::FlexibleRectangle>),
+        fixed<0>(
+            "bgflexiblefilledrectangle", etFun, primTool<SurfaceTool::FlexibleFilledRectangle>),
+        fixed<0>("bgflexibleellipse", etFun, primTool<SurfaceTool::FlexibleEllipse>),
+        fixed<0>("bgflexiblefilledellipse", etFun, primTool<SurfaceTool::FlexibleFilledEllipse>),
         fixed<0>("*bgLineColour", etFun, primLineColour),
         fixed<1>("set*bgLineColour", etFun, primSetLineColour),
         fixed<0>("*bgLineWidth", etFun, primLineWidth),

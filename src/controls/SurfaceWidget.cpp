@@ -12,12 +12,23 @@
 
 namespace velmora {
 
+namespace {
+    // How often paint is sprayed while the button is held, in milliseconds.
+    constexpr int sprayInterval = 30;
+}
+
 SurfaceWidget::SurfaceWidget(
     std::shared_ptr<Surface> surface, std::weak_ptr<tLogoGrObject> graphicPart, QWidget* parent)
     : QWidget(parent)
     , m_surface(std::move(surface))
     , m_graphicPart(std::move(graphicPart))
+    , m_toolInput(*m_surface)
 {
+    m_sprayTimer.setInterval(sprayInterval);
+    connect(&m_sprayTimer, &QTimer::timeout, this, [this] {
+        HeldLock interpreter;
+        m_toolInput.spray();
+    });
     setMouseTracking(true);
     setFixedSize(m_surface->size());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -61,6 +72,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     m_surface->compose(painter, event->rect());
+    m_toolInput.paintOutline(painter);
 }
 
 namespace {
@@ -104,9 +116,29 @@ MousePoint SurfaceWidget::pointFor(const tLogoGrObject& target, QPoint at)
     return { at.x() - bounds.left, at.y() - bounds.top };
 }
 
+bool SurfaceWidget::pressTool(QMouseEvent* event)
+{
+    const SurfaceTool tool = m_surface->tool();
+    if (tool == SurfaceTool::None)
+        return false;
+    if (event->button() == Qt::RightButton) {
+        m_surface->setTool(SurfaceTool::None);
+        return true;
+    }
+    if (event->button() != Qt::LeftButton || m_toolInput.drawing())
+        return false;
+    HeldLock interpreter;
+    m_toolInput.press(tool, pixelOf(event));
+    if (m_toolInput.spraying())
+        m_sprayTimer.start();
+    return true;
+}
+
 void SurfaceWidget::mousePressEvent(QMouseEvent* event)
 {
     m_surface->setMousePosition(pixelOf(event));
+    if (pressTool(event))
+        return;
     HeldLock interpreter;
     const std::shared_ptr<tLogoGrObject> target = targetAt(pixelOf(event));
     m_pressed = target;
@@ -122,6 +154,11 @@ void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     m_surface->setMousePosition(pixelOf(event));
     HeldLock interpreter;
+    if (m_toolInput.drawing() && event->button() == Qt::LeftButton) {
+        m_sprayTimer.stop();
+        m_toolInput.release(pixelOf(event));
+        return;
+    }
     const std::shared_ptr<tLogoGrObject> target = m_pressed.lock();
     m_pressed.reset();
     if (!target)
@@ -137,6 +174,10 @@ void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)
     m_surface->setMouseOver(true);
     m_surface->setMousePosition(pixelOf(event));
     HeldLock interpreter;
+    if (m_toolInput.drawing()) {
+        m_toolInput.move(pixelOf(event));
+        return;
+    }
     if (const std::shared_ptr<tLogoGrObject> pressed = m_pressed.lock()) {
         pressed->mouseMoved(
             pointFor(*pressed, pixelOf(event)), event->buttons().testFlag(Qt::LeftButton));

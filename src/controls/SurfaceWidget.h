@@ -3,12 +3,15 @@
 // mouse input on: a press to the topmost turtle under the mouse, else to the page's or pane's own
 // graphic part, with the click and the release that follow; a move without a button to what lies
 // under the mouse, which is entered and left as the mouse goes, or as what lies under a resting
-// mouse moves. A resting mouse shows the hint of what lies under it.
+// mouse moves. A resting mouse shows the hint of what lies under it. While the program has given
+// the surface a drawing tool, the left button draws with it instead.
 #pragma once
 
+#include "controls/SurfaceToolInput.h"
 #include "graphics/Surface.h"
 #include "objects/GraphicPart.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -43,11 +46,16 @@ private:
     // Repaints what the drawing threads changed; looks again at the mouse when asked to.
     void takeChanges();
     void recheckMouse();
+    // The left button draws with the surface's tool, when it has one; a right press puts the
+    // tool down. Whether the press was the tool's.
+    bool pressTool(QMouseEvent* event);
 
     std::shared_ptr<Surface> m_surface;
     std::weak_ptr<tLogoGrObject> m_graphicPart;
     std::weak_ptr<tLogoGrObject> m_pressed; // takes the input until the button is let go
     std::weak_ptr<tLogoGrObject> m_hovered; // under the mouse, entered
+    SurfaceToolInput m_toolInput;
+    QTimer m_sprayTimer;
 };
 
 } // namespace velmora

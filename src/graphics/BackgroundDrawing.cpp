@@ -60,6 +60,23 @@ void drawBackgroundDots(Surface& surface, std::span<const QPoint> places)
     });
 }
 
+void setBackgroundPixels(Surface& surface, std::span<const QPoint> places)
+{
+    const QRgb colour = surface.backgroundPen().colour;
+    QRect area;
+    {
+        std::lock_guard hold(surface.lock());
+        QImage& bitmap = surface.bitmap();
+        for (const QPoint& place : places) {
+            if (!bitmap.valid(place))
+                continue;
+            bitmap.setPixel(place, colour);
+            area |= QRect(place, QSize(1, 1));
+        }
+    }
+    surface.invalidate(area);
+}
+
 void drawBackgroundRectangle(Surface& surface, const QRect& box, ShapeFill fill)
 {
     const BackgroundPen& pen = surface.backgroundPen();

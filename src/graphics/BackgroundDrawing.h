@@ -23,6 +23,8 @@ enum class ShapeFill {
 // The line's last point is drawn too.
 void drawBackgroundLine(Surface& surface, QPoint from, QPoint to);
 void drawBackgroundDots(Surface& surface, std::span<const QPoint> places);
+// Single pixels in the pen's colour, whatever its width (the spray tool's paint).
+void setBackgroundPixels(Surface& surface, std::span<const QPoint> places);
 void drawBackgroundRectangle(Surface& surface, const QRect& box, ShapeFill fill);
 void drawBackgroundEllipse(Surface& surface, const QRect& box, ShapeFill fill);
 // The arc of the ellipse in the box, counterclockwise from where the ray from its centre towards

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "graphics/BackgroundPen.h"
+#include "graphics/SurfaceTool.h"
 
 #include <QImage>
 #include <QPoint>
@@ -131,6 +132,10 @@ public:
     void setMouseOver(bool over);
     bool mouseRestsIn(const QRect& area) const;
 
+    // The tool the user draws with on the background; set by Logo processes, read by the window.
+    void setTool(SurfaceTool tool) { m_tool = tool; }
+    SurfaceTool tool() const { return m_tool; }
+
     // The pen of the "bg" commands, under the interpreter lock.
     BackgroundPen& backgroundPen() { return m_backgroundPen; }
 
@@ -151,6 +156,7 @@ private:
     std::weak_ptr<tLogoGrObject> m_mouseCapture; // under the interpreter lock
     std::atomic<uint64_t> m_mousePosition { 0 }; // x in the high half, y in the low
     std::atomic<bool> m_mouseOver { false };
+    std::atomic<SurfaceTool> m_tool { SurfaceTool::None };
 };
 
 // Rounds half away from zero, as every cartesian coordinate becomes a pixel.

@@ -290,5 +290,30 @@ namespace {
         sendMouse(page, QEvent::MouseButtonRelease, pageCentre + QPoint(50, -20));
     }
 
+    // A program hands the user a drawing tool: the drag draws into the page's background, and the
+    // page's own handlers hear nothing of it.
+    TEST(PageMouseTest, ADrawingToolDrawsWithTheMouseInsteadOfRaisingEvents)
+    {
+        startEngine();
+        WindowSession session({
+            "ask \"page1 [setevent \"onLeftDown [print [down]]]",
+            "setbglinewidth 3 bgflexiblerectangle",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* page = session.page();
+        const QPoint from = pageCentre + QPoint(-100, -50);
+        const QPoint to = pageCentre + QPoint(100, 50);
+        sendMouse(page, QEvent::MouseButtonPress, from);
+        moveMouse(page, to, Qt::LeftButton);
+        sendMouse(page, QEvent::MouseButtonRelease, to);
+        const QRgb black = qRgb(0, 0, 0);
+        EXPECT_TRUE(session.waitFor([&] {
+            const QImage shot = page->grab().toImage();
+            return shot.pixel(from + QPoint(1, 1)) == black
+                && shot.pixel(to - QPoint(1, 1)) == black && shot.pixel(to - QPoint(3, 3)) != black;
+        }));
+        EXPECT_EQ(session.printed(), "");
+    }
+
 } // namespace
 } // namespace velmora

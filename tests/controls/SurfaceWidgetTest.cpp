@@ -2,7 +2,12 @@
 
 #include "TestApplication.h"
 
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace velmora {
 namespace {
@@ -20,6 +25,101 @@ namespace {
         const QImage shot = window.grab().toImage();
         EXPECT_EQ(shot.pixel(10 + 20, 10 + 20), qRgb(255, 255, 0));
         EXPECT_EQ(shot.pixel(10 + 5, 10 + 6), qRgb(0, 0, 255));
+    }
+
+    constexpr QRgb white = qRgb(255, 255, 255);
+    constexpr QRgb black = qRgb(0, 0, 0);
+
+    class SurfaceToolTest : public testing::Test {
+    protected:
+        SurfaceToolTest() { testApplication(); }
+
+        void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+        {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
+                : type == QEvent::MouseMove                                  ? m_held
+                                                                             : button;
+            QMouseEvent event(type, at, widget.mapToGlobal(at),
+                type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+            m_held = held;
+            QCoreApplication::sendEvent(&widget, &event);
+        }
+        void drag(std::initializer_list<QPoint> path)
+        {
+            mouse(QEvent::MouseButtonPress, *path.begin());
+            for (const QPoint& at : path)
+                mouse(QEvent::MouseMove, at);
+            mouse(QEvent::MouseButtonRelease, *(path.end() - 1));
+        }
+        QRgb at(int x, int y) const { return surface->bitmap().pixel(x, y); }
+
+        std::shared_ptr<Surface> surface = std::make_shared<Surface>(QSize(40, 30), white);
+        SurfaceWidget widget { surface, {}, nullptr };
+
+    private:
+        Qt::MouseButtons m_held;
+    };
+
+    // Freehand follows the mouse; the tool stays for the next stroke until a right press puts it
+    // down, after which the left button draws nothing.
+    TEST_F(SurfaceToolTest, FreehandDrawsWhereTheMouseGoesUntilARightPress)
+    {
+        surface->setTool(SurfaceTool::Freehand);
+        drag({ { 5, 5 }, { 15, 5 }, { 15, 15 } });
+        EXPECT_EQ(at(5, 5), black);
+        EXPECT_EQ(at(10, 5), black);
+        EXPECT_EQ(at(15, 10), black);
+        EXPECT_EQ(at(10, 10), white);
+        drag({ { 30, 5 }, { 30, 10 } });
+        EXPECT_EQ(at(30, 8), black);
+
+        mouse(QEvent::MouseButtonPress, { 20, 20 }, Qt::RightButton);
+        mouse(QEvent::MouseButtonRelease, { 20, 20 }, Qt::RightButton);
+        EXPECT_EQ(surface->tool(), SurfaceTool::None);
+        drag({ { 20, 25 }, { 35, 25 } });
+        EXPECT_EQ(at(28, 25), white);
+    }
+
+    // A stretched shape shows as an outline over the surface and is drawn into the background
+    // only when the button is let go, from corner to corner with both corners in it.
+    TEST_F(SurfaceToolTest, AFlexibleShapeIsDrawnWhenTheButtonIsLetGo)
+    {
+        surface->setTool(SurfaceTool::FlexibleRectangle);
+        mouse(QEvent::MouseButtonPress, { 20, 15 });
+        mouse(QEvent::MouseMove, { 10, 8 });
+        mouse(QEvent::MouseMove, { 5, 5 });
+        EXPECT_EQ(at(5, 5), white) << "only the outline shows while stretching";
+        mouse(QEvent::MouseButtonRelease, { 5, 5 });
+        for (const QPoint corner : { QPoint(5, 5), QPoint(20, 5), QPoint(5, 15), QPoint(20, 15) })
+            EXPECT_EQ(at(corner.x(), corner.y()), black) << corner.x() << "," << corner.y();
+        EXPECT_EQ(at(12, 10), white);
+
+        surface->setTool(SurfaceTool::FlexibleFilledEllipse);
+        drag({ { 25, 5 }, { 35, 25 } });
+        EXPECT_EQ(at(30, 15), black);
+        EXPECT_EQ(at(25, 5), white) << "the box's corner lies outside the ellipse";
+    }
+
+    // Paint is sprayed while the button is held, within the pen's width of the mouse.
+    TEST_F(SurfaceToolTest, SprayPaintsAroundTheMouseWhileTheButtonIsHeld)
+    {
+        surface->backgroundPen().width = 4;
+        surface->setTool(SurfaceTool::Spray);
+        const QPoint centre(20, 15);
+        mouse(QEvent::MouseButtonPress, centre);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 200)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        mouse(QEvent::MouseButtonRelease, centre);
+        int painted = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (at(x, y) == black) {
+                    ++painted;
+                    EXPECT_LE(std::hypot(x - centre.x(), y - centre.y()), 4.0) << x << "," << y;
+                }
+        EXPECT_GT(painted, 4) << "more than the first puff";
     }
 
 } // namespace
