@@ -1,12 +1,12 @@
 #include "controls/SurfaceWidget.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QToolTip>
 
+#include "controls/QtMainThread.h"
 #include "controls/WidgetText.h"
 #include "processes/InterpreterLock.h"
 
@@ -32,18 +32,16 @@ SurfaceWidget::SurfaceWidget(
     setMouseTracking(true);
     setFixedSize(m_surface->size());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Drawing threads report changes; the repaint is queued to the window thread, and dropped
-    // once the widget is gone. Queued in the window thread too, where the report comes while the
-    // surface holds the changes' lock.
+    // Drawing threads report changes; the repaint is posted to the window thread (in the window
+    // thread too, where the report comes while the surface holds the changes' lock), and dropped
+    // once the widget is gone.
     QPointer<SurfaceWidget> self(this);
     m_surface->setRepaintListener([self] {
-        QMetaObject::invokeMethod(
-            qApp,
-            [self] {
+        if (QtMainThread* windowThread = QtMainThread::running())
+            windowThread->post([self] {
                 if (self)
                     self->takeChanges();
-            },
-            Qt::QueuedConnection);
+            });
     });
 }
 
