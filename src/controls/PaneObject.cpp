@@ -1,7 +1,7 @@
 #include "controls/PaneObject.h"
 
+#include "controls/PaneGraphicPart.h"
 #include "controls/QtMainThread.h"
-#include "controls/SurfaceGraphicPart.h"
 #include "graphics/TurtleClass.h"
 #include "processes/MainThreadCall.h"
 
@@ -28,12 +28,14 @@ tcontainerobject* tlogopane::containerForClass(tmultiobject* objectClass)
 void tlogopane::build(QRect area, QRgb background, QWidget* pageWindow)
 {
     m_surface = std::make_shared<Surface>(area.size(), background);
-    m_graphicPart = std::make_shared<SurfaceGraphicPart>(*this, area.size());
+    auto graphicPart = std::make_shared<PaneGraphicPart>(*this, area);
+    m_graphicPart = graphicPart;
     MainThreadCaller::current().call([&] {
         m_window = new SurfaceWidget(m_surface, m_graphicPart, pageWindow);
         m_window->move(area.topLeft());
         m_window->show();
     });
+    graphicPart->setWindow(m_window);
 }
 
 // The window goes at once: a process may still hold the erased pane for a while.

@@ -34,6 +34,9 @@ public:
 
     bool autoDrag = false; // stored for the user's dragging, which panes do not offer yet
 
+    // The pane's mouse input and the user's moves of it. Under the interpreter lock.
+    tLogoGrObject& graphicPart() const { return *m_graphicPart; }
+
 private:
     std::shared_ptr<Surface> m_surface;
     // Held here alone, so that the window's mouse input finds it gone once the pane is.

@@ -27,9 +27,15 @@ namespace {
         return nullptr;
     }
 
-    // Moving and dragging a pane with the mouse are not offered yet: the commands are accepted
-    // from a pane and change nothing.
-    tlogoobject* primStartMoving(tlogoobject*)
+    tlogoobject* primStartMove(tlogoobject*)
+    {
+        runningPane().graphicPart().startUserMove();
+        return nullptr;
+    }
+
+    // Dragging a pane by its own process is not offered yet: the command is accepted from a pane
+    // and changes nothing.
+    tlogoobject* primStartDrag(tlogoobject*)
     {
         runningPane();
         return nullptr;
@@ -50,8 +56,8 @@ namespace {
     constexpr PrimitiveRow rows[] = {
         fixed<0>("toFront", etFun, primMoveTo<tlogopane::StackEnd::Front>),
         fixed<0>("toBack", etFun, primMoveTo<tlogopane::StackEnd::Back>),
-        fixed<0>("startMove", etFun, primStartMoving),
-        fixed<0>("startDrag", etFun, primStartMoving),
+        fixed<0>("startMove", etFun, primStartMove),
+        fixed<0>("startDrag", etFun, primStartDrag),
     };
 
 } // namespace

@@ -1,4 +1,4 @@
-// SurfaceGraphicPart: the graphic part of a page or pane, which turns the mouse input of its
+// SurfaceGraphicPart: the graphic part of a page, which turns the mouse input of its
 // window into the object's events. A page stays where the main window puts it.
 #pragma once
 

@@ -106,8 +106,14 @@ std::shared_ptr<tLogoGrObject> SurfaceWidget::targetAt(QPoint at) const
     return m_graphicPart.lock();
 }
 
-MousePoint SurfaceWidget::pointFor(const tLogoGrObject& target, QPoint at)
+MousePoint SurfaceWidget::pointFor(const tLogoGrObject& target, QPoint at) const
 {
+    // The page's or pane's own part: the window's points are its own, and it is moved in its
+    // parent's.
+    if (&target == m_graphicPart.lock().get()) {
+        const QPoint point = target.userMoving() ? mapToParent(at) : at;
+        return { point.x(), point.y() };
+    }
     if (target.userMoving())
         return { at.x(), at.y() };
     const ControlBounds bounds = target.currentBounds();

@@ -39,7 +39,7 @@ private:
     // under: a graphic part found is there for the whole input.
     std::shared_ptr<tLogoGrObject> targetAt(QPoint at) const;
     // The point in the target's own coordinates, or in the surface's while the user moves it.
-    static MousePoint pointFor(const tLogoGrObject& target, QPoint at);
+    MousePoint pointFor(const tLogoGrObject& target, QPoint at) const;
     void hover(QPoint at);
     // Leaves what was under the mouse and enters the target, when they differ.
     void hoverOnto(const std::shared_ptr<tLogoGrObject>& target);

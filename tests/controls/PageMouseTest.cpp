@@ -315,5 +315,28 @@ namespace {
         EXPECT_EQ(session.printed(), "");
     }
 
+    // "startMove" from a pane: the pane follows the mouse over the page, its centre on it, and a
+    // click puts it down there.
+    TEST(PageMouseTest, APaneStartedMovingFollowsTheMouseOverThePage)
+    {
+        startEngine();
+        WindowSession session({
+            "new \"pane [name p1 aPos [100 100] size [200 100]]",
+            "ask \"p1 [startmove]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* pane = session.page()->childAt(QPoint(150, 150));
+        ASSERT_NE(pane, nullptr);
+        const QPoint target(400, 300); // on the page
+        EXPECT_TRUE(session.waitFor([&] {
+            moveMouse(pane, target - pane->pos(), Qt::NoButton);
+            return pane->pos() == target - QPoint(100, 50);
+        })) << pane->pos().x()
+            << "," << pane->pos().y();
+        click(pane, target - pane->pos());
+        moveMouse(pane, QPoint(5, 5), Qt::NoButton);
+        EXPECT_EQ(pane->pos(), target - QPoint(100, 50));
+    }
+
 } // namespace
 } // namespace velmora
