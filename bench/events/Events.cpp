@@ -13,6 +13,9 @@
 #include "objects/MultiObject.h"
 #include "processes/InterpreterLock.h"
 #include "startup/ConsoleSession.h"
+#include "support/CollectingCommander.h"
+#include "support/PrintedNumber.h"
+#include "support/ProcessMeasures.h"
 
 #include "PlainControl.h"
 
@@ -27,31 +30,9 @@ using namespace velmora;
 
 namespace {
 
-class CollectingCommander : public Icommander {
-public:
-    void reportError(const eLogoException& error) override
-    {
-        std::fprintf(stderr, "error %d\n", error.code);
-    }
-    void printText(std::string_view text) override { output.append(text); }
-    std::string output;
-};
-
 constexpr int objectCount = 100;
 
 std::string objectName(int index) { return std::string(1, 'b').append(std::to_string(index)); }
-
-long printedNumber(ConsoleSession& session, CollectingCommander& commander, const char* variable)
-{
-    commander.output.clear();
-    session.feedLine(std::string("print :").append(variable));
-    return std::atol(commander.output.c_str());
-}
-
-double secondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // What a benchmark measures of its own process: the CPU time it has used, which other work on a
-// shared machine moves less than wall time, and the memory it holds resident.
+// shared machine moves less than wall time, the wall time itself, and the memory it holds resident.
 #pragma once
 
+#include <chrono>
 #include <ctime>
 #include <fstream>
 #include <unistd.h>
@@ -13,6 +14,11 @@ inline double cpuSeconds()
     timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+inline double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 inline long residentKilobytes()
