@@ -15,6 +15,8 @@ namespace velmora {
 namespace {
     // How often paint is sprayed while the button is held, in milliseconds.
     constexpr int sprayInterval = 30;
+    // About a display's refresh: repainting more often shows nothing more.
+    constexpr std::chrono::milliseconds frameInterval(16);
 }
 
 SurfaceWidget::SurfaceWidget(
@@ -32,15 +34,21 @@ SurfaceWidget::SurfaceWidget(
     setMouseTracking(true);
     setFixedSize(m_surface->size());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Drawing threads report changes; the repaint is posted to the window thread (in the window
-    // thread too, where the report comes while the surface holds the changes' lock), and dropped
-    // once the widget is gone.
+    // Drawing threads report changes, which the surface adds up until the window takes them. The
+    // window takes them at most once a frame: taken as soon as the window thread could, they were
+    // posted to it again at once, tens of thousands of times a second while a turtle draws, and
+    // the posting cost the drawing thread more than its lines. The frame is started from a
+    // posted call (also in the window thread, where the report comes while the surface holds the
+    // changes' lock), dropped once the widget is gone.
+    m_frame.setSingleShot(true);
+    m_frame.setInterval(frameInterval);
+    connect(&m_frame, &QTimer::timeout, this, &SurfaceWidget::takeChanges);
     QPointer<SurfaceWidget> self(this);
     m_surface->setRepaintListener([self] {
         if (QtMainThread* windowThread = QtMainThread::running())
             windowThread->post([self] {
                 if (self)
-                    self->takeChanges();
+                    self->m_frame.start();
             });
     });
 }

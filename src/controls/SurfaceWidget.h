@@ -43,7 +43,8 @@ private:
     void hover(QPoint at);
     // Leaves what was under the mouse and enters the target, when they differ.
     void hoverOnto(const std::shared_ptr<tLogoGrObject>& target);
-    // Repaints what the drawing threads changed; looks again at the mouse when asked to.
+    // Repaints what the drawing threads changed; looks again at the mouse when asked to. At most
+    // once a frame, when `m_frame` runs out.
     void takeChanges();
     void recheckMouse();
     // The left button draws with the surface's tool, when it has one; a right press puts the
@@ -56,6 +57,7 @@ private:
     std::weak_ptr<tLogoGrObject> m_hovered; // under the mouse, entered
     SurfaceToolInput m_toolInput;
     QTimer m_sprayTimer;
+    QTimer m_frame; // runs from the first change after a take to the next take
 };
 
 } // namespace velmora

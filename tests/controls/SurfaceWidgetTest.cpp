@@ -1,13 +1,18 @@
 #include "controls/SurfaceWidget.h"
+#include "controls/QtMainThread.h"
 
 #include "TestApplication.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <functional>
+#include <thread>
 
 namespace velmora {
 namespace {
@@ -120,6 +125,87 @@ namespace {
                     EXPECT_LE(std::hypot(x - centre.x(), y - centre.y()), 4.0) << x << "," << y;
                 }
         EXPECT_GT(painted, 4) << "more than the first puff";
+    }
+
+    // Collects what a widget's paint events cover, and counts them.
+    class PaintWatch : public QObject {
+    public:
+        QRegion painted;
+        int paints = 0;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+                ++paints;
+            }
+            return QObject::eventFilter(watched, event);
+        }
+    };
+
+    // A page's window shown on its own, its paint events watched, with the window thread's facility
+    // that carries the drawing threads' reports.
+    class SurfaceWidgetRepaintTest : public testing::Test {
+    protected:
+        SurfaceWidgetRepaintTest()
+        {
+            testApplication();
+            page.show();
+            QCoreApplication::processEvents();
+            page.installEventFilter(&watch);
+        }
+
+        // Runs the window thread's events until `done` holds or the time is up; whether it holds.
+        bool serve(qint64 milliseconds, const std::function<bool()>& done)
+        {
+            QElapsedTimer clock;
+            clock.start();
+            while (!done() && clock.elapsed() < milliseconds)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            return done();
+        }
+
+        QtMainThread windowThread;
+        std::shared_ptr<Surface> surface
+            = std::make_shared<Surface>(QSize(40, 30), qRgb(255, 255, 255));
+        SurfaceWidget page { surface, {}, nullptr };
+        PaintWatch watch;
+    };
+
+    // A drawing thread reports changes before the window thread looks; however few repaints that
+    // makes, they cover every change.
+    TEST_F(SurfaceWidgetRepaintTest, RepaintsEveryChangeThatADrawingThreadReports)
+    {
+        const QRect changes[] = { QRect(2, 3, 1, 1), QRect(35, 25, 4, 4), QRect(20, 0, 2, 30) };
+        std::thread drawing([&] {
+            for (const QRect& change : changes)
+                surface->invalidate(change);
+        });
+        drawing.join();
+        QRegion reported;
+        for (const QRect& change : changes)
+            reported += change;
+        EXPECT_TRUE(serve(5000, [&] { return watch.painted.intersected(reported) == reported; }));
+    }
+
+    // A drawing thread that reports changes without a pause is repainted at most once a frame
+    // (16 ms), and still repainted while it goes on.
+    TEST_F(SurfaceWidgetRepaintTest, RepaintsAtMostOnceAFrameWhileADrawingThreadReports)
+    {
+        std::atomic<bool> drawing { true };
+        std::thread reports([&] {
+            for (int step = 0; drawing; ++step)
+                surface->invalidate(QRect(step % 40, step % 30, 1, 1));
+        });
+        QElapsedTimer clock;
+        clock.start();
+        serve(250, [] { return false; });
+        drawing = false;
+        reports.join();
+        const qint64 frames = clock.elapsed() / 16;
+        EXPECT_GE(watch.paints, 1);
+        EXPECT_LE(watch.paints, frames + 2);
     }
 
 } // namespace
