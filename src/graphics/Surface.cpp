@@ -19,6 +19,19 @@ Surface::Surface(QSize size, QRgb background)
     m_bitmap.fill(background);
 }
 
+QImage& Surface::bitmap()
+{
+    m_painter.reset();
+    return m_bitmap;
+}
+
+QPainter& Surface::painter()
+{
+    if (!m_painter)
+        m_painter = std::make_unique<QPainter>(&m_bitmap);
+    return *m_painter;
+}
+
 QPoint Surface::toPixel(QPointF cartesian) const
 {
     return { roundToPixel(cartesian.x()) + m_origin.x(),
@@ -46,7 +59,7 @@ void Surface::clean()
 {
     {
         std::lock_guard hold(m_lock);
-        m_bitmap.fill(m_background);
+        bitmap().fill(m_background);
     }
     invalidate(bounds());
 }

@@ -11,6 +11,7 @@
 #include "graphics/SurfaceTool.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -20,8 +21,6 @@
 #include <memory>
 #include <mutex>
 #include <vector>
-
-class QPainter;
 
 namespace velmora {
 
@@ -52,8 +51,15 @@ public:
 
     // Every read or write of the bitmap holds this lock.
     std::mutex& lock() const { return m_lock; }
-    QImage& bitmap() { return m_bitmap; } // under the lock
+    // The bitmap to change or paint on in any way, under the lock; the kept painter is closed
+    // first, since a bitmap takes one painter at a time.
+    QImage& bitmap();
     const QImage& bitmap() const { return m_bitmap; }
+    // A painter on the bitmap, under the lock. It is kept open from one drawing to the next,
+    // since opening a painter costs more than the short lines turtles draw, and so it comes with
+    // the state the last drawing left: a drawing sets the clip, composition mode, pen and brush
+    // it draws with.
+    QPainter& painter();
 
     QPoint origin() const { return m_origin; }
     void setOrigin(QPoint origin) { m_origin = origin; }
@@ -145,6 +151,7 @@ private:
     const QSize m_size;
     mutable std::mutex m_lock;
     QImage m_bitmap;
+    std::unique_ptr<QPainter> m_painter; // open on the bitmap, when kept; closed before it goes
     QPoint m_origin;
     QRgb m_background;
     mutable std::mutex m_itemsLock; // taken after the bitmap's lock

@@ -9,13 +9,15 @@ namespace velmora {
 
 namespace {
 
-    // Sets up the painter for the pen's mode: exclusive-or draws in white, so that it inverts
-    // whatever lies under it.
+    // Sets up the surface's painter for the pen's mode: exclusive-or draws in white, so that it
+    // inverts whatever lies under it.
     QColor preparePainter(QPainter& painter, const TurtlePen& pen, const Surface& surface)
     {
+        const bool reverse = pen.mode == PenMode::Reverse;
+        painter.setCompositionMode(reverse ? QPainter::RasterOp_SourceXorDestination
+                                           : QPainter::CompositionMode_SourceOver);
         switch (pen.mode) {
         case PenMode::Reverse:
-            painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
             return QColor(Qt::white);
         case PenMode::Erase:
             return QColor(surface.background());
@@ -45,7 +47,7 @@ void TurtlePen::drawLine(Surface& surface, QPoint from, QPoint to, const QRect& 
     const bool solid = qtStyle == Qt::SolidLine;
     {
         std::lock_guard hold(surface.lock());
-        QPainter painter(&surface.bitmap());
+        QPainter& painter = surface.painter();
         painter.setClipRect(clip);
         const QColor colour = preparePainter(painter, *this, surface);
         painter.setPen(
@@ -67,7 +69,8 @@ void TurtlePen::drawDot(Surface& surface, QPoint at, int32_t size) const
     const double radiusSquared = double(size) * size / 4;
     {
         std::lock_guard hold(surface.lock());
-        QPainter painter(&surface.bitmap());
+        QPainter& painter = surface.painter();
+        painter.setClipping(false);
         const QColor colour = preparePainter(painter, *this, surface);
         for (int row = 0; row < size; ++row) {
             const double rise = row - centre;
