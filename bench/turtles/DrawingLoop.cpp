@@ -5,13 +5,11 @@
 // It exits with status 1 when the median ratio passes LIMIT or when the pictures differ.
 //
 // usage: velmora_turtle_drawing [ROUNDS] [STEPS] [LIMIT]     (defaults 5, 100000, 3)
-#include "core/EngineStartup.h"
 #include "support/CollectingCommander.h"
 #include "support/Median.h"
 #include "support/ProcessMeasures.h"
 #include "support/WindowSession.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -92,9 +90,7 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     const int steps = argc > 2 ? std::atoi(argv[2]) : 100000;
     const double limit = argc > 3 ? std::atof(argv[3]) : 3;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    startEngine();
+    const auto application = offscreenApplication(argc, argv);
 
     CollectingCommander commander;
     std::vector<double> velmora, qpainter, ratios;

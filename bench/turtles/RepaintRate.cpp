@@ -5,7 +5,6 @@
 // It exits with status 1 when a second had fewer than MINIMUM repaints.
 //
 // usage: velmora_repaint_rate [SECONDS] [MINIMUM]     (defaults 5, 20)
-#include "core/EngineStartup.h"
 #include "support/CollectingCommander.h"
 #include "support/Median.h"
 #include "support/PrintedNumber.h"
@@ -52,7 +51,6 @@ int main(int argc, char** argv)
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     const int minimum = argc > 2 ? std::atoi(argv[2]) : 20;
     QApplication application(argc, argv);
-    startEngine();
 
     CollectingCommander commander;
     PaintCounter counter;

@@ -7,12 +7,9 @@
 // It exits with status 1 when a share is more than 20% from the mean or a process did not finish.
 //
 // usage: velmora_turtle_processes [TURTLES] [STEPS] [SECONDS]     (defaults 1000, 200, 3)
-#include "core/EngineStartup.h"
 #include "support/CollectingCommander.h"
 #include "support/ProcessMeasures.h"
 #include "support/WindowSession.h"
-
-#include <QApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -100,9 +97,7 @@ int main(int argc, char** argv)
     const int turtles = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int steps = argc > 2 ? std::atoi(argv[2]) : 200;
     const double seconds = argc > 3 ? std::atof(argv[3]) : 3;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    startEngine();
+    const auto application = offscreenApplication(argc, argv);
 
     CollectingCommander commander;
     bool passed = false;
