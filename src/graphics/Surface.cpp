@@ -21,15 +21,14 @@ Surface::Surface(QSize size, QRgb background)
 
 QImage& Surface::bitmap()
 {
-    m_painter.reset();
+    m_painter.close();
     return m_bitmap;
 }
 
-QPainter& Surface::painter()
+KeptPainter& Surface::painter()
 {
-    if (!m_painter)
-        m_painter = std::make_unique<QPainter>(&m_bitmap);
-    return *m_painter;
+    m_painter.open(m_bitmap);
+    return m_painter;
 }
 
 QPoint Surface::toPixel(QPointF cartesian) const

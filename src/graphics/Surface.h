@@ -8,6 +8,7 @@
 #pragma once
 
 #include "graphics/BackgroundPen.h"
+#include "graphics/KeptPainter.h"
 #include "graphics/SurfaceTool.h"
 
 #include <QImage>
@@ -55,11 +56,9 @@ public:
     // first, since a bitmap takes one painter at a time.
     QImage& bitmap();
     const QImage& bitmap() const { return m_bitmap; }
-    // A painter on the bitmap, under the lock. It is kept open from one drawing to the next,
-    // since opening a painter costs more than the short lines turtles draw, and so it comes with
-    // the state the last drawing left: a drawing sets the clip, composition mode, pen and brush
-    // it draws with.
-    QPainter& painter();
+    // The painter kept open on the bitmap, under the lock, with the state the last drawing left
+    // (KeptPainter).
+    KeptPainter& painter();
 
     QPoint origin() const { return m_origin; }
     void setOrigin(QPoint origin) { m_origin = origin; }
@@ -151,7 +150,7 @@ private:
     const QSize m_size;
     mutable std::mutex m_lock;
     QImage m_bitmap;
-    std::unique_ptr<QPainter> m_painter; // open on the bitmap, when kept; closed before it goes
+    KeptPainter m_painter; // open on the bitmap from one drawing to the next
     QPoint m_origin;
     QRgb m_background;
     mutable std::mutex m_itemsLock; // taken after the bitmap's lock

@@ -11,11 +11,11 @@ namespace {
 
     // Sets up the surface's painter for the pen's mode: exclusive-or draws in white, so that it
     // inverts whatever lies under it.
-    QColor preparePainter(QPainter& painter, const TurtlePen& pen, const Surface& surface)
+    QColor preparePainter(KeptPainter& painter, const TurtlePen& pen, const Surface& surface)
     {
         const bool reverse = pen.mode == PenMode::Reverse;
-        painter.setCompositionMode(reverse ? QPainter::RasterOp_SourceXorDestination
-                                           : QPainter::CompositionMode_SourceOver);
+        painter.setMode(reverse ? QPainter::RasterOp_SourceXorDestination
+                                : QPainter::CompositionMode_SourceOver);
         switch (pen.mode) {
         case PenMode::Reverse:
             return QColor(Qt::white);
@@ -47,14 +47,14 @@ void TurtlePen::drawLine(Surface& surface, QPoint from, QPoint to, const QRect& 
     const bool solid = qtStyle == Qt::SolidLine;
     {
         std::lock_guard hold(surface.lock());
-        QPainter& painter = surface.painter();
-        painter.setClipRect(clip);
-        const QColor colour = preparePainter(painter, *this, surface);
-        painter.setPen(
+        KeptPainter& kept = surface.painter();
+        kept.setClip(clip);
+        const QColor colour = preparePainter(kept, *this, surface);
+        kept.setPen(
             QPen(colour, width, qtStyle, solid ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
-        painter.drawLine(from, to);
+        kept.painter().drawLine(from, to);
         if (width == 1 && solid && mode != PenMode::Reverse)
-            painter.drawPoint(to);
+            kept.painter().drawPoint(to);
     }
     surface.invalidate(grownBy(QRect(from, to), width));
 }
@@ -69,16 +69,16 @@ void TurtlePen::drawDot(Surface& surface, QPoint at, int32_t size) const
     const double radiusSquared = double(size) * size / 4;
     {
         std::lock_guard hold(surface.lock());
-        QPainter& painter = surface.painter();
-        painter.setClipping(false);
-        const QColor colour = preparePainter(painter, *this, surface);
+        KeptPainter& kept = surface.painter();
+        kept.setClip(QRect());
+        const QColor colour = preparePainter(kept, *this, surface);
         for (int row = 0; row < size; ++row) {
             const double rise = row - centre;
             const double reach = std::sqrt(std::max(0.0, radiusSquared - rise * rise));
             const int first = int(std::ceil(centre - reach));
             const int last = int(std::floor(centre + reach));
             if (first <= last)
-                painter.fillRect(
+                kept.painter().fillRect(
                     QRect(corner.x() + first, corner.y() + row, last - first + 1, 1), colour);
         }
     }

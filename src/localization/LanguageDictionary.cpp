@@ -213,6 +213,7 @@ void LanguageDictionary::readSettings()
           };
     m_trueWords = valueOr("other", "true", "true");
     m_falseWords = valueOr("other", "false", "false");
+    m_anyWords = valueOr("dict", "any", "any");
     m_defaultParameterWord = valueOr("param", "usual", "usual") + "'";
     // A dictionary without a setter template names setters as English does.
     const std::string setterTemplate = valueOr("system", "setfix", "set*");

@@ -68,6 +68,8 @@ public:
     // Settings read when a language becomes current.
     const std::string& currentLanguage() const { return m_language; }
     const std::string& trueWords() const { return m_trueWords; }
+    // The synonyms of "any", read once: every numeric input of a turtle command asks for them.
+    const std::string& anyWords() const { return m_anyWords; }
     const std::string& falseWords() const { return m_falseWords; }
     // The word that introduces a default parameter value, apostrophe included ("usual'").
     const std::string& defaultParameterWord() const { return m_defaultParameterWord; }
@@ -113,6 +115,7 @@ private:
     std::string m_language = "english";
     std::string m_trueWords = "true";
     std::string m_falseWords = "false";
+    std::string m_anyWords = "any";
     std::string m_defaultParameterWord = "usual'";
     std::string m_setterPrefix = "set";
     std::string m_setterSuffix;

@@ -196,9 +196,8 @@ bool isSpellingOf(NameCode name, std::string_view internalName)
 
 bool isAnySynonym(std::string_view word)
 {
-    const std::string_view entry = languageDictionary().entry("dict", "any", MissingEntry::Ignore);
     bool found = false;
-    forEachWord(entry.empty() ? "any" : entry, [&](std::string_view synonym) {
+    forEachWord(languageDictionary().anyWords(), [&](std::string_view synonym) {
         found = found || currentNameComparison().equal(word, synonym);
     });
     return found;
