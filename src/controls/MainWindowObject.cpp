@@ -1,5 +1,6 @@
 #include "controls/MainWindowObject.h"
 
+#include "controls/MenuCommands.h"
 #include "controls/PageObject.h"
 #include "controls/QtMainThread.h"
 #include "localization/EventCodes.h"
@@ -35,6 +36,13 @@ tSplitwindow::~tSplitwindow()
 
 tSplitwindow* tSplitwindow::instance() { return theMainWindow; }
 
+tSplitwindow& mainWindow()
+{
+    if (!theMainWindow)
+        throw eLogoException(erInitGraphic);
+    return *theMainWindow;
+}
+
 tcontainerobject* tSplitwindow::containerForClass(tmultiobject* objectClass)
 {
     if (objectClass->instanceKind == pageKind)
@@ -66,6 +74,8 @@ tmultiobject* tSplitwindow::shownPageEntry(NameCode name) const
 void tSplitwindow::destroy()
 {
     m_closing = true;
+    // The menu's commands may hold the window itself, as the object that set the menu.
+    m_menuCommands.reset();
     tcontainerobject::destroy();
     if (theMainWindow == this)
         theMainWindow = nullptr;
@@ -82,12 +92,31 @@ void tSplitwindow::build(QSize size, const std::string& caption)
     });
 }
 
+void tSplitwindow::setMenu(MenuList menu, tmultiobject& owner)
+{
+    m_menuCommands = std::make_shared<const MenuCommands>(std::move(menu.values), owner);
+    QPointer<MainWindowWidget> window = m_window;
+    MainThreadCaller::current().call([window, entries = std::move(menu.entries),
+                                         chosen = MenuCommands::choiceFor(m_menuCommands)] {
+        if (window)
+            window->setMenu(entries, chosen);
+    });
+}
+
 tlogopage* tSplitwindow::pageNamed(NameCode name) const
 {
     for (tlogopage* page : m_pages)
         if (NameCodes::instance().intern(page->name()) == name)
             return page;
     return nullptr;
+}
+
+tlogopage& tSplitwindow::existingPage(tlogoobject* name) const
+{
+    tlogopage* page = pageNamed(name->nameCode());
+    if (!page)
+        throw eLogoException(erNoObject, name);
+    return *page;
 }
 
 void tSplitwindow::addPage(tlogopage& page)

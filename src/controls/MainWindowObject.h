@@ -4,14 +4,17 @@
 #pragma once
 
 #include "controls/MainWindowWidget.h"
+#include "controls/MenuList.h"
 #include "objects/ContainerObject.h"
 
 #include <QPointer>
 
+#include <memory>
 #include <vector>
 
 namespace velmora {
 
+class MenuCommands;
 class ObjectKind;
 class tlogopage;
 
@@ -35,10 +38,15 @@ public:
     // Makes the window, in the window thread.
     void build(QSize size, const std::string& caption);
     QWidget* window() const { return m_window; }
+    // Replaces the window's menu bar (none for no entries); an entry chosen runs its
+    // instructions as `owner`.
+    void setMenu(MenuList menu, tmultiobject& owner);
 
     const std::vector<tlogopage*>& pages() const { return m_pages; }
     tlogopage* currentPage() const { return m_current; }
     tlogopage* pageNamed(NameCode name) const;
+    // The page of that name; error 50 naming it when there is none.
+    tlogopage& existingPage(tlogoobject* name) const;
     // A page that has been built joins the page list and is shown.
     void addPage(tlogopage& page);
     // Shows the page: nothing happens for the current one; otherwise "onHidePage" on the page
@@ -60,7 +68,11 @@ private:
     std::vector<tlogopage*> m_pages;
     tlogopage* m_current = nullptr;
     bool m_closing = false; // destroying its pages with itself
+    std::shared_ptr<const MenuCommands> m_menuCommands; // of the menu bar shown
     QPointer<MainWindowWidget> m_window;
 };
+
+// The main window; error 79 when there is none.
+tSplitwindow& mainWindow();
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
 #include "controls/TurtleListPrimitives.h"
+#include "controls/WindowCommandPrimitives.h"
 #include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
 #include "graphics/TurtlePositions.h"
@@ -20,14 +21,6 @@
 namespace velmora {
 
 namespace {
-
-    tSplitwindow& mainWindow()
-    {
-        tSplitwindow* window = tSplitwindow::instance();
-        if (!window)
-            throw eLogoException(erInitGraphic);
-        return *window;
-    }
 
     // Surface commands.
 
@@ -98,24 +91,16 @@ namespace {
         return nullptr;
     }
 
-    tlogopage& pageNamed(tlogoobject* name)
-    {
-        tlogopage* page = mainWindow().pageNamed(name->nameCode());
-        if (!page)
-            throw eLogoException(erNoObject, name);
-        return *page;
-    }
-
     tlogoobject* primShowPage(tlogoobject*, tlogoobject* name)
     {
-        mainWindow().showPage(pageNamed(name));
+        mainWindow().showPage(mainWindow().existingPage(name));
         return nullptr;
     }
 
     // The only page stays, before anything of it goes.
     tlogoobject* primErasePage(tlogoobject*, tlogoobject* name)
     {
-        pageNamed(name);
+        mainWindow().existingPage(name);
         if (mainWindow().pages().size() == 1)
             throw eLogoException(erEraseOnlyPage);
         mainWindow().eraseObject(name, EraseMode::RefuseClasses);
@@ -205,6 +190,7 @@ void registerPagePrimitives(tmultiobject& pageClass)
         { .code = pageWhoCode, .getter = getPageWho, .setter = setPageWho },
         PropertyBinding::Instances);
     registerSurfacePrimitives(pageClass);
+    registerPagePrinting(pageClass);
 }
 
 void registerMainWindowPrimitives(tmultiobject& windowClass)
@@ -212,6 +198,7 @@ void registerMainWindowPrimitives(tmultiobject& windowClass)
     registerSurfacePrimitives(windowClass);
     registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
     registerWindowBackgroundPrimitives(windowClass);
+    registerWindowCommands(windowClass);
 }
 
 } // namespace velmora
