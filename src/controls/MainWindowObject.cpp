@@ -3,6 +3,7 @@
 #include "controls/MenuCommands.h"
 #include "controls/PageObject.h"
 #include "controls/QtMainThread.h"
+#include "controls/WidgetText.h"
 #include "localization/EventCodes.h"
 #include "localization/NameCodes.h"
 #include "objects/AskTable.h"
@@ -76,19 +77,32 @@ void tSplitwindow::destroy()
     m_closing = true;
     // The menu's commands may hold the window itself, as the object that set the menu.
     m_menuCommands.reset();
+    keptProperties.clear();
     tcontainerobject::destroy();
     if (theMainWindow == this)
         theMainWindow = nullptr;
     closeWindow(m_window);
 }
 
-void tSplitwindow::build(QSize size, const std::string& caption)
+void tSplitwindow::build(QSize size, std::string caption)
 {
+    m_caption = std::move(caption);
+    const QString title = widgetText(m_caption);
     MainThreadCaller::current().call([&] {
         m_window = new MainWindowWidget;
-        m_window->setWindowTitle(QString::fromStdString(caption));
+        m_window->setWindowTitle(title);
         m_window->resize(size);
         m_window->show();
+    });
+}
+
+void tSplitwindow::setCaption(std::string caption)
+{
+    m_caption = std::move(caption);
+    QPointer<MainWindowWidget> window = m_window;
+    MainThreadCaller::current().call([window, title = widgetText(m_caption)] {
+        if (window)
+            window->setWindowTitle(title);
     });
 }
 

@@ -9,6 +9,7 @@
 
 #include <QPointer>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -36,8 +37,11 @@ public:
     tmultiobject* erasableEntry(NameCode name) override;
 
     // Makes the window, in the window thread.
-    void build(QSize size, const std::string& caption);
+    void build(QSize size, std::string caption);
     QWidget* window() const { return m_window; }
+    const std::string& caption() const { return m_caption; }
+    // Retitles the window.
+    void setCaption(std::string caption);
     // Replaces the window's menu bar (none for no entries); an entry chosen runs its
     // instructions as `owner`.
     void setMenu(MenuList menu, tmultiobject& owner);
@@ -61,6 +65,8 @@ public:
 
     // The kind of the pages' class, which makes pages here rather than on a page.
     const ObjectKind* pageKind = nullptr;
+    // The values of the properties the player keeps without acting on them, by property code.
+    std::map<int32_t, ValueRef> keptProperties;
 
 private:
     tmultiobject* shownPageEntry(NameCode name) const;
@@ -68,6 +74,7 @@ private:
     std::vector<tlogopage*> m_pages;
     tlogopage* m_current = nullptr;
     bool m_closing = false; // destroying its pages with itself
+    std::string m_caption; // the window's title
     std::shared_ptr<const MenuCommands> m_menuCommands; // of the menu bar shown
     QPointer<MainWindowWidget> m_window;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/BackgroundPrimitives.h"
 #include "controls/MainWindowObject.h"
+#include "controls/MainWindowProperties.h"
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
 #include "controls/TurtleListPrimitives.h"
@@ -199,6 +200,7 @@ void registerMainWindowPrimitives(tmultiobject& windowClass)
     registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
     registerWindowBackgroundPrimitives(windowClass);
     registerWindowCommands(windowClass);
+    registerMainWindowClassProperties(windowClass);
 }
 
 } // namespace velmora

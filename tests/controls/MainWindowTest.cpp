@@ -1,6 +1,6 @@
-// The main window in a real window: its menu bar as "setmenu" builds it (its entries,
-// separators, submenus and options, an entry chosen running its instructions as a menu command,
-// and the page making room for the bar).
+// The main window in a real window: its title, and its menu bar as "setmenu" builds it (its
+// entries, separators, submenus and options, an entry chosen running its instructions as a menu
+// command, and the page making room for the bar).
 #include "core/EngineStartup.h"
 
 #include "WindowSession.h"
@@ -42,6 +42,17 @@ namespace {
                 if (qGray(shot.pixel(x, y)) < 100)
                     return true;
         return false;
+    }
+
+    // The title starts as the application's, and the caption retitles the window, from the
+    // language's code page: "Caf\xE9" is "Café".
+    TEST(MainWindowTest, TheCaptionIsTheTitleOfTheWindow)
+    {
+        startEngine();
+        WindowSession session({ "print caption", "setcaption [Caf\xE9 sums]" });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        EXPECT_EQ(session.printed(), "Velmora\n");
+        EXPECT_EQ(session.page()->window()->windowTitle(), QString::fromUtf8("Caf\u00e9 sums"));
     }
 
     TEST(MainWindowTest, TheMenuBarHoldsTheEntriesOfTheMenuList)
