@@ -5,6 +5,7 @@
 #include "controls/MainWindowProperties.h"
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
+#include "controls/ScreenPointPrimitives.h"
 #include "controls/TurtleListPrimitives.h"
 #include "controls/WindowCommandPrimitives.h"
 #include "graphics/PenInputs.h"
@@ -16,6 +17,7 @@
 #include "localization/NameCodes.h"
 #include "objects/EventRaising.h"
 #include "objects/PropertyRegistration.h"
+#include "objects/RunningObject.h"
 #include "values/ListHelpers.h"
 #include "values/ValueFactory.h"
 
@@ -68,6 +70,29 @@ namespace {
     {
         const Surface& surface = currentSurfaceOwner().surface();
         return colourOutput(surface.pixelAt(positionFromList(point, surface).rounded()));
+    }
+
+    bool derivesFrom(const tmultiobject& object, const tmultiobject& wanted)
+    {
+        for (const tmultiobject* parent = object.firstClass(); parent;
+             parent = parent->firstClass())
+            if (parent == &wanted)
+                return true;
+        return false;
+    }
+
+    // The instances on the page that derive from the class through their first parents, in the
+    // order they were made.
+    tlogoobject* primAllOf(tlogoobject*, tlogoobject* className)
+    {
+        const tmultiobject& wanted = objectNamed(className);
+        ListBuilder names;
+        currentPage().objectTable().forEachInOrder([&](tTabDesc* entry) {
+            const auto* object = static_cast<tmultiobject*>(entry->value());
+            if (object->isInstance && derivesFrom(*object, wanted))
+                names.append(ValueRef(makeWord(object->name())).get());
+        });
+        return names.finish();
     }
 
     // Pages.
@@ -165,6 +190,7 @@ namespace {
         fixed<0>("upperleft", etFun, primUpperLeft),
         fixed<1>("dotcolourat", etFun, primDotColourAt),
         fixed<0>("mousepos", etFun, primMousePosition),
+        fixed<1>("allof_page", etFun, primAllOf),
     };
 
     constexpr PrimitiveRow pageRows[] = {
@@ -183,6 +209,7 @@ void registerSurfacePrimitives(tmultiobject& surfaceClass)
     registerPrimitives(surfaceClass.procTable(), &surfaceClass, surfaceRows);
     registerBackgroundPrimitives(surfaceClass);
     registerTurtleListPrimitives(surfaceClass);
+    registerScreenPointPrimitives(surfaceClass);
 }
 
 void registerPagePrimitives(tmultiobject& pageClass)
