@@ -1,7 +1,9 @@
 #include "controls/MainWindowObject.h"
 
+#include "controls/MenuCommands.h"
 #include "controls/PageObject.h"
 #include "controls/QtMainThread.h"
+#include "controls/WidgetText.h"
 #include "localization/EventCodes.h"
 #include "localization/NameCodes.h"
 #include "objects/AskTable.h"
@@ -35,6 +37,13 @@ tSplitwindow::~tSplitwindow()
 
 tSplitwindow* tSplitwindow::instance() { return theMainWindow; }
 
+tSplitwindow& mainWindow()
+{
+    if (!theMainWindow)
+        throw eLogoException(erInitGraphic);
+    return *theMainWindow;
+}
+
 tcontainerobject* tSplitwindow::containerForClass(tmultiobject* objectClass)
 {
     if (objectClass->instanceKind == pageKind)
@@ -66,19 +75,45 @@ tmultiobject* tSplitwindow::shownPageEntry(NameCode name) const
 void tSplitwindow::destroy()
 {
     m_closing = true;
+    // The menu's commands may hold the window itself, as the object that set the menu.
+    m_menuCommands.reset();
+    keptProperties.clear();
     tcontainerobject::destroy();
     if (theMainWindow == this)
         theMainWindow = nullptr;
     closeWindow(m_window);
 }
 
-void tSplitwindow::build(QSize size, const std::string& caption)
+void tSplitwindow::build(QSize size, std::string caption)
 {
+    m_caption = std::move(caption);
+    const QString title = widgetText(m_caption);
     MainThreadCaller::current().call([&] {
         m_window = new MainWindowWidget;
-        m_window->setWindowTitle(QString::fromStdString(caption));
+        m_window->setWindowTitle(title);
         m_window->resize(size);
         m_window->show();
+    });
+}
+
+void tSplitwindow::setCaption(std::string caption)
+{
+    m_caption = std::move(caption);
+    QPointer<MainWindowWidget> window = m_window;
+    MainThreadCaller::current().call([window, title = widgetText(m_caption)] {
+        if (window)
+            window->setWindowTitle(title);
+    });
+}
+
+void tSplitwindow::setMenu(MenuList menu, tmultiobject& owner)
+{
+    m_menuCommands = std::make_shared<const MenuCommands>(std::move(menu.values), owner);
+    QPointer<MainWindowWidget> window = m_window;
+    MainThreadCaller::current().call([window, entries = std::move(menu.entries),
+                                         chosen = MenuCommands::choiceFor(m_menuCommands)] {
+        if (window)
+            window->setMenu(entries, chosen);
     });
 }
 
@@ -88,6 +123,14 @@ tlogopage* tSplitwindow::pageNamed(NameCode name) const
         if (NameCodes::instance().intern(page->name()) == name)
             return page;
     return nullptr;
+}
+
+tlogopage& tSplitwindow::existingPage(tlogoobject* name) const
+{
+    tlogopage* page = pageNamed(name->nameCode());
+    if (!page)
+        throw eLogoException(erNoObject, name);
+    return *page;
 }
 
 void tSplitwindow::addPage(tlogopage& page)

@@ -4,14 +4,18 @@
 #pragma once
 
 #include "controls/MainWindowWidget.h"
+#include "controls/MenuList.h"
 #include "objects/ContainerObject.h"
 
 #include <QPointer>
 
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace velmora {
 
+class MenuCommands;
 class ObjectKind;
 class tlogopage;
 
@@ -33,12 +37,20 @@ public:
     tmultiobject* erasableEntry(NameCode name) override;
 
     // Makes the window, in the window thread.
-    void build(QSize size, const std::string& caption);
+    void build(QSize size, std::string caption);
     QWidget* window() const { return m_window; }
+    const std::string& caption() const { return m_caption; }
+    // Retitles the window.
+    void setCaption(std::string caption);
+    // Replaces the window's menu bar (none for no entries); an entry chosen runs its
+    // instructions as `owner`.
+    void setMenu(MenuList menu, tmultiobject& owner);
 
     const std::vector<tlogopage*>& pages() const { return m_pages; }
     tlogopage* currentPage() const { return m_current; }
     tlogopage* pageNamed(NameCode name) const;
+    // The page of that name; error 50 naming it when there is none.
+    tlogopage& existingPage(tlogoobject* name) const;
     // A page that has been built joins the page list and is shown.
     void addPage(tlogopage& page);
     // Shows the page: nothing happens for the current one; otherwise "onHidePage" on the page
@@ -53,6 +65,8 @@ public:
 
     // The kind of the pages' class, which makes pages here rather than on a page.
     const ObjectKind* pageKind = nullptr;
+    // The values of the properties the player keeps without acting on them, by property code.
+    std::map<int32_t, ValueRef> keptProperties;
 
 private:
     tmultiobject* shownPageEntry(NameCode name) const;
@@ -60,7 +74,12 @@ private:
     std::vector<tlogopage*> m_pages;
     tlogopage* m_current = nullptr;
     bool m_closing = false; // destroying its pages with itself
+    std::string m_caption; // the window's title
+    std::shared_ptr<const MenuCommands> m_menuCommands; // of the menu bar shown
     QPointer<MainWindowWidget> m_window;
 };
+
+// The main window; error 79 when there is none.
+tSplitwindow& mainWindow();
 
 } // namespace velmora

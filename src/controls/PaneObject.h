@@ -26,6 +26,7 @@ public:
 
     // Makes the surface and its window over `area` of the page's window.
     void build(QRect area, QRgb background, QWidget* pageWindow);
+    QWidget* window() const { return m_window; }
 
     enum class StackEnd { Front, Back };
     // Moves the window to that end of the page's child windows, which decides which of

@@ -1,6 +1,7 @@
 #include "controls/WindowClasses.h"
 
 #include "controls/MainWindowObject.h"
+#include "controls/MainWindowProperties.h"
 #include "controls/PageObject.h"
 #include "controls/PaneObject.h"
 #include "controls/PanePrimitives.h"
@@ -29,6 +30,7 @@ namespace {
     const QSize defaultPageSize(796, 499);
     const QSize defaultPaneSize(100, 100);
     const QSize defaultWindowSize(820, 540);
+    const char* const applicationTitle = "Velmora";
 
     QSize sizeFrom(tlogoobject* value, QSize otherwise)
     {
@@ -121,8 +123,9 @@ namespace {
         void create(tControlObject& object, InitListScope& parameters) const override
         {
             ValueRef size = creationValue(sizeCode, object, parameters);
-            static_cast<tSplitwindow&>(object).build(
-                sizeFrom(size.get(), defaultWindowSize), "Velmora");
+            auto& window = static_cast<tSplitwindow&>(object);
+            window.build(sizeFrom(size.get(), defaultWindowSize), applicationTitle);
+            registerMainWindowOwnProperties(window);
         }
     };
 

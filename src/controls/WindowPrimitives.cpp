@@ -2,9 +2,12 @@
 
 #include "controls/BackgroundPrimitives.h"
 #include "controls/MainWindowObject.h"
+#include "controls/MainWindowProperties.h"
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
+#include "controls/ScreenPointPrimitives.h"
 #include "controls/TurtleListPrimitives.h"
+#include "controls/WindowCommandPrimitives.h"
 #include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
 #include "graphics/TurtlePositions.h"
@@ -14,20 +17,13 @@
 #include "localization/NameCodes.h"
 #include "objects/EventRaising.h"
 #include "objects/PropertyRegistration.h"
+#include "objects/RunningObject.h"
 #include "values/ListHelpers.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
 
 namespace {
-
-    tSplitwindow& mainWindow()
-    {
-        tSplitwindow* window = tSplitwindow::instance();
-        if (!window)
-            throw eLogoException(erInitGraphic);
-        return *window;
-    }
 
     // Surface commands.
 
@@ -76,6 +72,29 @@ namespace {
         return colourOutput(surface.pixelAt(positionFromList(point, surface).rounded()));
     }
 
+    bool derivesFrom(const tmultiobject& object, const tmultiobject& wanted)
+    {
+        for (const tmultiobject* parent = object.firstClass(); parent;
+             parent = parent->firstClass())
+            if (parent == &wanted)
+                return true;
+        return false;
+    }
+
+    // The instances on the page that derive from the class through their first parents, in the
+    // order they were made.
+    tlogoobject* primAllOf(tlogoobject*, tlogoobject* className)
+    {
+        const tmultiobject& wanted = objectNamed(className);
+        ListBuilder names;
+        currentPage().objectTable().forEachInOrder([&](tTabDesc* entry) {
+            const auto* object = static_cast<tmultiobject*>(entry->value());
+            if (object->isInstance && derivesFrom(*object, wanted))
+                names.append(ValueRef(makeWord(object->name())).get());
+        });
+        return names.finish();
+    }
+
     // Pages.
 
     // A name already in the main window's table is error 116.
@@ -98,24 +117,16 @@ namespace {
         return nullptr;
     }
 
-    tlogopage& pageNamed(tlogoobject* name)
-    {
-        tlogopage* page = mainWindow().pageNamed(name->nameCode());
-        if (!page)
-            throw eLogoException(erNoObject, name);
-        return *page;
-    }
-
     tlogoobject* primShowPage(tlogoobject*, tlogoobject* name)
     {
-        mainWindow().showPage(pageNamed(name));
+        mainWindow().showPage(mainWindow().existingPage(name));
         return nullptr;
     }
 
     // The only page stays, before anything of it goes.
     tlogoobject* primErasePage(tlogoobject*, tlogoobject* name)
     {
-        pageNamed(name);
+        mainWindow().existingPage(name);
         if (mainWindow().pages().size() == 1)
             throw eLogoException(erEraseOnlyPage);
         mainWindow().eraseObject(name, EraseMode::RefuseClasses);
@@ -179,6 +190,7 @@ namespace {
         fixed<0>("upperleft", etFun, primUpperLeft),
         fixed<1>("dotcolourat", etFun, primDotColourAt),
         fixed<0>("mousepos", etFun, primMousePosition),
+        fixed<1>("allof_page", etFun, primAllOf),
     };
 
     constexpr PrimitiveRow pageRows[] = {
@@ -197,6 +209,7 @@ void registerSurfacePrimitives(tmultiobject& surfaceClass)
     registerPrimitives(surfaceClass.procTable(), &surfaceClass, surfaceRows);
     registerBackgroundPrimitives(surfaceClass);
     registerTurtleListPrimitives(surfaceClass);
+    registerScreenPointPrimitives(surfaceClass);
 }
 
 void registerPagePrimitives(tmultiobject& pageClass)
@@ -205,6 +218,7 @@ void registerPagePrimitives(tmultiobject& pageClass)
         { .code = pageWhoCode, .getter = getPageWho, .setter = setPageWho },
         PropertyBinding::Instances);
     registerSurfacePrimitives(pageClass);
+    registerPagePrinting(pageClass);
 }
 
 void registerMainWindowPrimitives(tmultiobject& windowClass)
@@ -212,6 +226,8 @@ void registerMainWindowPrimitives(tmultiobject& windowClass)
     registerSurfacePrimitives(windowClass);
     registerPrimitives(windowClass.procTable(), &windowClass, pageRows);
     registerWindowBackgroundPrimitives(windowClass);
+    registerWindowCommands(windowClass);
+    registerMainWindowClassProperties(windowClass);
 }
 
 } // namespace velmora

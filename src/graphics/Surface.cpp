@@ -8,7 +8,13 @@
 
 namespace velmora {
 
-int roundToPixel(double value) { return static_cast<int>(std::lround(value)); }
+// Far beyond any surface, a pixel stays where an int can still be offset by an origin: the
+// points that "toscreen" or "toabsolute" are given may be any number.
+int roundToPixel(double value)
+{
+    constexpr double farthest = 1e9;
+    return static_cast<int>(std::lround(std::clamp(value, -farthest, farthest)));
+}
 
 Surface::Surface(QSize size, QRgb background)
     : m_size(size)

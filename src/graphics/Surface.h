@@ -165,7 +165,8 @@ private:
     std::atomic<SurfaceTool> m_tool { SurfaceTool::None };
 };
 
-// Rounds half away from zero, as every cartesian coordinate becomes a pixel.
+// Rounds half away from zero, as every cartesian coordinate becomes a pixel; values beyond a
+// billion pixels stop there.
 int roundToPixel(double value);
 
 } // namespace velmora

@@ -19,6 +19,9 @@ public:
     virtual void printText(std::string_view text) = 0;
     // A line of text typed by the user; error 170 where nobody can type.
     virtual std::string readText() { throw eLogoException(erNoTextInput); }
+    // "cleartext": the text printed so far is cleared where the commander keeps it; nothing is
+    // done where it does not (a pipe, message boxes).
+    virtual void clearText() { }
     // "bye": the program should close once the running line is done.
     virtual void closeRequested() { }
 };

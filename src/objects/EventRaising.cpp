@@ -127,6 +127,14 @@ bool startButtonProcess(
         how.evenWithoutHandler ? EmptyHandler::RunsAnyway : EmptyHandler::StartsNothing);
 }
 
+void startMenuCommandProcess(tmultiobject& object, tlogoobject* instructions)
+{
+    ProcessStart start = eventStart(object, 0, instructions, nullptr, {});
+    start.name = "@MenuCommand";
+    start.kind = ProcessKind::Menu;
+    launchOrNotify(std::move(start));
+}
+
 bool startToolActionProcess(
     tmultiobject& tool, tmultiobject& clicked, EventNotification notification)
 {

@@ -47,6 +47,9 @@ struct ButtonStart {
 bool startButtonProcess(tmultiobject& object, NameCode event, const ButtonStart& how,
     EventNotification notification = {});
 
+// Starts the instructions of a menu entry in a process "@MenuCommand" running as the object that
+// set the menu.
+void startMenuCommandProcess(tmultiobject& object, tlogoobject* instructions);
 // Starts the tool's "onTool" handler in a process "@toolaction" running as the clicked object.
 bool startToolActionProcess(
     tmultiobject& tool, tmultiobject& clicked, EventNotification notification = {});

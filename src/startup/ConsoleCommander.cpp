@@ -2,6 +2,8 @@
 
 #include "interpreter/ErrorText.h"
 
+#include <unistd.h>
+
 namespace velmora {
 
 std::string errorLine(const eLogoException& error)
@@ -39,6 +41,16 @@ void ConsoleCommander::printText(std::string_view text)
     std::fwrite(converted.data(), 1, converted.size(), stdout);
     if (converted.find('\n') != std::string::npos)
         std::fflush(stdout);
+}
+
+void ConsoleCommander::clearText()
+{
+    if (!isatty(fileno(stdout)))
+        return;
+    // Home the cursor, then erase the whole screen.
+    static constexpr char clearScreen[] = "\033[H\033[2J";
+    std::fwrite(clearScreen, 1, sizeof clearScreen - 1, stdout);
+    std::fflush(stdout);
 }
 
 } // namespace velmora
