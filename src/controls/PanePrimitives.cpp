@@ -41,14 +41,20 @@ namespace {
         return nullptr;
     }
 
-    tlogoobject* getAutoDrag(tmultiobject& object)
+    // A class made from the panes has the property too, but no window: error 79.
+    tlogopane& paneOf(tmultiobject& object)
     {
-        return makeBool(static_cast<tlogopane&>(object).autoDrag);
+        auto* pane = dynamic_cast<tlogopane*>(&object);
+        if (!pane)
+            throw eLogoException(erInitGraphic);
+        return *pane;
     }
+
+    tlogoobject* getAutoDrag(tmultiobject& object) { return makeBool(paneOf(object).autoDrag); }
 
     void setAutoDrag(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tlogopane&>(object).autoDrag = value->asBool();
+        paneOf(object).autoDrag = value->asBool();
     }
 
     constexpr int32_t autoDragCode = 64;

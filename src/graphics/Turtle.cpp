@@ -56,6 +56,14 @@ tTurtle& tTurtle::current()
     return *turtle;
 }
 
+tTurtle& tTurtle::of(tmultiobject& object)
+{
+    auto* turtle = dynamic_cast<tTurtle*>(&object);
+    if (!turtle || !turtle->m_surface)
+        throw eLogoException(erInitTurtle);
+    return *turtle;
+}
+
 void tTurtle::placeOn(Surface& surface, PixelPoint start, LogoReal heading)
 {
     m_surface = &surface;

@@ -33,6 +33,9 @@ public:
     void placeOn(Surface& surface, PixelPoint start, LogoReal heading);
     // The turtle of the running process's current object; error 78 when that is no turtle.
     static tTurtle& current();
+    // The object as a turtle, for the turtle's properties; error 78 for a class made from the
+    // turtles or any other object that is no turtle on a surface.
+    static tTurtle& of(tmultiobject& object);
 
     Surface& surface() const;
     PixelPoint position() const { return m_position; }

@@ -266,140 +266,131 @@ namespace {
 
     tlogoobject* getPosition(tmultiobject& object)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         return pointList(t.x(), t.y());
     }
 
     tlogoobject* getAbsolutePosition(tmultiobject& object)
     {
-        const PixelPoint at = static_cast<tTurtle&>(object).position();
+        const PixelPoint at = tTurtle::of(object).position();
         return pointList(at.x, at.y);
     }
 
     void setAbsolutePosition(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         t.moveTo(absolutePositionFromList(value, t.surface()));
     }
 
     void setPosition(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         t.moveTo(positionFromList(value, t.surface()));
     }
 
-    tlogoobject* getX(tmultiobject& object)
-    {
-        return makeNumber(static_cast<tTurtle&>(object).x());
-    }
+    tlogoobject* getX(tmultiobject& object) { return makeNumber(tTurtle::of(object).x()); }
 
     void setX(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         t.moveTo({ t.surface().origin().x() + value->asReal(), t.position().y });
     }
 
-    tlogoobject* getY(tmultiobject& object)
-    {
-        return makeNumber(static_cast<tTurtle&>(object).y());
-    }
+    tlogoobject* getY(tmultiobject& object) { return makeNumber(tTurtle::of(object).y()); }
 
     void setY(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         t.moveTo({ t.position().x, t.surface().origin().y() - value->asReal() });
     }
 
     tlogoobject* getHeading(tmultiobject& object)
     {
-        return makeNumber(static_cast<tTurtle&>(object).heading());
+        return makeNumber(tTurtle::of(object).heading());
     }
 
     void setHeading(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setHeading(numberOrRandom(value, AnyQuantity::Angle));
+        tTurtle::of(object).setHeading(numberOrRandom(value, AnyQuantity::Angle));
     }
 
-    tlogoobject* getShown(tmultiobject& object)
-    {
-        return makeBool(static_cast<tTurtle&>(object).shown());
-    }
+    tlogoobject* getShown(tmultiobject& object) { return makeBool(tTurtle::of(object).shown()); }
 
     void setShown(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setShown(value->asBool());
+        tTurtle::of(object).setShown(value->asBool());
     }
 
     tlogoobject* getPen(tmultiobject& object)
     {
-        return penModeWord(static_cast<tTurtle&>(object).pen().mode);
+        return penModeWord(tTurtle::of(object).pen().mode);
     }
 
     void setPen(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setPenMode(penModeInput(value));
+        tTurtle::of(object).setPenMode(penModeInput(value));
     }
 
     tlogoobject* getPenColour(tmultiobject& object)
     {
-        return colourOutput(static_cast<tTurtle&>(object).pen().colour);
+        return colourOutput(tTurtle::of(object).pen().colour);
     }
 
     void setPenColour(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setPenColour(colourInput(value));
+        tTurtle::of(object).setPenColour(colourInput(value));
     }
 
     tlogoobject* getPenWidth(tmultiobject& object)
     {
-        return makeInteger(static_cast<tTurtle&>(object).pen().width);
+        return makeInteger(tTurtle::of(object).pen().width);
     }
 
     void setPenWidth(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setPenWidth(penWidthInput(value));
+        tTurtle::of(object).setPenWidth(penWidthInput(value));
     }
 
     tlogoobject* getPenPattern(tmultiobject& object)
     {
-        return makeInteger(penPatternOf(static_cast<tTurtle&>(object).pen().style));
+        return makeInteger(penPatternOf(tTurtle::of(object).pen().style));
     }
 
     void setPenPattern(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setPenStyle(penPatternInput(value));
+        tTurtle::of(object).setPenStyle(penPatternInput(value));
     }
 
     tlogoobject* getFillColour(tmultiobject& object)
     {
-        return colourOutput(static_cast<tTurtle&>(object).fillColour());
+        return colourOutput(tTurtle::of(object).fillColour());
     }
 
     void setFillColour(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setFillColour(colourInput(value));
+        tTurtle::of(object).setFillColour(colourInput(value));
     }
 
     tlogoobject* getFillPattern(tmultiobject& object)
     {
-        return makeInteger(fillPatternOf(static_cast<tTurtle&>(object).fillStyle()));
+        return makeInteger(fillPatternOf(tTurtle::of(object).fillStyle()));
     }
 
     void setFillPattern(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setFillStyle(fillPatternInput(value));
+        tTurtle::of(object).setFillStyle(fillPatternInput(value));
     }
 
     tlogoobject* getRangeStyle(tmultiobject& object)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         return rangeStyleWord(t.rangeStyle());
     }
 
     // An empty input means "wrap".
     void setRangeStyle(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         std::optional<RangeStyle> style = RangeStyle::Wrap;
         if (!value->isEmpty())
             style = rangeStyleNamed(value);
@@ -410,61 +401,58 @@ namespace {
 
     tlogoobject* getRange(tmultiobject& object)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         return rangeToList(t.range(), t.surface());
     }
 
     void setRange(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         t.setRange(t.rangeStyle(), rangeFromList(value, t.surface()));
     }
 
     tlogoobject* getShownRange(tmultiobject& object)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         return rangeToList(t.shownRange(), t.surface());
     }
 
     void setShownRange(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         t.setShownRange(rangeFromList(value, t.surface()));
     }
 
-    tlogoobject* getHint(tmultiobject& object)
-    {
-        return makeWord(static_cast<tTurtle&>(object).hint());
-    }
+    tlogoobject* getHint(tmultiobject& object) { return makeWord(tTurtle::of(object).hint()); }
 
     void setHint(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setHint(value->printForm(false));
+        tTurtle::of(object).setHint(value->printForm(false));
     }
 
     tlogoobject* getSensitive(tmultiobject& object)
     {
-        return makeBool(static_cast<tTurtle&>(object).sensitive());
+        return makeBool(tTurtle::of(object).sensitive());
     }
 
     void setSensitive(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setSensitive(value->asBool());
+        tTurtle::of(object).setSensitive(value->asBool());
     }
 
     tlogoobject* getAutoDrag(tmultiobject& object)
     {
-        return makeBool(static_cast<tTurtle&>(object).autoDrag());
+        return makeBool(tTurtle::of(object).autoDrag());
     }
 
     void setAutoDrag(tmultiobject& object, tlogoobject* value)
     {
-        static_cast<tTurtle&>(object).setAutoDrag(value->asBool());
+        tTurtle::of(object).setAutoDrag(value->asBool());
     }
 
     tlogoobject* getHomeState(tmultiobject& object)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         const PixelPoint home = cartesianOf(t.homePosition(), t.surface());
         ListBuilder state;
         state.append(ValueRef(pointList(home.x, home.y)).get());
@@ -475,7 +463,7 @@ namespace {
     // [position heading], or "any" for a random home.
     void setHomeState(tmultiobject& object, tlogoobject* value)
     {
-        auto& t = static_cast<tTurtle&>(object);
+        auto& t = tTurtle::of(object);
         if (value->isAnyWord()) {
             t.setHome(positionFromList(value, t.surface()), randomAnyValue(AnyQuantity::Angle));
             return;

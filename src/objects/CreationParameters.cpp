@@ -8,6 +8,7 @@
 #include "localization/LanguageWords.h"
 #include "localization/NameCodes.h"
 #include "localization/PropertyRows.h"
+#include "objects/PseudoVariables.h"
 #include "objects/RunningObject.h"
 #include "values/LogoList.h"
 #include "values/ValueFactory.h"
@@ -138,6 +139,11 @@ ValueRef creationValue(
         initList.setRemaining(found.rest.get());
         return found.value;
     }
+    // A value the class holds; a property the class only offers is computed from an object of
+    // the kind, which a class is not.
+    tTabDesc* held = objectClass.varTable().find(row.mainCode);
+    if (dynamic_cast<tPseudoVarDesc*>(held))
+        return {};
     return ValueRef(objectClass.varTable().tryValue(row.mainCode));
 }
 
