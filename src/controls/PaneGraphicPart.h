@@ -27,7 +27,6 @@ protected:
     void setBounds(const ControlBounds& bounds) override;
     bool mayMove() const override { return true; }
     bool mayResize() const override { return false; }
-    bool frozen() const override { return frozenWithItsPlaces(owner()); }
     bool dragsItself() const override { return false; }
     bool acceptsTools() const override { return true; }
     void captureMouse(bool captured, MouseCursor cursor) override;

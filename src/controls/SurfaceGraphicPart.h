@@ -21,7 +21,6 @@ protected:
     void setBounds(const ControlBounds&) override { }
     bool mayMove() const override { return false; }
     bool mayResize() const override { return false; }
-    bool frozen() const override { return frozenWithItsPlaces(owner()); }
     bool dragsItself() const override { return false; }
     bool acceptsTools() const override { return true; }
     // The window keeps the mouse while a button is down by itself.

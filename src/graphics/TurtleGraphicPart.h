@@ -19,7 +19,6 @@ protected:
     void setBounds(const ControlBounds& bounds) override;
     bool mayMove() const override { return true; }
     bool mayResize() const override { return false; }
-    bool frozen() const override { return frozenWithItsPlaces(owner()); }
     bool dragsItself() const override;
     bool acceptsTools() const override { return true; }
     // The window keeps the mouse while a button is down by itself.

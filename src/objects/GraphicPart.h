@@ -101,7 +101,7 @@ protected:
     virtual bool mayMove() const = 0;
     virtual bool mayResize() const = 0;
     // Frozen itself or in any container on its place chain.
-    virtual bool frozen() const = 0;
+    virtual bool frozen() const { return frozenWithItsPlaces(m_owner); }
     virtual bool dragsItself() const = 0;
     virtual bool acceptsTools() const = 0;
     virtual void captureMouse(bool captured, MouseCursor cursor) = 0;
