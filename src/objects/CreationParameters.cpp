@@ -142,9 +142,9 @@ ValueRef creationValue(
     // A value the class holds; a property the class only offers is computed from an object of
     // the kind, which a class is not.
     tTabDesc* held = objectClass.varTable().find(row.mainCode);
-    if (dynamic_cast<tPseudoVarDesc*>(held))
+    if (!held || dynamic_cast<tPseudoVarDesc*>(held))
         return {};
-    return ValueRef(objectClass.varTable().tryValue(row.mainCode));
+    return ValueRef(held->value());
 }
 
 ValueRef creationValue(int32_t code, tmultiobject& object, InitListScope& initList)
