@@ -13,13 +13,20 @@
 namespace velmora {
 namespace {
 
+    // A press or a release of the left button.
     void sendMouse(QWidget* widget, QEvent::Type type, QPoint at)
     {
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
             type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton),
             Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &event);
+    }
+
+    void moveMouse(QWidget* widget, QPoint at, Qt::MouseButtons buttons)
+    {
+        QMouseEvent move(
+            QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
     }
 
     void click(QWidget* widget, QPoint at)
@@ -72,11 +79,7 @@ namespace {
         });
         ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
         QWidget* page = session.page();
-        auto dragTo = [page](QPoint at) {
-            QMouseEvent move(QEvent::MouseMove, at, page->mapToGlobal(at), Qt::NoButton,
-                Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(page, &move);
-        };
+        auto dragTo = [page](QPoint at) { moveMouse(page, at, Qt::LeftButton); };
         sendMouse(page, QEvent::MouseButtonPress, pageCentre);
         for (int step = 1; step <= 5; ++step)
             dragTo(pageCentre + QPoint(10 * step, -step));
@@ -101,11 +104,7 @@ namespace {
         QWidget* pane = session.page()->childAt(QPoint(200, 200));
         ASSERT_NE(pane, nullptr);
         const QPoint centre(100, 100);
-        auto dragTo = [pane](QPoint at) {
-            QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton,
-                Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(pane, &move);
-        };
+        auto dragTo = [pane](QPoint at) { moveMouse(pane, at, Qt::LeftButton); };
         sendMouse(pane, QEvent::MouseButtonPress, centre);
         EXPECT_TRUE(session.waitFor([&] {
             dragTo(centre + QPoint(30, 20));
@@ -127,9 +126,7 @@ namespace {
         });
         ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
         const QPoint resting = pageCentre + QPoint(0, -60);
-        QMouseEvent hover(QEvent::MouseMove, resting, session.page()->mapToGlobal(resting),
-            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(session.page(), &hover);
+        moveMouse(session.page(), resting, Qt::NoButton);
         EXPECT_TRUE(session.waitFor([&] { return session.printed() == "enter\nleave\n"; }))
             << session.printed();
     }
@@ -148,13 +145,6 @@ namespace {
         QHelpEvent onPage(QEvent::ToolTip, beside, page->mapToGlobal(beside));
         QCoreApplication::sendEvent(page, &onPage);
         EXPECT_TRUE(session.waitFor([] { return QToolTip::text().isEmpty(); }));
-    }
-
-    void moveMouse(QWidget* widget, QPoint at, Qt::MouseButtons buttons)
-    {
-        QMouseEvent move(
-            QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &move);
     }
 
     // "startMove": the turtle follows the mouse, no button down, its centre on it, even where
