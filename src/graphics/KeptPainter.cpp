@@ -1,5 +1,7 @@
 #include "graphics/KeptPainter.h"
 
+#include <QPen>
+
 namespace velmora {
 
 void KeptPainter::open(QImage& bitmap)
@@ -35,11 +37,11 @@ void KeptPainter::setMode(QPainter::CompositionMode mode)
     m_mode = mode;
 }
 
-void KeptPainter::setPen(const QPen& pen)
+void KeptPainter::setPen(const LinePen& pen)
 {
     if (m_pen == pen)
         return;
-    m_painter->setPen(pen);
+    m_painter->setPen(QPen(QColor(pen.colour), pen.width, pen.style, pen.cap, Qt::RoundJoin));
     m_pen = pen;
 }
 

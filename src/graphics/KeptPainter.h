@@ -8,13 +8,22 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPen>
 #include <QRect>
 
 #include <memory>
 #include <optional>
 
 namespace velmora {
+
+// The pen of a line, as plain data: comparing two costs nothing, where a QPen is built on the heap.
+struct LinePen {
+    QRgb colour;
+    int width;
+    Qt::PenStyle style;
+    Qt::PenCapStyle cap;
+
+    bool operator==(const LinePen&) const = default;
+};
 
 class KeptPainter {
 public:
@@ -28,13 +37,13 @@ public:
     // The drawing's clip; an empty rectangle draws unclipped.
     void setClip(const QRect& clip);
     void setMode(QPainter::CompositionMode mode);
-    void setPen(const QPen& pen);
+    void setPen(const LinePen& pen);
 
 private:
     std::unique_ptr<QPainter> m_painter;
     std::optional<QRect> m_clip;
     std::optional<QPainter::CompositionMode> m_mode;
-    std::optional<QPen> m_pen;
+    std::optional<LinePen> m_pen;
 };
 
 } // namespace velmora

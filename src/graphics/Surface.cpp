@@ -10,10 +10,18 @@ namespace velmora {
 
 // Far beyond any surface, a pixel stays where an int can still be offset by an origin: the
 // points that "toscreen" or "toabsolute" are given may be any number.
+// Rounded by hand rather than with lround, a library call that costs a move more than its
+// arithmetic: the part after the point of a number within an int's reach is exact. No number (NaN)
+// is pixel 0.
 int roundToPixel(double value)
 {
     constexpr double farthest = 1e9;
-    return static_cast<int>(std::lround(std::clamp(value, -farthest, farthest)));
+    if (std::isnan(value))
+        return 0;
+    const double clamped = std::clamp(value, -farthest, farthest);
+    const int whole = static_cast<int>(clamped);
+    const double rest = clamped - whole;
+    return whole + (rest >= 0.5) - (rest <= -0.5);
 }
 
 Surface::Surface(QSize size, QRgb background)
@@ -126,12 +134,6 @@ std::shared_ptr<tLogoGrObject> Surface::mouseTargetAt(QPoint at) const
         if (std::shared_ptr<tLogoGrObject> target = (*item)->mouseTargetAt(at))
             return target;
     return nullptr;
-}
-
-void Surface::changeItems(const std::function<void()>& change)
-{
-    std::lock_guard hold(m_itemsLock);
-    change();
 }
 
 void Surface::compose(QPainter& painter, const QRect& area) const

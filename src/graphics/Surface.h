@@ -107,7 +107,11 @@ public:
     void setMouseCapture(std::weak_ptr<tLogoGrObject> part) { m_mouseCapture = std::move(part); }
     std::shared_ptr<tLogoGrObject> mouseCapture() const { return m_mouseCapture.lock(); }
     // Runs a change of the items' painted state under the items' lock.
-    void changeItems(const std::function<void()>& change);
+    template <typename Change> void changeItems(Change&& change)
+    {
+        std::lock_guard hold(m_itemsLock);
+        change();
+    }
     // The background's `area` with the items over it, as the window shows it.
     void compose(QPainter& painter, const QRect& area) const;
 

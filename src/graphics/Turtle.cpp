@@ -12,6 +12,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <typeinfo>
 #include <utility>
 
 namespace velmora {
@@ -47,22 +48,31 @@ tTurtle::~tTurtle()
         m_surface->removeItem(this);
 }
 
+namespace {
+
+    // Every turtle command asks this of its object. A dynamic cast that fails compares the names
+    // of the classes along the object's bases; the exact type, which turtles have, is one compare.
+    tTurtle& asTurtle(tlogoobject* object)
+    {
+        tTurtle* turtle = nullptr;
+        if (object && typeid(*object) == typeid(tTurtle))
+            turtle = static_cast<tTurtle*>(object);
+        else
+            turtle = dynamic_cast<tTurtle*>(object);
+        if (!turtle || !turtle->onSurface())
+            throw eLogoException(erInitTurtle);
+        return *turtle;
+    }
+
+} // namespace
+
 tTurtle& tTurtle::current()
 {
     InterpreterState* state = InterpreterState::current();
-    auto* turtle = state ? dynamic_cast<tTurtle*>(state->currentObject) : nullptr;
-    if (!turtle || !turtle->m_surface)
-        throw eLogoException(erInitTurtle);
-    return *turtle;
+    return asTurtle(state ? state->currentObject : nullptr);
 }
 
-tTurtle& tTurtle::of(tmultiobject& object)
-{
-    auto* turtle = dynamic_cast<tTurtle*>(&object);
-    if (!turtle || !turtle->m_surface)
-        throw eLogoException(erInitTurtle);
-    return *turtle;
-}
+tTurtle& tTurtle::of(tmultiobject& object) { return asTurtle(&object); }
 
 void tTurtle::placeOn(Surface& surface, PixelPoint start, LogoReal heading)
 {
@@ -108,17 +118,20 @@ void tTurtle::moveTo(PixelPoint target, MoveRules rules)
 {
     const bool drawing = rules.drawing && m_pen.mode != PenMode::Up;
     const PixelRange range = bounds();
-    const QRect clip = rules.style == RangeStyle::Window ? m_surface->bounds() : range.clipRect();
+    // Without a range of its own the turtle's range is its whole surface.
+    const QRect clip
+        = rules.style == RangeStyle::Window || !m_range ? m_surface->bounds() : m_range->clipRect();
+    QRect drawn;
     const MoveResult moved = moveTurtle(m_position, target, rules.style, range,
         drawing ? SegmentDrawer([&](const PixelPoint& from, const PixelPoint& to) {
-            m_pen.drawLine(*m_surface, from.rounded(), to.rounded(), clip);
+            drawn |= m_pen.drawLine(*m_surface, from.rounded(), to.rounded(), clip);
         })
                 : SegmentDrawer());
     m_position = moved.position;
     m_bouncedLast = moved.bouncePoint.has_value();
     if (m_bouncedLast)
         m_heading = normalizedHeading(headingTowards(m_position, *moved.bouncePoint) + 180);
-    showState();
+    showState(drawn);
     if (m_bouncedLast && rules.events)
         startEventProcess(*this, EventCodes::instance().eventCode("onBounce"));
     if (rules.events)
@@ -206,22 +219,21 @@ void tTurtle::toBack()
     m_surface->invalidate(shapeRectangle());
 }
 
-QRect tTurtle::shapeArea(QPointF position) const
+QRect tTurtle::shapeArea(QPoint centre) const
 {
-    const QPoint centre(roundToPixel(position.x()), roundToPixel(position.y()));
     return QRect(centre - QPoint(shapeReach, shapeReach), QSize(2, 2) * shapeReach + QSize(1, 1));
 }
 
-void tTurtle::showState()
+void tTurtle::showState(const QRect& drawn)
 {
     if (!m_surface)
         return;
-    QRect changed;
+    const QPoint at = m_position.rounded();
+    QRect changed = drawn | shapeArea(at);
     m_surface->changeItems([&] {
-        changed = shapeArea(m_painted.position);
-        m_painted = { m_position.rounded(), static_cast<double>(m_heading), m_pen.colour, m_shown };
+        changed |= shapeArea(m_painted.position);
+        m_painted = { at, static_cast<double>(m_heading), m_pen.colour, m_shown };
     });
-    changed |= shapeRectangle();
     m_surface->invalidate(changed);
     // The turtle came under a resting mouse or left it: the window looks again at what is there.
     if (m_surface->mouseRestsIn(changed))

@@ -38,6 +38,8 @@ public:
     static tTurtle& of(tmultiobject& object);
 
     Surface& surface() const;
+    // Erased turtles leave their surface.
+    bool onSurface() const { return m_surface != nullptr; }
     PixelPoint position() const { return m_position; }
     // Cartesian coordinates, y up.
     LogoReal x() const;
@@ -116,9 +118,10 @@ public:
 private:
     // Where the turtle may go: its range, else its whole surface.
     PixelRange bounds() const;
-    // Copies the painted state for the window thread and repaints where the shape was and is.
-    void showState();
-    QRect shapeArea(QPointF position) const;
+    // Copies the painted state for the window thread and repaints where the shape was and is,
+    // together with what the move drew.
+    void showState(const QRect& drawn = {});
+    QRect shapeArea(QPoint centre) const;
     // "onCollide" when a sensitive, shown turtle comes to overlap another sensitive one.
     void raiseCollision();
 
@@ -142,7 +145,7 @@ private:
     bool m_bouncedLast = false; // the last move reflected the turtle
 
     struct Painted {
-        QPointF position;
+        QPoint position; // the pixel the shape is centred on
         double heading = 0;
         QRgb colour = 0;
         bool shown = false;

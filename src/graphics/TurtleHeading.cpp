@@ -18,6 +18,8 @@ namespace {
 
 LogoReal normalizedHeading(LogoReal degrees)
 {
+    if (degrees >= 0 && degrees < 360)
+        return degrees;
     if (!std::isfinite(degrees))
         return 0;
     LogoReal heading = std::fmod(degrees, 360);

@@ -11,21 +11,21 @@ namespace {
 
     // Sets up the surface's painter for the pen's mode: exclusive-or draws in white, so that it
     // inverts whatever lies under it.
-    QColor preparePainter(KeptPainter& painter, const TurtlePen& pen, const Surface& surface)
+    QRgb preparePainter(KeptPainter& painter, const TurtlePen& pen, const Surface& surface)
     {
         const bool reverse = pen.mode == PenMode::Reverse;
         painter.setMode(reverse ? QPainter::RasterOp_SourceXorDestination
                                 : QPainter::CompositionMode_SourceOver);
         switch (pen.mode) {
         case PenMode::Reverse:
-            return QColor(Qt::white);
+            return qRgb(255, 255, 255);
         case PenMode::Erase:
-            return QColor(surface.background());
+            return surface.background();
         case PenMode::Up:
         case PenMode::Down:
             break;
         }
-        return QColor(pen.colour);
+        return pen.colour;
     }
 
     QRect grownBy(const QRect& area, int32_t width)
@@ -39,24 +39,23 @@ namespace {
 // A one-pixel line that does not draw by exclusive-or also paints its end pixel, so that a closed
 // figure leaves no gap at its last corner. Patterned lines have flat ends, so that dashes and
 // gaps keep the lengths of the pattern: round caps would lengthen each dash by the pen's width.
-void TurtlePen::drawLine(Surface& surface, QPoint from, QPoint to, const QRect& clip) const
+QRect TurtlePen::drawLine(Surface& surface, QPoint from, QPoint to, const QRect& clip) const
 {
     if (mode == PenMode::Up)
-        return;
+        return {};
     const Qt::PenStyle qtStyle = qtPenStyle(style);
     const bool solid = qtStyle == Qt::SolidLine;
     {
         std::lock_guard hold(surface.lock());
         KeptPainter& kept = surface.painter();
         kept.setClip(clip);
-        const QColor colour = preparePainter(kept, *this, surface);
-        kept.setPen(
-            QPen(colour, width, qtStyle, solid ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
+        const QRgb colour = preparePainter(kept, *this, surface);
+        kept.setPen({ colour, width, qtStyle, solid ? Qt::RoundCap : Qt::FlatCap });
         kept.painter().drawLine(from, to);
         if (width == 1 && solid && mode != PenMode::Reverse)
             kept.painter().drawPoint(to);
     }
-    surface.invalidate(grownBy(QRect(from, to), width));
+    return grownBy(QRect(from, to), width);
 }
 
 // The dot covers the pixels whose centres lie in the circle inscribed in a size-by-size square
@@ -71,7 +70,7 @@ void TurtlePen::drawDot(Surface& surface, QPoint at, int32_t size) const
         std::lock_guard hold(surface.lock());
         KeptPainter& kept = surface.painter();
         kept.setClip(QRect());
-        const QColor colour = preparePainter(kept, *this, surface);
+        const QColor colour(preparePainter(kept, *this, surface));
         for (int row = 0; row < size; ++row) {
             const double rise = row - centre;
             const double reach = std::sqrt(std::max(0.0, radiusSquared - rise * rise));

@@ -5,8 +5,9 @@
 // leaves the bitmap as it was; "penup" draws no lines. The width is in pixels and the line style
 // one of the pen patterns (TurtlePatterns).
 //
-// The drawing functions take the surface lock themselves and tell the surface what changed; they
-// are called with the interpreter lock held and the surface lock not.
+// The drawing functions take the surface lock themselves; they are called with the interpreter
+// lock held and the surface lock not. A dot tells the surface what changed; a line, one piece of
+// a turtle's move, leaves that to the move, which tells it once.
 #pragma once
 
 #include "graphics/Surface.h"
@@ -26,8 +27,9 @@ struct TurtlePen {
     int32_t width = 1; // pixels, 1 or more
     LineStyle style = LineStyle::SolidInsideFrame;
 
-    // A line from one pixel to another, clipped to `clip`. Nothing when the pen is up.
-    void drawLine(Surface& surface, QPoint from, QPoint to, const QRect& clip) const;
+    // A line from one pixel to another, clipped to `clip`; nothing when the pen is up. Gives the
+    // area it may have changed, for the caller to tell the surface with the rest of its changes.
+    QRect drawLine(Surface& surface, QPoint from, QPoint to, const QRect& clip) const;
     // A round dot of `size` pixels across centred on the pixel, in any mode but "penup", which
     // paints as "pendown" does: a dot is asked for, not left behind by a move.
     void drawDot(Surface& surface, QPoint at, int32_t size) const;

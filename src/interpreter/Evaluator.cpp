@@ -74,6 +74,10 @@ namespace {
         throw eLogoException::withName(erDoNotKnowHowTo, name);
     }
 
+    // A command of the who list is kept with its stamp marked, so that the plain check in
+    // `resolve` misses it and `resolveByLookup` checks it against the process's table as well.
+    constexpr uint64_t throughWhoList = uint64_t(1) << 63;
+
     // Resolves the name at the cursor (a chain of object prefixes ends at the final name) and
     // advances past it.
     Resolved resolveUnchecked(InterpreterState& s, CodeRecord*& pc)
@@ -99,9 +103,11 @@ namespace {
             return result;
         }
         if (s.currentTable && !s.currentObject->tryProc(pc->name)) {
-            // A command of the who list's objects. Not kept: the who list may change while the
-            // current object stays.
+            // A command of the who list's objects, whichever they are when it runs.
             if (tProcDesc* broadcast = s.currentTable->findForWhoList(pc->name)) {
+                pc->resolved
+                    = { broadcast, s.currentObject, ResolutionStamp::current() | throughWhoList };
+                pc->resolvedLevel = 0;
                 ++pc;
                 return { broadcast, nullptr, 0 };
             }
@@ -117,6 +123,12 @@ namespace {
 
     [[gnu::noinline]] Resolved resolveByLookup(InterpreterState& s, CodeRecord*& pc)
     {
+        const ResolvedName& cached = pc->resolved;
+        if (cached.stamp == (ResolutionStamp::current() | throughWhoList)
+            && cached.object == s.currentObject && cached.desc->whoListTable == s.currentTable) {
+            ++pc;
+            return { cached.desc, nullptr, 0 };
+        }
         const NameCode name = pc->name;
         try {
             return resolveUnchecked(s, pc);

@@ -14,6 +14,8 @@
 
 namespace velmora {
 
+class tLogoTab;
+
 enum class ProcKind : uint8_t { Ordinary = 0, Output = 1, Stop = 2 };
 
 // Whether a call is a command or wants a value.
@@ -43,6 +45,9 @@ public:
     ProcKind procKind = ProcKind::Ordinary; // "output" and "stop" are handled by the evaluator
     int32_t running = 0; // calls of this descriptor in progress, in every process
     uint8_t tailCallable = 0; // 1: a call ending a procedure body may run as a tail call
+    // Set for a command that calls every object of a who list: the table that offers it. A name
+    // resolved to it holds only while that table is the process's.
+    const tLogoTab* whoListTable = nullptr;
 };
 
 } // namespace velmora

@@ -28,6 +28,11 @@ namespace {
         void call(int32_t inputCount, CallForm form, CallRoute) override
         {
             InterpreterState& state = *InterpreterState::current();
+            if (tlogoobject* only = onlyObject(state)) {
+                AskScope scope(state, only);
+                m_command.call(inputCount, form, CallRoute::Evaluator);
+                return;
+            }
             std::vector<ValueRef> inputs(static_cast<size_t>(inputCount));
             for (auto input = inputs.rbegin(); input != inputs.rend(); ++input)
                 *input = state.valueStack.pop();
@@ -55,6 +60,12 @@ namespace {
         }
 
     private:
+        // A who list of one object, the usual case, calls it with the inputs where they are.
+        static tlogoobject* onlyObject(const InterpreterState& state)
+        {
+            return state.whoList && state.whoList->size() == 1 ? state.whoList->front() : nullptr;
+        }
+
         tProcDesc& m_command;
     };
 
@@ -74,6 +85,7 @@ tProcDesc* tAskObject::AskTab::findForWhoList(NameCode name)
     if (!command || !(command->flags & builtin))
         return nullptr;
     auto* broadcast = new tGrObjectProcDesc(*command);
+    broadcast->whoListTable = this;
     registerDesc(broadcast);
     return broadcast;
 }

@@ -62,10 +62,10 @@ void registerMethodProperty(
 void declarePropertiesChanged(tmultiobject& object, std::span<const int32_t> codes)
 {
     const PropertyRows& rows = PropertyRows::instance();
-    std::vector<NameCode> names;
-    for (int32_t code : codes)
-        names.push_back(rows.row(code).mainCode);
-    clearDoNotSave(object, names);
+    for (int32_t code : codes) {
+        const NameCode name = rows.row(code).mainCode;
+        clearDoNotSave(object, { &name, 1 });
+    }
 }
 
 // The pseudo-variables of objects already made from the class keep the commands: a class

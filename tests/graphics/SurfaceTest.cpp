@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace velmora {
 namespace {
 
@@ -23,6 +26,29 @@ namespace {
             EXPECT_EQ(surface.toPixel(c.cartesian), c.pixel)
                 << c.cartesian.x() << " " << c.cartesian.y();
         EXPECT_EQ(surface.toCartesian(QPointF(0, 0)), QPointF(-398, 249));
+    }
+
+    TEST(SurfaceTest, PixelRoundingAtItsEdges)
+    {
+        const double infinity = std::numeric_limits<double>::infinity();
+        const struct {
+            double value;
+            int pixel;
+        } cases[] = {
+            { 2.5, 3 },
+            { -2.5, -3 },
+            { 0.49999999999999994, 0 },
+            { -0.49999999999999994, 0 },
+            { -0.0, 0 },
+            { 999999999.5, 1000000000 },
+            { 1e12, 1000000000 },
+            { -1e12, -1000000000 },
+            { infinity, 1000000000 },
+            { -infinity, -1000000000 },
+            { std::nan(""), 0 },
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(roundToPixel(c.value), c.pixel) << c.value;
     }
 
     TEST(SurfaceTest, ANewBackgroundColourErasesTheDrawingAndRepaintsAll)
