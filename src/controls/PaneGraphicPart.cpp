@@ -1,21 +1,29 @@
 #include "controls/PaneGraphicPart.h"
 
+#include "controls/PaneObject.h"
 #include "controls/QtMainThread.h"
 
 namespace velmora {
 
-ControlBounds PaneGraphicPart::bounds() const
+PaneGraphicPart::PaneGraphicPart(tlogopane& pane)
+    : tLogoGrObject(pane)
+    , m_pane(pane)
 {
-    return { m_area.left(), m_area.top(), m_area.width(), m_area.height() };
 }
 
-// The user's moves come in the window thread, where the window follows at once.
+ControlBounds PaneGraphicPart::bounds() const
+{
+    const QRect area = m_pane.area();
+    return { area.left(), area.top(), area.width(), area.height() };
+}
+
+// The user's moves and resizes come in the window thread, where the window follows at once.
 void PaneGraphicPart::setBounds(const ControlBounds& bounds)
 {
-    m_area.moveTopLeft(QPoint(bounds.left, bounds.top));
-    if (m_window)
-        m_window->move(m_area.topLeft());
+    m_pane.setArea(QRect(bounds.left, bounds.top, bounds.width, bounds.height));
 }
+
+bool PaneGraphicPart::dragsItself() const { return m_pane.autoDrag; }
 
 // Asked by a process too ("startMove"), holding the locks the window thread's mouse input takes:
 // the window is told without waiting for it.

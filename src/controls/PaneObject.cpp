@@ -27,8 +27,9 @@ tcontainerobject* tlogopane::containerForClass(tmultiobject* objectClass)
 
 void tlogopane::build(QRect area, QRgb background, QWidget* pageWindow)
 {
+    m_area = area;
     m_surface = std::make_shared<Surface>(area.size(), background);
-    auto graphicPart = std::make_shared<PaneGraphicPart>(*this, area);
+    auto graphicPart = std::make_shared<PaneGraphicPart>(*this);
     m_graphicPart = graphicPart;
     MainThreadCaller::current().call([&] {
         m_window = new SurfaceWidget(m_surface, m_graphicPart, pageWindow);
@@ -36,6 +37,28 @@ void tlogopane::build(QRect area, QRgb background, QWidget* pageWindow)
         m_window->show();
     });
     graphicPart->setWindow(m_window);
+}
+
+void tlogopane::setArea(QRect area)
+{
+    if (area.size() != m_area.size())
+        m_surface->resize(area.size());
+    m_area = area;
+    QPointer<SurfaceWidget> window = m_window;
+    MainThreadCaller::current().call([window, area] {
+        if (!window)
+            return;
+        window->setFixedSize(area.size());
+        window->move(area.topLeft());
+    });
+}
+
+Surface& tlogopane::pageSurface() const
+{
+    auto* page = dynamic_cast<SurfaceOwner*>(place());
+    if (!page)
+        throw eLogoException(erInvalidParent);
+    return page->surface();
 }
 
 // The window goes at once: a process may still hold the erased pane for a while.

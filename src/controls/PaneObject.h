@@ -28,17 +28,27 @@ public:
     void build(QRect area, QRgb background, QWidget* pageWindow);
     QWidget* window() const { return m_window; }
 
+    // Where the pane lies on the page, in the page's pixels. Under the interpreter lock.
+    QRect area() const { return m_area; }
+    // Moves the pane, and resizes it when the size differs: its surface keeps what was drawn at
+    // the top-left, the origin stays on the same pixel, and new room shows the background. Under
+    // the interpreter lock; the window follows before this returns.
+    void setArea(QRect area);
+    // The page's surface, whose cartesian coordinates place the pane.
+    Surface& pageSurface() const;
+
     enum class StackEnd { Front, Back };
     // Moves the window to that end of the page's child windows, which decides which of
     // overlapping panes shows.
     void moveTo(StackEnd end);
 
-    bool autoDrag = false; // stored for the user's dragging, which panes do not offer yet
+    bool autoDrag = false; // the user drags the pane with the left button
 
     // The pane's mouse input and the user's moves of it. Under the interpreter lock.
     tLogoGrObject& graphicPart() const { return *m_graphicPart; }
 
 private:
+    QRect m_area;
     std::shared_ptr<Surface> m_surface;
     // Held here alone, so that the window's mouse input finds it gone once the pane is.
     std::shared_ptr<tLogoGrObject> m_graphicPart;

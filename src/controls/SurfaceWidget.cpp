@@ -146,9 +146,22 @@ bool SurfaceWidget::pressTool(QMouseEvent* event)
     return true;
 }
 
+// The mouse over a pane is over its page too: each surface that the window lies on hears where
+// it is, so that the page's "mousepos" follows a pane that the user drags.
+void SurfaceWidget::noteMouseAt(QPoint at)
+{
+    m_surface->setMousePosition(at);
+    QPoint point = at;
+    for (QWidget* window = this; auto* below = dynamic_cast<SurfaceWidget*>(window->parentWidget());
+         window = below) {
+        point = window->mapToParent(point);
+        below->m_surface->setMousePosition(point);
+    }
+}
+
 void SurfaceWidget::mousePressEvent(QMouseEvent* event)
 {
-    m_surface->setMousePosition(pixelOf(event));
+    noteMouseAt(pixelOf(event));
     if (pressTool(event))
         return;
     HeldLock interpreter;
@@ -164,7 +177,7 @@ void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(
 // A left button let go over what it went down on is a click, after the button-up.
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    m_surface->setMousePosition(pixelOf(event));
+    noteMouseAt(pixelOf(event));
     HeldLock interpreter;
     if (m_toolInput.drawing() && event->button() == Qt::LeftButton) {
         m_sprayTimer.stop();
@@ -184,7 +197,7 @@ void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)
 {
     m_surface->setMouseOver(true);
-    m_surface->setMousePosition(pixelOf(event));
+    noteMouseAt(pixelOf(event));
     HeldLock interpreter;
     if (m_toolInput.drawing()) {
         m_toolInput.move(pixelOf(event));
@@ -221,7 +234,7 @@ void SurfaceWidget::hoverOnto(const std::shared_ptr<tLogoGrObject>& target)
 void SurfaceWidget::enterEvent(QEnterEvent* event)
 {
     m_surface->setMouseOver(true);
-    m_surface->setMousePosition(event->position().toPoint());
+    noteMouseAt(event->position().toPoint());
     HeldLock interpreter;
     hover(event->position().toPoint());
 }

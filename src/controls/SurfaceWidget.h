@@ -40,6 +40,7 @@ private:
     std::shared_ptr<tLogoGrObject> targetAt(QPoint at) const;
     // The point in the target's own coordinates, or in the surface's while the user moves it.
     MousePoint pointFor(const tLogoGrObject& target, QPoint at) const;
+    void noteMouseAt(QPoint at);
     void hover(QPoint at);
     // Leaves what was under the mouse and enters the target, when they differ.
     void hoverOnto(const std::shared_ptr<tLogoGrObject>& target);

@@ -5,6 +5,7 @@
 #include "controls/PageObject.h"
 #include "controls/PaneObject.h"
 #include "controls/PanePrimitives.h"
+#include "controls/SizeInput.h"
 #include "controls/WindowPrimitives.h"
 #include "core/MainObj.h"
 #include "graphics/PenInputs.h"
@@ -16,7 +17,6 @@
 #include "objects/CreationParameters.h"
 #include "objects/ObjectKind.h"
 #include "processes/lThread.h"
-#include "values/ListHelpers.h"
 #include "values/ValueFactory.h"
 
 namespace velmora {
@@ -34,12 +34,7 @@ namespace {
 
     QSize sizeFrom(tlogoobject* value, QSize otherwise)
     {
-        if (!value || !value->isList())
-            return otherwise;
-        const std::vector<tlogoobject*> items = elementsOf(static_cast<tLogoList*>(value));
-        if (items.size() != 2)
-            throw eLogoException(erBadStructure, value);
-        return QSize(items[0]->intInRange(1, 32000), items[1]->intInRange(1, 32000));
+        return value && value->isList() ? sizeFromList(value) : otherwise;
     }
 
     class PageKind final : public ObjectKind {

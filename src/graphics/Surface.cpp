@@ -45,6 +45,29 @@ KeptPainter& Surface::painter()
     return m_painter;
 }
 
+void Surface::resize(QSize size)
+{
+    {
+        std::lock_guard hold(m_lock);
+        m_painter.close();
+        m_size = size;
+        m_bitmap = fitted(m_bitmap);
+    }
+    invalidate(bounds());
+}
+
+QImage Surface::fitted(const QImage& picture) const
+{
+    if (picture.size() == m_size)
+        return picture;
+    QImage result(m_size, QImage::Format_RGB32);
+    result.fill(m_background);
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(0, 0), picture);
+    return result;
+}
+
 QPoint Surface::toPixel(QPointF cartesian) const
 {
     return { roundToPixel(cartesian.x()) + m_origin.x(),

@@ -49,6 +49,12 @@ public:
 
     QSize size() const { return m_size; }
     QRect bounds() const { return QRect(QPoint(0, 0), m_size); }
+    // A new size, under the interpreter lock: the drawing stays at the top-left and new room
+    // shows the background colour; the origin stays on its pixel, so that nothing on the surface
+    // moves.
+    void resize(QSize size);
+    // A picture of the surface's old size as it would be after `resize` to the present one.
+    QImage fitted(const QImage& picture) const;
 
     // Every read or write of the bitmap holds this lock.
     std::mutex& lock() const { return m_lock; }
@@ -151,7 +157,7 @@ public:
 private:
     void addChanges(const Changes& changes);
 
-    const QSize m_size;
+    QSize m_size; // changed under the interpreter lock and the surface lock
     mutable std::mutex m_lock;
     QImage m_bitmap;
     KeptPainter m_painter; // open on the bitmap from one drawing to the next

@@ -13,13 +13,19 @@
 namespace velmora {
 namespace {
 
+    // A press or a release of a button, with keys held.
+    void sendButton(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+        Qt::KeyboardModifiers keys)
+    {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), keys);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+
     // A press or a release of the left button.
     void sendMouse(QWidget* widget, QEvent::Type type, QPoint at)
     {
-        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton),
-            Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &event);
+        sendButton(widget, type, at, Qt::LeftButton, Qt::NoModifier);
     }
 
     void moveMouse(QWidget* widget, QPoint at, Qt::MouseButtons buttons)
@@ -233,6 +239,55 @@ namespace {
         click(pane, target - pane->pos());
         moveMouse(pane, QPoint(5, 5), Qt::NoButton);
         EXPECT_EQ(pane->pos(), target - QPoint(100, 50));
+    }
+
+    // Ctrl with the right button in the grip at the bottom-right corner resizes the pane: the
+    // drawing stays where it was, and the new room shows the background.
+    TEST(PageMouseTest, APaneResizedByItsGripKeepsItsDrawing)
+    {
+        startEngine();
+        WindowSession session({
+            "new \"pane [name p1 aPos [100 100] size [200 100] bgColour yellow]",
+            "ask \"p1 [new \"turtle [name pt] ask \"pt [forward 40]]",
+            "launch [waituntil [equal? ask \"p1 [size] [260 140]] print ask \"p1 [size]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* pane = session.page()->childAt(QPoint(150, 150));
+        ASSERT_NE(pane, nullptr);
+        const QPoint grip(195, 95);
+        sendButton(pane, QEvent::MouseButtonPress, grip, Qt::RightButton, Qt::ControlModifier);
+        moveMouse(pane, grip + QPoint(60, 40), Qt::RightButton);
+        sendButton(pane, QEvent::MouseButtonRelease, grip + QPoint(60, 40), Qt::RightButton,
+            Qt::ControlModifier);
+        EXPECT_TRUE(session.waitFor([&] { return session.printed() == "260 140\n"; }))
+            << session.printed();
+        EXPECT_EQ(pane->size(), QSize(260, 140));
+        EXPECT_EQ(pane->pos(), QPoint(100, 100));
+        const QImage shot = pane->grab().toImage();
+        EXPECT_EQ(shot.pixel(100, 30), qRgb(0, 0, 0)); // the line drawn before
+        EXPECT_EQ(shot.pixel(250, 130), qRgb(255, 255, 0)); // new room
+    }
+
+    // A pane that may be dragged keeps the point the left button took under the mouse, its
+    // position reported to its "onDrag" handler in the page's coordinates.
+    TEST(PageMouseTest, APaneThatMayBeDraggedFollowsTheMouse)
+    {
+        startEngine();
+        WindowSession session({
+            "new \"pane [name p1 aPos [100 100] size [200 100] autoDrag true]",
+            "ask \"p1 [setevent \"onDrag [print pos]]",
+        });
+        ASSERT_TRUE(session.waitFor([&] { return session.ready(); }));
+        QWidget* pane = session.page()->childAt(QPoint(150, 150));
+        ASSERT_NE(pane, nullptr);
+        const QPoint grabbed(20, 10);
+        sendMouse(pane, QEvent::MouseButtonPress, grabbed);
+        const QPoint target = QPoint(100, 100) + grabbed + QPoint(50, 20); // on the page
+        EXPECT_TRUE(session.waitFor([&] {
+            moveMouse(pane, target - pane->pos(), Qt::LeftButton);
+            return pane->pos() == QPoint(150, 120) && session.printed().ends_with("-248 129\n");
+        })) << session.printed();
+        sendMouse(pane, QEvent::MouseButtonRelease, target - pane->pos());
     }
 
 } // namespace
