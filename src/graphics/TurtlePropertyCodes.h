@@ -23,6 +23,7 @@ inline constexpr int32_t penPattern = 49;
 inline constexpr int32_t rangeStyle = 50;
 inline constexpr int32_t range = 51;
 inline constexpr int32_t frame = 52;
+inline constexpr int32_t font = 57;
 inline constexpr int32_t autoDrag = 64;
 inline constexpr int32_t sensitive = 65;
 inline constexpr int32_t shownRange = 131;

@@ -1,0 +1,178 @@
+#include "graphics/TurtleDrawingPrimitives.h"
+
+#include "core/DrawingList.h"
+#include "core/MainVariables.h"
+#include "graphics/DrawingRenderer.h"
+#include "graphics/LabelText.h"
+#include "graphics/ScanlineFill.h"
+#include "graphics/SurfaceDrawing.h"
+#include "graphics/Turtle.h"
+#include "graphics/TurtlePatterns.h"
+#include "interpreter/Registration.h"
+#include "localization/LanguageDictionary.h"
+#include "objects/MultiObject.h"
+#include "values/ListHelpers.h"
+#include "values/LogoNumber.h"
+#include "values/ValueFactory.h"
+
+#include <QPen>
+
+#include <string_view>
+
+namespace velmora {
+
+namespace {
+
+    tTurtle& turtle() { return tTurtle::current(); }
+
+    QPointF pixelPosition(const tTurtle& t)
+    {
+        return QPointF(double(t.position().x), double(t.position().y));
+    }
+
+    DrawingStyle drawingStyleOf(const tTurtle& t)
+    {
+        return { .penColour = t.pen().colour & 0xFFFFFF,
+            .penWidth = t.pen().width,
+            .penPattern = penPatternOf(t.pen().style),
+            .fill = { t.fillColour() & 0xFFFFFF, fillPatternOf(t.fillStyle()) },
+            .font = t.labelFont() };
+    }
+
+    // Compiles the list with the turtle's pen, brush and font and draws it at the turtle.
+    void drawList(tTurtle& t, tLogoList* list)
+    {
+        tDrawingList drawing;
+        drawing.compile(list, drawingStyleOf(t));
+        DrawingRenderer renderer(drawing);
+        const Ink ink = t.ink();
+        const DrawingPlacement placement { pixelPosition(t), { 1, 1 }, double(t.heading()) };
+        drawOnSurface(t.surface(), t.drawingClip(), ink,
+            [&](QPainter& painter) { return renderer.render(painter, placement, ink); });
+    }
+
+    tlogoobject* primDrawList(tlogoobject*, tlogoobject* list)
+    {
+        drawList(turtle(), requireList(list));
+        return nullptr;
+    }
+
+    // The one-command drawing list [command input], the command in the language's words.
+    template <const std::string_view& Command>
+    tlogoobject* primDrawCommand(tlogoobject*, tlogoobject* input)
+    {
+        tTurtle& t = turtle();
+        ListBuilder list;
+        list.append(makeWord(languageDictionary().firstDictionaryWord(Command)));
+        list.append(input);
+        const ValueRef drawing(list.finish());
+        drawList(t, static_cast<tLogoList*>(drawing.get()));
+        return nullptr;
+    }
+
+    constexpr std::string_view polygonCommand = "polygon";
+    constexpr std::string_view outlineCommand = "outline";
+    constexpr std::string_view splineCommand = "drawspline";
+    constexpr std::string_view ellipseCommand = "ellipse";
+    constexpr std::string_view filledEllipseCommand = "filledellipse";
+
+    // The circle's box runs from half the diameter before the turtle to half after it, each edge
+    // rounded to a pixel; the pen draws inside it.
+    template <bool Filled> tlogoobject* primCircle(tlogoobject*, tlogoobject* diameter)
+    {
+        tTurtle& t = turtle();
+        const double half = double(diameter->asReal()) / 2;
+        const QPointF at = pixelPosition(t);
+        const QRect box(QPoint(roundToPixel(at.x() - half), roundToPixel(at.y() - half)),
+            QPoint(roundToPixel(at.x() + half) - 1, roundToPixel(at.y() + half) - 1));
+        const Ink ink = t.ink();
+        const TurtlePen& pen = t.pen();
+        drawOnSurface(t.surface(), t.drawingClip(), ink, [&](QPainter& painter) {
+            const Qt::PenStyle style = qtPenStyle(pen.style);
+            painter.setPen(QPen(QColor(ink.pen(pen.colour)), pen.width, style,
+                style == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
+            painter.setBrush(Filled ? QBrush(QColor(ink.brush(t.fillColour())), t.fillStyle())
+                                    : QBrush(Qt::NoBrush));
+            painter.drawEllipse(outlinePath(box, pen.width, pen.style));
+            const int reach = pen.width / 2 + 1;
+            return box.adjusted(-reach, -reach, reach, reach);
+        });
+        return nullptr;
+    }
+
+    // "label2" then goes, without drawing, to where the text ends.
+    template <bool Moving> tlogoobject* primLabel(tlogoobject*, tlogoobject* text)
+    {
+        tTurtle& t = turtle();
+        const LabelText label(text->printForm(false), t.labelFont());
+        const Ink ink = t.ink();
+        const QPointF at = pixelPosition(t);
+        const double heading = double(t.heading());
+        drawOnSurface(t.surface(), t.drawingClip(), ink, [&](QPainter& painter) {
+            return label.draw(
+                painter, at, heading, QColor(ink.pen(t.pen().colour)), QColor(ink.background));
+        });
+        if (Moving) {
+            const LabelEnd end = label.end();
+            const double radians = heading * M_PI / 180;
+            const double along = double(end.along), down = double(end.down);
+            t.moveTo({ t.position().x + along * std::cos(radians) - down * std::sin(radians),
+                         t.position().y + along * std::sin(radians) + down * std::cos(radians) },
+                { t.rangeStyle(), false });
+        }
+        return nullptr;
+    }
+
+    // "fillmode" 1 fills up to the pen's colour; anything else but 0 counts as 0.
+    FillBoundary fillBoundary()
+    {
+        tlogoobject* mode = mainObjectVariable("fillmode");
+        return mode && mode->isNumber() && mode->asReal() == 1 ? FillBoundary::BorderColour
+                                                               : FillBoundary::SameColour;
+    }
+
+    tlogoobject* primFill(tlogoobject*)
+    {
+        tTurtle& t = turtle();
+        Surface& surface = t.surface();
+        const FillArea area { fillBoundary(), t.pen().colour, t.drawingClip() };
+        const FillPaint paint { t.fillColour(), t.fillStyle(), t.pen().mode == PenMode::Reverse };
+        QRect changed;
+        {
+            std::lock_guard hold(surface.lock());
+            changed = floodFill(surface.bitmap(), t.position().rounded(), area, paint);
+        }
+        if (!changed.isEmpty())
+            surface.invalidate(changed);
+        return nullptr;
+    }
+
+    tlogoobject* primStamp(tlogoobject*)
+    {
+        turtle().stamp();
+        return nullptr;
+    }
+
+    constexpr PrimitiveRow rows[] = {
+        fixed<1>("drawlist", etFun, primDrawList),
+        fixed<1>("polygon", etFun, primDrawCommand<polygonCommand>),
+        fixed<1>("outline", etFun, primDrawCommand<outlineCommand>),
+        fixed<1>("drawspline", etFun, primDrawCommand<splineCommand>),
+        fixed<1>("ellipse", etFun, primDrawCommand<ellipseCommand>),
+        fixed<1>("filledellipse", etFun, primDrawCommand<filledEllipseCommand>),
+        fixed<1>("circle", etFun, primCircle<false>),
+        fixed<1>("filledcircle", etFun, primCircle<true>),
+        fixed<1>("label", etFun, primLabel<false>),
+        fixed<1>("label2", etFun, primLabel<true>),
+        fixed<0>("fill", etFun, primFill),
+        fixed<0>("stamp", etFun, primStamp),
+    };
+
+} // namespace
+
+void registerTurtleDrawingPrimitives(tmultiobject& prototype)
+{
+    registerPrimitives(prototype.procTable(), &prototype, rows);
+}
+
+} // namespace velmora
