@@ -8,6 +8,7 @@
 #include "core/RandomInputs.h"
 #include "core/RoundedPath.h"
 #include "core/SplineSmoothing.h"
+#include "interpreter/InterpreterState.h"
 #include "values/Angles.h"
 #include "values/Errors.h"
 #include "values/ListHelpers.h"
@@ -103,6 +104,7 @@ namespace {
             Frame& top = m_frames.back();
             if (top.kind == FrameKind::Repeat && --top.remaining > 0) {
                 top.cursor = top.body;
+                yieldToOthers();
                 return;
             }
             const FrameKind kind = top.kind;
@@ -111,6 +113,15 @@ namespace {
                 leaveFigure(m_polygonDepth);
             if (kind == FrameKind::Spline)
                 leaveFigure(m_splineDepth);
+        }
+
+        // Nested repeats can run for a very long time: each round is a yield point, where other
+        // processes take their turns and a process told to stop ends.
+        static void yieldToOthers()
+        {
+            InterpreterState* state = InterpreterState::current();
+            if (state && state->yieldHook)
+                state->yieldHook(*state);
         }
 
         // Leaving the outermost figure ends its line, as the figure's.

@@ -16,7 +16,9 @@
 // emitted as items, each only when it differs from the one emitted last; the font likewise before
 // a label.
 //
-// An error carries the command word as the failing primitive. Under the interpreter lock.
+// An error carries the command word as the failing primitive. Under the interpreter lock, which
+// each round of a repeat gives up when other processes wait for it: whatever the caller holds
+// beyond the list itself must be found again afterwards.
 #pragma once
 
 #include "core/DrawingItem.h"

@@ -11,6 +11,7 @@
 #include "interpreter/Registration.h"
 #include "localization/LanguageDictionary.h"
 #include "objects/MultiObject.h"
+#include "values/Angles.h"
 #include "values/ListHelpers.h"
 #include "values/LogoNumber.h"
 #include "values/ValueFactory.h"
@@ -39,11 +40,13 @@ namespace {
             .font = t.labelFont() };
     }
 
-    // Compiles the list with the turtle's pen, brush and font and draws it at the turtle.
-    void drawList(tTurtle& t, tLogoList* list)
+    // Compiles the list with the turtle's pen, brush and font and draws it at the turtle. The
+    // compilation may let other processes run, so the turtle is found again after it.
+    void drawList(tLogoList* list)
     {
         tDrawingList drawing;
-        drawing.compile(list, drawingStyleOf(t));
+        drawing.compile(list, drawingStyleOf(turtle()));
+        tTurtle& t = turtle();
         DrawingRenderer renderer(drawing);
         const Ink ink = t.ink();
         const DrawingPlacement placement { pixelPosition(t), { 1, 1 }, double(t.heading()) };
@@ -53,7 +56,7 @@ namespace {
 
     tlogoobject* primDrawList(tlogoobject*, tlogoobject* list)
     {
-        drawList(turtle(), requireList(list));
+        drawList(requireList(list));
         return nullptr;
     }
 
@@ -61,12 +64,11 @@ namespace {
     template <const std::string_view& Command>
     tlogoobject* primDrawCommand(tlogoobject*, tlogoobject* input)
     {
-        tTurtle& t = turtle();
         ListBuilder list;
         list.append(makeWord(languageDictionary().firstDictionaryWord(Command)));
         list.append(input);
         const ValueRef drawing(list.finish());
-        drawList(t, static_cast<tLogoList*>(drawing.get()));
+        drawList(static_cast<tLogoList*>(drawing.get()));
         return nullptr;
     }
 
@@ -114,10 +116,9 @@ namespace {
         });
         if (Moving) {
             const LabelEnd end = label.end();
-            const double radians = heading * M_PI / 180;
-            const double along = double(end.along), down = double(end.down);
-            t.moveTo({ t.position().x + along * std::cos(radians) - down * std::sin(radians),
-                         t.position().y + along * std::sin(radians) + down * std::cos(radians) },
+            const CosineAndSine turn = cosineAndSineOfDegrees(t.heading());
+            t.moveTo({ t.position().x + end.along * turn.cosine - end.down * turn.sine,
+                         t.position().y + end.along * turn.sine + end.down * turn.cosine },
                 { t.rangeStyle(), false });
         }
         return nullptr;
