@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
 
 // What drawing.logo draws, by page pixels: the square of a drawing list, the filled polygon, the
 // wide red circle and the filled green one, the box filled up to its blue lines over the red line
-// inside it, and the label running downwards from its point.
+// inside it, the label running downwards from its point, nothing left where a reversed dot and a
+// reversed stamp were drawn twice, and the stamp drawn once.
 TEST(RunProgramTest, TheTurtlesDrawingCommandsDrawIntoThePage)
 {
     const QImage shot = runProgram(scriptPath("drawing.logo")).screenshot;
@@ -106,6 +107,8 @@ TEST(RunProgramTest, TheTurtlesDrawingCommandsDrawIntoThePage)
     };
     EXPECT_GT(inkIn(QRect(QPoint(470, 299), QPoint(498, 420))), 50); // below and left of [100 -50]
     EXPECT_EQ(inkIn(QRect(QPoint(500, 280), QPoint(580, 420))), 0);
+    EXPECT_EQ(inkIn(QRect(QPoint(580, 230), QPoint(616, 268))), 0); // reversed twice at [200 0]
+    EXPECT_GT(inkIn(QRect(QPoint(580, 330), QPoint(616, 368))), 20); // the stamp at [200 -100]
 }
 
 // The background drawn with the "bg" commands: the colours it reports, the errors of malformed
