@@ -37,12 +37,18 @@ namespace {
         // Renders the list at the centre, heading 0 unless given, and gives the repaint area.
         QRect draw(std::string_view source, double heading = 0, Ink ink = {})
         {
+            return drawClipped(source, surface.bounds(), heading, ink);
+        }
+
+        QRect drawClipped(
+            std::string_view source, const QRect& clip, double heading = 0, Ink ink = {})
+        {
             tDrawingList list;
             const ValueRef read(readList(source));
             list.compile(static_cast<tLogoList*>(read.get()), {});
             DrawingRenderer renderer(list);
             QRect area;
-            drawOnSurface(surface, surface.bounds(), ink, [&](QPainter& painter) {
+            drawOnSurface(surface, clip, ink, [&](QPainter& painter) {
                 area = renderer.render(painter, { centre, { 1, 1 }, heading }, ink);
                 return area;
             });
@@ -103,6 +109,44 @@ namespace {
         EXPECT_EQ(at(0, -20), black);
         EXPECT_EQ(at(40, 0), black);
         EXPECT_EQ(at(0, -25), white);
+    }
+
+    // Pen patterns leave gaps or draw nothing; the empty fill pattern leaves the inside as it was.
+    TEST_F(DrawingRendererTest, PatternsOfPenAndFillApply)
+    {
+        const struct {
+            const char* source;
+            int inkedAlong; // of the 81 pixels up the line from the centre
+        } cases[] = {
+            { "fd 80", 81 },
+            { "setpenpattern 1 fd 80", -1 },
+            { "setpenpattern 6 fd 80", 0 },
+        };
+        for (const auto& c : cases) {
+            surface.clean();
+            draw(c.source);
+            int inked = 0;
+            for (int dy = 0; dy <= 80; ++dy)
+                inked += at(0, -dy) == black;
+            if (c.inkedAlong < 0) {
+                EXPECT_GT(inked, 20) << c.source;
+                EXPECT_LT(inked, 70) << c.source;
+            } else {
+                EXPECT_EQ(inked, c.inkedAlong) << c.source;
+            }
+        }
+        surface.clean();
+        draw("setfillcolor [0 0 255] setfillpattern 7 polygon [repeat 4 [fd 40 rt 90]]");
+        EXPECT_EQ(at(20, -20), white);
+        EXPECT_EQ(at(0, -20), black);
+    }
+
+    TEST_F(DrawingRendererTest, NothingIsDrawnOutsideTheClip)
+    {
+        const QRect clip(centre + QPoint(-10, -30), QSize(20, 20));
+        drawClipped("setpenwidth 3 fd 60 filledcircle 50", clip);
+        EXPECT_TRUE(clip.contains(inkedArea(surface.bitmap())));
+        EXPECT_EQ(at(0, -20), black);
     }
 
     TEST_F(DrawingRendererTest, DotsTakeThePenWidthOrTheirSize)
