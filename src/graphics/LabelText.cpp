@@ -93,6 +93,15 @@ LabelEnd LabelText::end() const
     return { LogoReal(metrics.horizontalAdvance(m_lines[last])), LogoReal(last * m_lineHeight) };
 }
 
+QSize LabelText::extent() const
+{
+    const QFontMetrics metrics(m_font);
+    int width = 0;
+    for (const QString& line : m_lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return QSize(width, int(m_lines.size() - 1) * m_lineHeight + m_height);
+}
+
 LabelEnd QtLabelMeasure::labelEnd(const FontRecord& font, std::string_view text) const
 {
     return LabelText(text, font).end();

@@ -37,6 +37,11 @@ public:
     QRect area(QPointF at, double heading) const;
     // Where the last line ends, at heading 0.
     LabelEnd end() const;
+    // The pixels the lines take at heading 0: as wide as the widest, from the first's top to the
+    // last's bottom.
+    QSize extent() const;
+    int ascent() const { return m_ascent; }
+    int leading() const { return m_lineHeight - m_height; }
 
 private:
     // Line i's top-left corner, from the label's point at heading 0.

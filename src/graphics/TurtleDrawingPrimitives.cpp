@@ -8,9 +8,11 @@
 #include "graphics/SurfaceDrawing.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtlePatterns.h"
+#include "graphics/TurtlePropertyCodes.h"
 #include "interpreter/Registration.h"
 #include "localization/LanguageDictionary.h"
 #include "objects/MultiObject.h"
+#include "objects/PropertyRegistration.h"
 #include "values/Angles.h"
 #include "values/ListHelpers.h"
 #include "values/LogoNumber.h"
@@ -25,6 +27,10 @@ namespace velmora {
 namespace {
 
     tTurtle& turtle() { return tTurtle::current(); }
+
+    // The properties that "label2" changes by moving the turtle, worth saving again.
+    constexpr int32_t moved[] = { turtleProperty::position, turtleProperty::absolutePosition,
+        turtleProperty::xCor, turtleProperty::yCor };
 
     QPointF pixelPosition(const tTurtle& t)
     {
@@ -115,12 +121,38 @@ namespace {
                 painter, at, heading, QColor(ink.pen(t.pen().colour)), QColor(ink.background));
         });
         if (Moving) {
+            declarePropertiesChanged(t, moved);
             const LabelEnd end = label.end();
             const CosineAndSine turn = cosineAndSineOfDegrees(t.heading());
             t.moveTo({ t.position().x + end.along * turn.cosine - end.down * turn.sine,
                          t.position().y + end.along * turn.sine + end.down * turn.cosine },
                 { t.rangeStyle(), false });
         }
+        return nullptr;
+    }
+
+    // [width height ascent leading] of the text in the label font.
+    tlogoobject* primTextSize(tlogoobject*, tlogoobject* text)
+    {
+        const LabelText label(text->printForm(false), turtle().labelFont());
+        const QSize extent = label.extent();
+        ListBuilder size;
+        size.append(makeInteger(extent.width()));
+        size.append(makeInteger(extent.height()));
+        size.append(makeInteger(label.ascent()));
+        size.append(makeInteger(label.leading()));
+        return size.finish();
+    }
+
+    // The two inputs as one font list: the face and the settings.
+    tlogoobject* primSetLabelFont(tlogoobject*, tlogoobject* face, tlogoobject* settings)
+    {
+        tTurtle& t = turtle();
+        ListBuilder font;
+        font.append(face);
+        font.append(settings);
+        const ValueRef list(font.finish());
+        t.setLabelFont(fontFromValue(list.get(), t.labelFont()));
         return nullptr;
     }
 
@@ -165,6 +197,8 @@ namespace {
         fixed<1>("filledcircle", etFun, primCircle<true>),
         fixed<1>("label", etFun, primLabel<false>),
         fixed<1>("label2", etFun, primLabel<true>),
+        fixed<1>("textsize", etFun, primTextSize),
+        fixed<2>("settt", etFun, primSetLabelFont),
         fixed<0>("fill", etFun, primFill),
         fixed<0>("stamp", etFun, primStamp),
     };
