@@ -5,9 +5,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-#include <cmath>
-
 namespace velmora {
 
 namespace {

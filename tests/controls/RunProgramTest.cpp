@@ -77,9 +77,8 @@ INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
 // wide red circle and the filled green one, the box filled up to its blue lines over the red line
 // inside it, the label running downwards from its point, nothing left where a reversed dot and a
 // reversed stamp were drawn twice, and the stamp drawn once.
-TEST(RunProgramTest, TheTurtlesDrawingCommandsDrawIntoThePage)
+void expectDrawingCommandsShown(const QImage& shot)
 {
-    const QImage shot = runProgram(scriptPath("drawing.logo")).screenshot;
     ASSERT_FALSE(shot.isNull());
     const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
     const struct {
@@ -109,6 +108,19 @@ TEST(RunProgramTest, TheTurtlesDrawingCommandsDrawIntoThePage)
     EXPECT_EQ(inkIn(QRect(QPoint(500, 280), QPoint(580, 420))), 0);
     EXPECT_EQ(inkIn(QRect(QPoint(580, 230), QPoint(616, 268))), 0); // reversed twice at [200 0]
     EXPECT_GT(inkIn(QRect(QPoint(580, 330), QPoint(616, 368))), 20); // the stamp at [200 -100]
+}
+
+TEST(RunProgramTest, TheTurtlesDrawingCommandsDrawIntoThePage)
+{
+    expectDrawingCommandsShown(runProgram(scriptPath("drawing.logo")).screenshot);
+}
+
+TEST(RunProgramTest, ARealWindowShowsTheTurtlesDrawingCommands)
+{
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "no xvfb-run";
+    expectDrawingCommandsShown(runProgram(scriptPath("drawing.logo"), xvfb).screenshot);
 }
 
 // The background drawn with the "bg" commands: the colours it reports, the errors of malformed
