@@ -18,8 +18,9 @@ bool startEngine(std::string_view language)
     if (!dictionary.loadLanguage(language))
         return false;
     const bool ansi = !dictionary.getString("system", "ansi", MissingEntry::Ignore).empty();
-    setCurrentNameComparison(ansi ? NameComparison::accentInsensitive()
-                                  : NameComparison::caseInsensitive(codePageOfLanguage(language)));
+    const CodePage codePage = codePageOfLanguage(language);
+    setCurrentNameComparison(ansi ? NameComparison::accentInsensitive(codePage)
+                                  : NameComparison::caseInsensitive(codePage));
     NameCodes::instance().clear();
     buildTranslationTables();
     ClassTables::instance().clear();

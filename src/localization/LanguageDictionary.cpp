@@ -170,7 +170,7 @@ bool LanguageDictionary::isFalseWord(std::string_view word) const
 std::string LanguageDictionary::booleanWord(bool flag) const
 {
     const std::string word(firstSynonym(flag ? m_trueWords : m_falseWords));
-    return m_ansiOption ? withoutAccents(word) : word;
+    return m_ansiOption ? withoutAccents(word, codePageOfLanguage(m_language)) : word;
 }
 
 bool LanguageDictionary::isCurrentLanguage(std::string_view name) const

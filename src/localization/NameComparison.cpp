@@ -120,6 +120,151 @@ namespace {
         { 0xFE, 'T' },
     };
 
+    // Windows-1252 letters with diacritics mapped to their base capital letter.
+    constexpr Pairs windows1252BaseLetters = {
+        { 0x8A, 'S' },
+        { 0x8E, 'Z' },
+        { 0x9A, 'S' },
+        { 0x9E, 'Z' },
+        { 0x9F, 'Y' },
+        { 0xC0, 'A' },
+        { 0xC1, 'A' },
+        { 0xC2, 'A' },
+        { 0xC3, 'A' },
+        { 0xC4, 'A' },
+        { 0xC5, 'A' },
+        { 0xC7, 'C' },
+        { 0xC8, 'E' },
+        { 0xC9, 'E' },
+        { 0xCA, 'E' },
+        { 0xCB, 'E' },
+        { 0xCC, 'I' },
+        { 0xCD, 'I' },
+        { 0xCE, 'I' },
+        { 0xCF, 'I' },
+        { 0xD1, 'N' },
+        { 0xD2, 'O' },
+        { 0xD3, 'O' },
+        { 0xD4, 'O' },
+        { 0xD5, 'O' },
+        { 0xD6, 'O' },
+        { 0xD8, 'O' },
+        { 0xD9, 'U' },
+        { 0xDA, 'U' },
+        { 0xDB, 'U' },
+        { 0xDC, 'U' },
+        { 0xDD, 'Y' },
+        { 0xE0, 'A' },
+        { 0xE1, 'A' },
+        { 0xE2, 'A' },
+        { 0xE3, 'A' },
+        { 0xE4, 'A' },
+        { 0xE5, 'A' },
+        { 0xE7, 'C' },
+        { 0xE8, 'E' },
+        { 0xE9, 'E' },
+        { 0xEA, 'E' },
+        { 0xEB, 'E' },
+        { 0xEC, 'I' },
+        { 0xED, 'I' },
+        { 0xEE, 'I' },
+        { 0xEF, 'I' },
+        { 0xF1, 'N' },
+        { 0xF2, 'O' },
+        { 0xF3, 'O' },
+        { 0xF4, 'O' },
+        { 0xF5, 'O' },
+        { 0xF6, 'O' },
+        { 0xF8, 'O' },
+        { 0xF9, 'U' },
+        { 0xFA, 'U' },
+        { 0xFB, 'U' },
+        { 0xFC, 'U' },
+        { 0xFD, 'Y' },
+        { 0xFF, 'Y' },
+    };
+
+    // Windows-1257 letters with diacritics mapped to their base capital letter.
+    constexpr Pairs windows1257BaseLetters = {
+        { 0xA8, 'O' },
+        { 0xAA, 'R' },
+        { 0xB8, 'O' },
+        { 0xBA, 'R' },
+        { 0xC0, 'A' },
+        { 0xC1, 'I' },
+        { 0xC2, 'A' },
+        { 0xC3, 'C' },
+        { 0xC4, 'A' },
+        { 0xC5, 'A' },
+        { 0xC6, 'E' },
+        { 0xC7, 'E' },
+        { 0xC8, 'C' },
+        { 0xC9, 'E' },
+        { 0xCA, 'Z' },
+        { 0xCB, 'E' },
+        { 0xCC, 'G' },
+        { 0xCD, 'K' },
+        { 0xCE, 'I' },
+        { 0xCF, 'L' },
+        { 0xD0, 'S' },
+        { 0xD1, 'N' },
+        { 0xD2, 'N' },
+        { 0xD3, 'O' },
+        { 0xD4, 'O' },
+        { 0xD5, 'O' },
+        { 0xD6, 'O' },
+        { 0xD8, 'U' },
+        { 0xD9, 'L' },
+        { 0xDA, 'S' },
+        { 0xDB, 'U' },
+        { 0xDC, 'U' },
+        { 0xDD, 'Z' },
+        { 0xDE, 'Z' },
+        { 0xE0, 'A' },
+        { 0xE1, 'I' },
+        { 0xE2, 'A' },
+        { 0xE3, 'C' },
+        { 0xE4, 'A' },
+        { 0xE5, 'A' },
+        { 0xE6, 'E' },
+        { 0xE7, 'E' },
+        { 0xE8, 'C' },
+        { 0xE9, 'E' },
+        { 0xEA, 'Z' },
+        { 0xEB, 'E' },
+        { 0xEC, 'G' },
+        { 0xED, 'K' },
+        { 0xEE, 'I' },
+        { 0xEF, 'L' },
+        { 0xF0, 'S' },
+        { 0xF1, 'N' },
+        { 0xF2, 'N' },
+        { 0xF3, 'O' },
+        { 0xF4, 'O' },
+        { 0xF5, 'O' },
+        { 0xF6, 'O' },
+        { 0xF8, 'U' },
+        { 0xF9, 'L' },
+        { 0xFA, 'S' },
+        { 0xFB, 'U' },
+        { 0xFC, 'U' },
+        { 0xFD, 'Z' },
+        { 0xFE, 'Z' },
+    };
+
+    Pairs baseLettersOf(CodePage codePage)
+    {
+        switch (codePage) {
+        case CodePage::Windows1250:
+            return windows1250BaseLetters;
+        case CodePage::Windows1257:
+            return windows1257BaseLetters;
+        case CodePage::Windows1252:
+            break;
+        }
+        return windows1252BaseLetters;
+    }
+
 } // namespace
 
 CodePage codePageOfLanguage(std::string_view language)
@@ -154,10 +299,10 @@ NameComparison NameComparison::caseInsensitive(CodePage codePage)
     return NameComparison(table);
 }
 
-NameComparison NameComparison::accentInsensitive()
+NameComparison NameComparison::accentInsensitive(CodePage codePage)
 {
     auto table = identityTable();
-    apply(table, windows1250BaseLetters);
+    apply(table, baseLettersOf(codePage));
     return NameComparison(table);
 }
 
@@ -181,9 +326,10 @@ int NameComparison::compare(std::string_view a, std::string_view b) const
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-std::string withoutAccents(std::string_view text)
+std::string withoutAccents(std::string_view text, CodePage codePage)
 {
-    const auto base = NameComparison::accentInsensitive();
+    const auto base = NameComparison::accentInsensitive(codePage);
+    const auto capitals = NameComparison::caseInsensitive(codePage);
     std::string result(text);
     for (char& c : result) {
         const uint8_t byte = static_cast<uint8_t>(c);
@@ -192,10 +338,8 @@ std::string withoutAccents(std::string_view text)
         const uint8_t letter = base.fold(byte);
         if (letter == byte)
             continue;
-        // Lower-case source letters keep lower case: the capitals of 1250 sit 0x20 (or 0x10 in
-        // the 0x8A..0x9F and 0xA3..0xBF rows) below their small letters.
-        const bool isSmall = byte >= 0xDF || (byte >= 0x9A && byte <= 0x9F) || byte == 0xB3
-            || byte == 0xB9 || byte == 0xBA || byte == 0xBE || byte == 0xBF;
+        // A small letter is one that the code page's upper-casing changes; it stays small.
+        const bool isSmall = capitals.fold(byte) != byte;
         c = static_cast<char>(isSmall ? letter + 32 : letter);
     }
     return result;

@@ -4,7 +4,7 @@
 // names are mapped byte by byte through it and the results compared as unsigned bytes. The
 // ordinary table upper-cases the letters of the language's 8-bit code page (so "Forward",
 // "FORWARD" and "forward" are one name); a dictionary that sets "ansi" in its "system"
-// section selects the table that also folds every accented Windows-1250 letter to its base
+// section selects the table that also folds every accented letter of its code page to its base
 // capital ("Čas", "cas" and "CAS" are one name). The tables are immutable once chosen; the
 // current comparison is swapped only when a language is loaded, under the interpreter lock.
 #pragma once
@@ -28,8 +28,10 @@ public:
 
     // Upper-cases the letters of the given code page.
     static NameComparison caseInsensitive(CodePage codePage);
-    // Folds a-z and every accented Windows-1250 letter to its base capital letter.
-    static NameComparison accentInsensitive();
+    // Folds a-z and every accented letter of the code page to its base capital letter. Each
+    // code page places its letters differently: read through another's table, Portuguese "à"
+    // would become "R".
+    static NameComparison accentInsensitive(CodePage codePage);
 
     uint8_t fold(uint8_t byte) const { return m_fold[byte]; }
     std::string folded(std::string_view name) const;
@@ -53,9 +55,9 @@ private:
     FoldTable m_fold;
 };
 
-// Removes the diacritics of Windows-1250 letters while keeping their case ("š" to "s", "Š" to
+// Removes the diacritics of the code page's letters while keeping their case ("š" to "s", "Š" to
 // "S"); applied to words the program writes when the user option "ansi" is on.
-std::string withoutAccents(std::string_view text);
+std::string withoutAccents(std::string_view text, CodePage codePage);
 
 // The comparison in force for the current language.
 const NameComparison& currentNameComparison();
