@@ -5,18 +5,21 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace velmora {
 
 namespace {
 
     // Ranks of the kinds of names, for a spelling that several names share.
-    constexpr int commandRank = 0;
-    constexpr int languageWordRank = 10;
-    constexpr int propertyRank = 20;
+    constexpr int propertyRank = 0;
+    constexpr int commandRank = 10;
+    constexpr int languageWordRank = 20;
     constexpr int setterRank = 30;
     constexpr int extraSpellingRank = 40;
     constexpr int classRank = 50;
+    constexpr int optionRank = 60;
+    constexpr int systemNameRank = 70;
 
     const std::set<std::string>& propertyKeys()
     {
@@ -41,6 +44,10 @@ namespace {
             return "other";
         case WordKind::Class:
             return "class";
+        case WordKind::Option:
+            return "option";
+        case WordKind::SystemName:
+            return "name";
         case WordKind::Parameter:
             return "param";
         case WordKind::Name:
@@ -79,14 +86,18 @@ LanguageVocabulary::LanguageVocabulary(const TDTables& dictionary, std::string_v
                 add(WordKind::Setter, entry.key, entry.value, setterRank);
         }
     }
-    for (const auto& [kind, section] : { std::pair { WordKind::ExtraSetter, "set" },
-             std::pair { WordKind::ExtraGetter, "get" }, std::pair { WordKind::Class, "class" } })
+    for (const auto& [kind, section, rank] :
+        { std::tuple { WordKind::ExtraSetter, "set", extraSpellingRank },
+            std::tuple { WordKind::ExtraGetter, "get", extraSpellingRank },
+            std::tuple { WordKind::Class, "class", classRank },
+            std::tuple { WordKind::Option, "option", optionRank },
+            std::tuple { WordKind::SystemName, "name", systemNameRank } })
         if (const TDTable* table = dictionary.findSection(section))
             for (const DictionaryEntry& entry : table->entries())
-                add(kind, entry.key, entry.value,
-                    kind == WordKind::Class ? classRank : extraSpellingRank);
-    for (std::string_view key : { "true", "false", "to", "end" })
-        add(WordKind::Other, key, dictionary.find("other", key).value_or(""), languageWordRank);
+                add(kind, entry.key, entry.value, rank);
+    if (const TDTable* words = dictionary.findSection("other"))
+        for (const DictionaryEntry& entry : words->entries())
+            add(WordKind::Other, entry.key, entry.value, languageWordRank);
     if (const TDTable* parameters = dictionary.findSection("param"))
         for (const DictionaryEntry& entry : parameters->entries())
             add(WordKind::Parameter, entry.key, entry.value, 0);
@@ -109,6 +120,18 @@ void LanguageVocabulary::add(
 std::optional<InternalWord> LanguageVocabulary::find(std::string_view spelling) const
 {
     return findIn(m_words, spelling);
+}
+
+std::optional<InternalWord> LanguageVocabulary::findOfKind(
+    std::string_view spelling, WordKind kind) const
+{
+    const auto found = m_words.find(m_comparison.folded(spelling));
+    if (found == m_words.end())
+        return std::nullopt;
+    for (const Found& candidate : found->second)
+        if (candidate.word.kind == kind)
+            return candidate.word;
+    return std::nullopt;
 }
 
 std::optional<InternalWord> LanguageVocabulary::findPrefix(std::string_view spelling) const
@@ -179,7 +202,10 @@ std::vector<std::string> LanguageVocabulary::synonymsOf(
 
 std::string LanguageVocabulary::setterForm(std::string_view word) const
 {
-    return m_setterPrefix + std::string(word) + m_setterSuffix;
+    std::string setter;
+    setter.reserve(m_setterPrefix.size() + word.size() + m_setterSuffix.size());
+    setter.append(m_setterPrefix).append(word).append(m_setterSuffix);
+    return setter;
 }
 
 } // namespace velmora

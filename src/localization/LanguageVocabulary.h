@@ -3,13 +3,14 @@
 // one language into another word by word.
 //
 // An internal name is the "dict" key of a primitive, property or event (with the setter forms
-// of a property and its extra setter and getter spellings), a class key, one of the words "true",
-// "false", "to" and "end", or a "param" key (the prefixes before an apostrophe). Each spelling
-// keeps its place among the synonyms, so that a short form becomes the other language's short
-// form in the same place when it has one, and its main word otherwise. A spelling shared by
-// several names (as "value" is the word of the value of a slider and of a text box) is taken for
-// a command or operation before a property, and for its main word before a synonym: the names
-// that share a spelling share it in every language, so the choice matters only for words that
+// of a property and its extra setter and getter spellings), a class key, a word of "other"
+// ("true", "false", "to", "end", "error", ...), an option key, a "name" key (the variables and
+// procedures that the system itself reads), or a "param" key (the prefixes before an apostrophe).
+// Each spelling keeps its place among the synonyms, so that a short form becomes the other
+// language's short form in the same place when it has one, and its main word otherwise. A spelling
+// shared by several names (as "value" is the word of the value of a slider and of a text box) is
+// taken for a command or operation before a property, and for its main word before a synonym: the
+// names that share a spelling share it in every language, so the choice matters only for words that
 // a dictionary shares where others do not.
 //
 // A vocabulary is built from a dictionary that is not the current one and never touches the
@@ -33,8 +34,10 @@ enum class WordKind : uint8_t {
     Setter, // a property synonym in the setter template
     ExtraSetter, // a "set" spelling
     ExtraGetter, // a "get" spelling
-    Other, // "true", "false", "to", "end"
+    Other, // "true", "false", "to", "end", "error", "clipboard", "startup"
     Class, // a class name or alias
+    Option, // an option name of "setoption"
+    SystemName, // a variable or procedure that the system reads ("initList")
     Parameter, // a "param" word, read as the prefix before an apostrophe
 };
 
@@ -51,6 +54,8 @@ public:
 
     // The internal word a spelling of this language stands for; nothing for any other word.
     std::optional<InternalWord> find(std::string_view spelling) const;
+    // The internal word of that kind a spelling stands for.
+    std::optional<InternalWord> findOfKind(std::string_view spelling, WordKind kind) const;
     // The "param" word a prefix before an apostrophe stands for ("usual" in "usual'forward").
     std::optional<InternalWord> findPrefix(std::string_view spelling) const;
     // The exact spelling of the internal word in this language: the synonym in the same place,

@@ -62,25 +62,54 @@ namespace {
         {
         }
 
-        std::string word(std::string_view word) const
+        // "to" and "end" are words of the language only where they open and close a
+        // definition, first on their line; elsewhere they are data ("[a b end]").
+        std::string word(std::string_view word, bool firstOnLine = false) const
         {
-            if (word.empty() || word[0] == ':' || isDigit(word[0])
+            if (word.empty() || isDigit(word[0])
                 || word.find_first_of("|\\") != std::string_view::npos)
                 return std::string(word);
+            if (word[0] == ':')
+                return std::string(1, ':').append(variable(word.substr(1)));
             const size_t apostrophe = word.find('\'');
             if (apostrophe != std::string_view::npos && apostrophe > 0) {
+                // Before the apostrophe stands a "param" word ("own'", "usual'") or an object: its
+                // name, or a primitive that reports it ("lastobject'").
                 const std::string_view prefix = word.substr(0, apostrophe);
-                const auto meant = m_from.findPrefix(prefix);
-                if (!meant)
-                    return std::string(word);
-                return inOtherLanguage(prefix, *meant) + "'"
-                    + this->word(word.substr(apostrophe + 1));
+                const auto parameter = m_from.findPrefix(prefix);
+                std::string translated
+                    = parameter ? inOtherLanguage(prefix, *parameter) : this->word(prefix);
+                return translated.append(1, '\'').append(this->word(word.substr(apostrophe + 1)));
             }
             const auto meant = m_from.find(word);
+            if (!meant || (isDefinitionWord(*meant) && !firstOnLine))
+                return std::string(word);
+            return inOtherLanguage(word, *meant);
+        }
+
+        // A variable is the user's, unless the system itself reads it (":initList").
+        std::string variable(std::string_view name) const
+        {
+            const auto meant = m_from.find(name);
+            return meant && meant->kind == WordKind::SystemName ? inOtherLanguage(name, *meant)
+                                                                : std::string(name);
+        }
+
+        // A quoted word stays as written, unless it is a word of the language itself ("true,
+        // "false, "error): Logo has no other way to write a truth value or the catch-all tag,
+        // which the other language reads only in its own words.
+        std::string quotedWord(std::string_view word) const
+        {
+            const auto meant = m_from.findOfKind(word, WordKind::Other);
             return meant ? inOtherLanguage(word, *meant) : std::string(word);
         }
 
     private:
+        static bool isDefinitionWord(const InternalWord& word)
+        {
+            return word.kind == WordKind::Other && (word.key == "to" || word.key == "end");
+        }
+
         // The other language's spelling, in the letter case the word was written in: as the
         // dictionary spells it, in capitals, in small letters, or capitalised.
         std::string inOtherLanguage(std::string_view written, const InternalWord& meant) const
@@ -113,23 +142,29 @@ std::string translateScript(
     const Translator translator(from, to);
     std::string result;
     result.reserve(text.size() + text.size() / 4);
+    bool firstOnLine = true;
     size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
-        size_t end;
-        if (c == ';')
+        size_t end = i + 1;
+        if (c == ';') {
             end = lineEnd(text, i);
-        else if (c == '"')
+            result.append(text.substr(i, end - i));
+        } else if (c == '"') {
             end = quotedWordEnd(text, i);
-        else if (endsWord(c))
-            end = i + 1;
-        else {
+            result.append(1, '"').append(translator.quotedWord(text.substr(i + 1, end - i - 1)));
+            firstOnLine = false;
+        } else if (endsWord(c)) {
+            result += c;
+            if (c == '\r' || c == '\n')
+                firstOnLine = true;
+            else if (c != ' ' && c != '\t')
+                firstOnLine = false;
+        } else {
             end = wordEnd(text, i);
-            result += translator.word(text.substr(i, end - i));
-            i = end;
-            continue;
+            result += translator.word(text.substr(i, end - i), firstOnLine);
+            firstOnLine = false;
         }
-        result.append(text.substr(i, end - i));
         i = end;
     }
     return result;

@@ -1,12 +1,15 @@
 // Script translation: a Logo text from one language's words into another's.
 //
 // Every word that names something of the system (a primitive, property, event, setter, class,
-// "true", "false", "to", "end", the prefix before an apostrophe) becomes the other language's
-// word for the same internal name; everything else stays byte for byte: user names, numbers,
-// variables after ":", words after a quotation mark, words between bars or with backslashes,
-// comments after ";", and the blanks and line breaks between words. A word written in capitals
-// stays in capitals and a capitalised word capitalised. Both sides are text in their language's
-// code page.
+// option, "true", "false", "to", "end", "error", a "param" prefix before an apostrophe, the
+// primitive after an object's name and apostrophe) becomes the other language's word for the
+// same internal name. So do the variables and procedures that the system itself reads
+// ("initList", also after ":"). Everything else stays byte for byte: user names, numbers,
+// variables after ":", words between bars or with backslashes, comments after ";", the blanks
+// and line breaks between words, and words after a quotation mark except the language's own
+// words ("true, "false, "error). A word written in capitals stays in capitals, one in small
+// letters in small letters, a capitalised one capitalised. Both sides are text in their
+// language's code page.
 #pragma once
 
 #include "localization/LanguageVocabulary.h"
