@@ -248,6 +248,20 @@ namespace {
                               << ", two names that English keeps apart";
     }
 
+    // Where English gives two names one word, a text cannot tell which of them it means: the other
+    // language must give them a word in common too, or a translation would have to guess.
+    TEST_P(LanguageDictionaries, ShareWordsBetweenNamesWhereEnglishDoes)
+    {
+        const auto dictionary = builtInDictionary(GetParam());
+        ASSERT_TRUE(dictionary);
+        static const auto english = sharedWords(LanguageDictionaries::english(), "english");
+        const auto shared = sharedWords(*dictionary, GetParam());
+        for (const auto& [names, words] : english)
+            if (!shared.contains(names))
+                ADD_FAILURE() << GetParam() << ": " << names.first << " and " << names.second
+                              << " have no word in common, where English has " << words;
+    }
+
     TEST_P(LanguageDictionaries, GiveEveryWordAsOneWordOfTheReader)
     {
         const auto dictionary = builtInDictionary(GetParam());
