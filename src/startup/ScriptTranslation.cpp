@@ -63,8 +63,9 @@ namespace {
         }
 
         // "to" and "end" are words of the language only where they open and close a
-        // definition, first on their line; elsewhere they are data ("[a b end]").
-        std::string word(std::string_view word, bool firstOnLine = false) const
+        // definition, first on their line, or where a definition would take them for its name
+        // ("to end"); elsewhere they are data ("[a b end]").
+        std::string word(std::string_view word, bool asDefinitionWord = false) const
         {
             if (word.empty() || isDigit(word[0])
                 || word.find_first_of("|\\") != std::string_view::npos)
@@ -82,7 +83,7 @@ namespace {
                 return translated.append(1, '\'').append(this->word(word.substr(apostrophe + 1)));
             }
             const auto meant = m_from.find(word);
-            if (!meant || (isDefinitionWord(*meant) && !firstOnLine))
+            if (!meant || (isDefinitionWord(*meant) && !asDefinitionWord))
                 return std::string(word);
             return inOtherLanguage(word, *meant);
         }
@@ -102,6 +103,14 @@ namespace {
         {
             const auto meant = m_from.findOfKind(word, WordKind::Other);
             return meant ? inOtherLanguage(word, *meant) : std::string(word);
+        }
+
+    private:
+    public:
+        bool opensDefinition(std::string_view word) const
+        {
+            const auto meant = m_from.find(word);
+            return meant && meant->kind == WordKind::Other && meant->key == "to";
         }
 
     private:
@@ -143,6 +152,7 @@ std::string translateScript(
     std::string result;
     result.reserve(text.size() + text.size() / 4);
     bool firstOnLine = true;
+    bool afterTo = false; // the word after a "to" that opens a definition: its name
     size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
@@ -153,16 +163,20 @@ std::string translateScript(
         } else if (c == '"') {
             end = quotedWordEnd(text, i);
             result.append(1, '"').append(translator.quotedWord(text.substr(i + 1, end - i - 1)));
-            firstOnLine = false;
+            firstOnLine = afterTo = false;
         } else if (endsWord(c)) {
             result += c;
-            if (c == '\r' || c == '\n')
+            if (c == '\r' || c == '\n') {
                 firstOnLine = true;
-            else if (c != ' ' && c != '\t')
-                firstOnLine = false;
+                afterTo = false;
+            } else if (c != ' ' && c != '\t') {
+                firstOnLine = afterTo = false;
+            }
         } else {
             end = wordEnd(text, i);
-            result += translator.word(text.substr(i, end - i), firstOnLine);
+            const std::string_view word = text.substr(i, end - i);
+            result += translator.word(word, firstOnLine || afterTo);
+            afterTo = firstOnLine && translator.opensDefinition(word);
             firstOnLine = false;
         }
         i = end;
