@@ -1,7 +1,7 @@
 // Every built-in language dictionary against English, the reference: the same keys in every
 // section (and in the user-interface table) with the same placeholders, words that the reader
-// takes as one word, no word shared by two names unless English shares it between the same two,
-// and a start in the language that misses no word. Languages without a dictionary text in the
+// takes as one word, a word shared by two names exactly where English shares one between the
+// same two, and a start in the language that misses no word. Languages without a dictionary text in the
 // tree are simply not checked.
 #include "localization/BuiltInLanguages.h"
 
