@@ -3,6 +3,7 @@
 #include "startup/DictCommand.h"
 #include "startup/LogoCommand.h"
 #include "startup/RunCommand.h"
+#include "startup/TranslateCommand.h"
 
 #include <cstdio>
 #include <span>
@@ -21,7 +22,10 @@ const Subcommand subcommands[] = {
     { "logo", velmora::runLogoCommand, "logo [FILE|-] [--language NAME]  run Logo lines" },
     { "run", velmora::runRunCommand,
         "run FILE [--offscreen] [--screenshot OUT.png] [--quit-after MS] [--quit-when-idle]\n"
-        "                                   run a Logo program in a window" },
+        "          [--language NAME]        run a Logo program in a window" },
+    { "translate", velmora::runTranslateCommand,
+        "translate FILE|- --from LANGUAGE --to LANGUAGE [-o OUT]\n"
+        "                                   carry a Logo text into another language's words" },
     { "dict", velmora::runDictCommand,
         "dict encode|decode IN OUT        scramble or read a dictionary" },
 };
