@@ -7,6 +7,7 @@
 
 #include "core/EngineStartup.h"
 #include "core/MainObj.h"
+#include "localization/CodePageConverter.h"
 #include "localization/LanguageDictionary.h"
 #include "localization/NameCodes.h"
 #include "localization/NameComparison.h"
@@ -184,6 +185,13 @@ namespace {
         return shared;
     }
 
+    // A text of the language's code page as a failure message shows it, in UTF-8.
+    std::string readable(const std::string& language, const std::string& text)
+    {
+        CodePageConverter toUtf8("UTF-8", iconvCodePageOf(language));
+        return toUtf8.convert(text);
+    }
+
     // Why the word cannot be typed as one word; empty when it can.
     std::string whyNotOneWord(const std::string& word)
     {
@@ -236,7 +244,7 @@ namespace {
         static const auto allowed = sharedWords(english(), "english");
         for (const auto& [names, words] : sharedWords(*dictionary, GetParam()))
             if (!allowed.contains(names))
-                ADD_FAILURE() << GetParam() << ": " << words
+                ADD_FAILURE() << GetParam() << ": " << readable(GetParam(), words)
                               << ", two names that English keeps apart";
     }
 
@@ -247,7 +255,8 @@ namespace {
         for (const Spelling& spelling : spellingsOf(*dictionary)) {
             const std::string why = whyNotOneWord(spelling.word);
             if (!why.empty())
-                ADD_FAILURE() << GetParam() << " " << spelling.owner << ": \"" << spelling.word
+                ADD_FAILURE() << GetParam() << " " << spelling.owner << ": \""
+                              << readable(GetParam(), spelling.word)
                               << "\" is not one word: " << why;
         }
     }
@@ -284,7 +293,7 @@ namespace {
                 PropertyRows::instance().row(property);
         }
         for (const std::string& message : messages)
-            ADD_FAILURE() << GetParam() << ": " << message;
+            ADD_FAILURE() << GetParam() << ": " << readable(GetParam(), message);
     }
 
     INSTANTIATE_TEST_SUITE_P(BuiltIn, LanguageStart, testing::ValuesIn(builtInLanguages()),
