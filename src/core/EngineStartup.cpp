@@ -18,9 +18,7 @@ bool startEngine(std::string_view language)
     if (!dictionary.loadLanguage(language))
         return false;
     const bool ansi = !dictionary.getString("system", "ansi", MissingEntry::Ignore).empty();
-    const CodePage codePage = codePageOfLanguage(language);
-    setCurrentNameComparison(ansi ? NameComparison::accentInsensitive(codePage)
-                                  : NameComparison::caseInsensitive(codePage));
+    setCurrentNameComparison(NameComparison::ofLanguage(language, ansi));
     NameCodes::instance().clear();
     buildTranslationTables();
     ClassTables::instance().clear();

@@ -61,9 +61,8 @@ namespace {
 
 LanguageVocabulary::LanguageVocabulary(const TDTables& dictionary, std::string_view language)
     : m_dictionary(dictionary)
-    , m_comparison(dictionary.find("system", "ansi").value_or("").empty()
-              ? NameComparison::caseInsensitive(codePageOfLanguage(language))
-              : NameComparison::accentInsensitive())
+    , m_comparison(NameComparison::ofLanguage(
+          language, !dictionary.find("system", "ansi").value_or("").empty()))
     , m_letterCase(NameComparison::caseInsensitive(codePageOfLanguage(language)))
 {
     for (int byte = 0; byte < 256; ++byte)

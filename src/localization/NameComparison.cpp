@@ -306,6 +306,12 @@ NameComparison NameComparison::accentInsensitive(CodePage codePage)
     return NameComparison(table);
 }
 
+NameComparison NameComparison::ofLanguage(std::string_view language, bool ansi)
+{
+    const CodePage codePage = codePageOfLanguage(language);
+    return ansi ? accentInsensitive(codePage) : caseInsensitive(codePage);
+}
+
 std::string NameComparison::folded(std::string_view name) const
 {
     std::string result(name);

@@ -33,6 +33,9 @@ public:
     // would become "R".
     static NameComparison accentInsensitive(CodePage codePage);
 
+    // The comparison of a language: without accents when its dictionary sets "ansi".
+    static NameComparison ofLanguage(std::string_view language, bool ansi);
+
     uint8_t fold(uint8_t byte) const { return m_fold[byte]; }
     std::string folded(std::string_view name) const;
     // Negative, zero or positive as a sorts before, equals or sorts after b.

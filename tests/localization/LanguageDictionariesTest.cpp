@@ -1,8 +1,8 @@
 // Every built-in language dictionary against English, the reference: the same keys in every
 // section (and in the user-interface table) with the same placeholders, words that the reader
 // takes as one word, a word shared by two names exactly where English shares one between the
-// same two, and a start in the language that misses no word. Languages without a dictionary text in the
-// tree are simply not checked.
+// same two, and a start in the language that misses no word. Languages without a dictionary text in
+// the tree are simply not checked.
 #include "localization/BuiltInLanguages.h"
 
 #include "core/EngineStartup.h"
@@ -157,9 +157,7 @@ namespace {
 
     NameComparison comparisonOf(const TDTables& dictionary, const std::string& language)
     {
-        return section(dictionary, "system", "ansi").empty()
-            ? NameComparison::caseInsensitive(codePageOfLanguage(language))
-            : NameComparison::accentInsensitive();
+        return NameComparison::ofLanguage(language, !section(dictionary, "system", "ansi").empty());
     }
 
     // Two names sharing a word, in a fixed order.
