@@ -19,6 +19,12 @@ struct GoldenScriptLanguage {
     // The printed text (UTF-8, lines ending in line feeds) in the language of the expectations.
     std::function<std::string(const std::string&)> inExpectationsLanguage
         = [](const std::string& printed) { return printed; };
+    // Whether the printed text is the expected text carried into the words of the language (both
+    // UTF-8, lines joined by line feeds). Carrying printed text back is ambiguous where a word of
+    // the language is also data ("e", a short form, printed as the second letter of "hello"):
+    // data prints alike in both languages, so the expectation carried the other way decides.
+    std::function<bool(const std::string&, const std::string&)> printsInItsWords
+        = [](const std::string&, const std::string&) { return false; };
     // Whether the expectation of a line (numbered from 1) is checked; a line whose expectation
     // cannot hold in the language still runs.
     std::function<bool(int)> checksLine = [](int) { return true; };
