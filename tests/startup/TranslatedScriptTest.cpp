@@ -3,8 +3,9 @@
 // what the English expectations say. The expectations stay in the scripts' comments, which
 // translation keeps, so the printed text is carried back into English before it is compared:
 // what the system prints in words of the language (true and false, names of primitives) then
-// reads as in English, while the words the script itself made up pass unchanged. Errors are
-// compared by number, which no language changes.
+// reads as in English, while the words the script itself made up pass unchanged, and so does a
+// printed word whose English reading no expectation of the script holds. Errors are compared by
+// number, which no language changes.
 //
 // A line bound to English (EnglishBoundLines) runs without its expectation checked; in Czech that
 // leaves 560 of the 899 expectations checked.
