@@ -3,7 +3,8 @@
 // what the English expectations say. The expectations stay in the scripts' comments, which
 // translation keeps, so the printed text is carried back into English before it is compared:
 // what the system prints in words of the language (true and false, names of primitives) then
-// reads as in English, while the words the script itself made up pass unchanged. Where that is
+// reads as in English, while the words the script itself made up pass unchanged, and so does a
+// printed word whose English reading no expectation of the script holds. Where that is still
 // ambiguous, a word of the language printed as data ("h", a short form, as the first letter of
 // "hello"), the expectation carried into the language decides: data prints alike in both. Errors
 // are compared by number, which no language changes.
@@ -276,6 +277,59 @@ namespace {
         std::set<std::string> m_madeUp;
     };
 
+    // The pieces of a text between blanks, brackets and line breaks, each with the character
+    // that ends it.
+    std::vector<std::pair<std::string, char>> piecesOf(const std::string& text)
+    {
+        std::vector<std::pair<std::string, char>> pieces;
+        size_t start = 0;
+        while (start <= text.size()) {
+            const size_t end = std::min(text.find_first_of(" []()\t\r\n", start), text.size());
+            pieces.emplace_back(text.substr(start, end - start), end < text.size() ? text[end] : 0);
+            start = end + 1;
+        }
+        return pieces;
+    }
+
+    // The words the English expectations of a script hold, lower case.
+    std::set<std::string> expectedWords(const std::string& script)
+    {
+        std::set<std::string> words;
+        std::istringstream lines(script);
+        for (std::string line; std::getline(lines, line);) {
+            const size_t expectation = line.find("; expect: ");
+            if (expectation == std::string::npos)
+                continue;
+            for (const auto& [word, end] :
+                piecesOf(replaceAll(line.substr(expectation + 10), "\\n", "\n")))
+                words.insert(asciiLowered(word));
+        }
+        return words;
+    }
+
+    // The printed text carried back into English a word at a time: a word of the language turns
+    // into its English word only where that English word is one the script's expectations hold.
+    // Any other printed word is data that only looks like a word of the language (the second
+    // letter of "hello" is "e", which Portuguese reads as "and"), and it stays as printed.
+    std::string carriedBack(const std::string& printed, const std::string& translated,
+        const std::set<std::string>& expected)
+    {
+        const auto before = piecesOf(printed);
+        const auto after = piecesOf(translated);
+        if (before.size() != after.size())
+            return translated;
+        std::string result;
+        for (size_t i = 0; i < before.size(); ++i) {
+            if (before[i].second != after[i].second)
+                return translated;
+            const bool meant = expected.contains(asciiLowered(after[i].first));
+            result += meant ? after[i].first : before[i].first;
+            if (after[i].second)
+                result += after[i].second;
+        }
+        return result;
+    }
+
     void PrintTo(const TranslatedScript& script, std::ostream* out)
     {
         *out << script.path << " in " << script.language;
@@ -303,8 +357,10 @@ namespace {
         const EnglishBoundLines bound(original);
         std::istringstream lines(*translated);
         GoldenScriptLanguage run { language };
-        run.inExpectationsLanguage = [&back, &bound](const std::string& printed) {
-            return bound.withoutMadeUpWords(back.translate(printed).value_or(printed));
+        const std::set<std::string> expected = expectedWords(original);
+        run.inExpectationsLanguage = [&back, &bound, &expected](const std::string& printed) {
+            const std::string translated = back.translate(printed).value_or(printed);
+            return bound.withoutMadeUpWords(carriedBack(printed, translated, expected));
         };
         run.printsInItsWords
             = [&there, &bound](const std::string& printed, const std::string& expected) {
