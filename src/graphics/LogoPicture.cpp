@@ -6,6 +6,9 @@ namespace {
 
     constexpr int transparentIndex = 1;
 
+    // A 1-bit image keeps eight pixels a byte, the leftmost in the highest bit.
+    bool isSet(const uchar* maskLine, int x) { return maskLine[x >> 3] & (0x80 >> (x & 7)); }
+
     // Whatever its colour table said, the mask comes out with index 1 white: a pixel counts as
     // transparent when its colour is light.
     QImage normalisedMask(const QImage& mask)
@@ -26,8 +29,9 @@ namespace {
     {
         for (int y = 0; y < image.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            const uchar* maskLine = mask.constScanLine(y);
             for (int x = 0; x < image.width(); ++x)
-                if (mask.pixelIndex(x, y) == transparentIndex && qRgb(0, 0, 0) != line[x])
+                if (isSet(maskLine, x) && qRgb(0, 0, 0) != line[x])
                     return false;
         }
         return true;
@@ -40,8 +44,9 @@ namespace {
             return;
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const uchar* maskLine = mask.constScanLine(y);
             for (int x = 0; x < image.width(); ++x)
-                if (mask.pixelIndex(x, y) == transparentIndex)
+                if (isSet(maskLine, x))
                     line[x] = qRgb(0, 0, 0);
         }
     }
@@ -60,7 +65,7 @@ tLogoPicture::tLogoPicture(QImage image, QImage mask, QPoint hotSpot, int32_t de
 
 bool tLogoPicture::isTransparentAt(int x, int y) const
 {
-    return hasMask() && m_mask.pixelIndex(x, y) == transparentIndex;
+    return hasMask() && m_mask.valid(x, y) && isSet(m_mask.constScanLine(y), x);
 }
 
 PictureRef makePicture(QImage image, QImage mask, QPoint hotSpot, int32_t delay)
@@ -86,6 +91,9 @@ QImage makeOpaqueMask(QSize size)
     return mask;
 }
 
-void setTransparent(QImage& mask, int x, int y) { mask.setPixel(x, y, transparentIndex); }
+void setTransparent(QImage& mask, int x, int y)
+{
+    mask.scanLine(y)[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+}
 
 } // namespace velmora

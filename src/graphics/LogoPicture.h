@@ -52,7 +52,7 @@ PictureRef withHotSpot(const tLogoPicture& picture, QPoint hotSpot);
 PictureRef withDelay(const tLogoPicture& picture, int32_t delay);
 
 // An empty 1-bit mask of that size, every pixel opaque (black); set pixels transparent with
-// `setTransparent`.
+// `setTransparent`, which takes a pixel inside the mask.
 QImage makeOpaqueMask(QSize size);
 void setTransparent(QImage& mask, int x, int y);
 

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -37,10 +38,13 @@ namespace {
     }
 
     // Qt allocates the whole picture before it decodes a line: the size is checked first.
-    void checkSize(const QImageReader& reader, const std::string& source)
+    void checkSize(const QImageReader& reader, size_t fileSize, const std::string& source)
     {
         const QSize size = reader.size();
-        if (size.isValid() && int64_t { size.width() } * size.height() > largestPicture)
+        const int64_t pixels = int64_t { size.width() } * size.height();
+        const int64_t plausible = std::max<int64_t>(
+            smallestPictureLimit, static_cast<int64_t>(fileSize) * pixelsPerFileByte);
+        if (size.isValid() && (pixels > largestPicture || pixels > plausible))
             throw eLogoException(erImageFile, source);
     }
 
@@ -59,10 +63,12 @@ namespace {
         QImage mask;
         if (argb.hasAlphaChannel()) {
             mask = makeOpaqueMask(argb.size());
-            for (int y = 0; y < argb.height(); ++y)
+            for (int y = 0; y < argb.height(); ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
                 for (int x = 0; x < argb.width(); ++x)
-                    if (qAlpha(argb.pixel(x, y)) < 128)
+                    if (qAlpha(line[x]) < 128)
                         setTransparent(mask, x, y);
+            }
         }
         const QPoint centre(argb.width() / 2, argb.height() / 2);
         return makePicture(argb, std::move(mask), centre, std::max(0, delay));
@@ -107,7 +113,7 @@ ImageContent readPictureFile(std::span<const uint8_t> bytes, std::string_view ex
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, kind->format);
-    checkSize(reader, source);
+    checkSize(reader, bytes.size(), source);
     if (extension == "GIF")
         return readGif(reader, mode, source);
     QImage picture;

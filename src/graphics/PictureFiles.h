@@ -7,7 +7,10 @@
 // GIF's whole area, so every picture has that size and its hot spot at the centre.
 //
 // Metafiles (WMF, EMF) have no renderer here: error 42 naming the file. A file the reader cannot
-// decode, or one that claims more than `largestPicture` pixels, is error 70 naming the file.
+// decode is error 70 naming the file, and so is one that claims more than `largestPicture`
+// pixels, or more than its bytes could plausibly describe (`pixelsPerFileByte` each, which no
+// common picture of those formats reaches, with `smallestPictureLimit` allowed to any file):
+// the readers allocate the whole picture before they decode it.
 #pragma once
 
 #include "graphics/ImageContent.h"
@@ -21,6 +24,8 @@
 namespace velmora {
 
 inline constexpr int64_t largestPicture = int64_t { 1 } << 24;
+inline constexpr int64_t pixelsPerFileByte = 1024;
+inline constexpr int64_t smallestPictureLimit = int64_t { 1 } << 20;
 
 // Whether the extension (upper case, without its dot) is one of the picture files above.
 bool isPictureExtension(std::string_view extension);
