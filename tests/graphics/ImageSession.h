@@ -18,8 +18,7 @@ class ImageSession {
 public:
     // The images are held by the session's variables of those names.
     explicit ImageSession(std::map<std::string, tlogoobject*> images)
-        : m_started(startEngine())
-        , m_session(m_printed, nullptr, [images](tMainLogoObject& main, ProcessStart&) {
+        : m_session(m_printed, nullptr, [images](tMainLogoObject& main, ProcessStart&) {
             startImages(main);
             for (const auto& [name, image] : images)
                 main.globals().setVar(NameCodes::instance().intern(name), image);
@@ -52,7 +51,10 @@ private:
         std::string text;
     };
 
-    bool m_started;
+    // The engine starts before the session makes its main object.
+    struct StartedEngine {
+        StartedEngine() { startEngine(); }
+    } m_engine;
     Printed m_printed;
     ConsoleSession m_session;
 };
