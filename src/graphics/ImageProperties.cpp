@@ -133,13 +133,20 @@ namespace {
         return new tLogoImage(image(self)->frames(), info);
     }
 
+    // Error 9 for an angle that is no finite number, or a picture whose rotated bitmap would be
+    // too large to make.
     tlogoobject* primRotate(tlogoobject* self, tlogoobject* angle)
     {
         const LogoReal degrees = angle->asReal();
+        if (!std::isfinite(degrees))
+            throw eLogoException(erBadValue, angle);
         if (std::fmod(degrees, 360.0L) == 0)
             return self;
-        return withEveryPicture(*image(self),
-            [degrees](const tLogoPicture& picture) { return rotatedPicture(picture, degrees); });
+        return withEveryPicture(*image(self), [&](const tLogoPicture& picture) {
+            if (PictureRef rotated = rotatedPicture(picture, degrees))
+                return rotated;
+            throw eLogoException(erBadValue, self);
+        });
     }
 
     tlogoobject* primTintColour(tlogoobject* self, tlogoobject* colour)

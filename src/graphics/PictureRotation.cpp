@@ -11,9 +11,12 @@ namespace {
     // Corners that land a hair past a whole pixel by rounding error do not widen the bitmap.
     constexpr double wholePixelSlack = 1e-9;
 
+    // Whole pixels to cover an extent, capped above the largest side a bitmap may have, so that
+    // a hot spot far outside the picture shows as too large rather than overflowing.
     int pixelsToCover(double extent)
     {
-        return std::max(0, int(std::ceil(extent - wholePixelSlack)));
+        return static_cast<int>(std::clamp(
+            std::ceil(extent - wholePixelSlack), 0.0, static_cast<double>(largestRotatedSide) + 1));
     }
 
     struct Extents {
@@ -26,8 +29,9 @@ namespace {
     {
         const QPoint hot = picture.hotSpot();
         double minX = 0, maxX = 0, minY = 0, maxY = 0;
-        for (const int x : { -hot.x(), picture.width() - hot.x() })
-            for (const int y : { -hot.y(), picture.height() - hot.y() }) {
+        const double hotX = hot.x(), hotY = hot.y();
+        for (const double x : { -hotX, picture.width() - hotX })
+            for (const double y : { -hotY, picture.height() - hotY }) {
                 const double turnedX = x * cosine - y * sine;
                 const double turnedY = x * sine + y * cosine;
                 minX = std::min(minX, turnedX);
@@ -40,7 +44,7 @@ namespace {
     }
 
     // Half of an odd doubled offset, truncated toward zero as the mapping requires.
-    int halfOffset(double doubled) { return (static_cast<int>(std::lround(doubled)) - 1) / 2; }
+    int64_t halfOffset(double doubled) { return (std::llround(doubled) - 1) / 2; }
 
 } // namespace
 
@@ -53,6 +57,8 @@ PictureRef rotatedPicture(const tLogoPicture& picture, LogoReal degrees)
     const double cosT = std::cos(-angle), sinT = std::sin(-angle);
     const Extents reach = rotatedExtents(picture, std::cos(angle), std::sin(angle));
     const QSize size(reach.left + reach.right, reach.top + reach.bottom);
+    if (size.width() > largestRotatedSide || size.height() > largestRotatedSide)
+        return nullptr;
     const QPoint hot = picture.hotSpot();
     QImage rotated(size, QImage::Format_RGB32);
     rotated.fill(qRgb(0, 0, 0));
@@ -62,10 +68,13 @@ PictureRef rotatedPicture(const tLogoPicture& picture, LogoReal degrees)
         auto* line = reinterpret_cast<QRgb*>(rotated.scanLine(m));
         for (int n = 0; n < size.width(); ++n) {
             const double dx = 2 * (n - reach.left) + 1, dy = 2 * (m - reach.top) + 1;
-            const int column = hot.x() + halfOffset(dx * cosT - dy * sinT);
-            const int row = hot.y() + halfOffset(dx * sinT + dy * cosT);
-            if (source.valid(column, row) && !picture.isTransparentAt(column, row))
-                line[n] = source.pixel(column, row);
+            const int64_t column = hot.x() + halfOffset(dx * cosT - dy * sinT);
+            const int64_t row = hot.y() + halfOffset(dx * sinT + dy * cosT);
+            const bool inside
+                = column >= 0 && column < source.width() && row >= 0 && row < source.height();
+            const int x = static_cast<int>(column), y = static_cast<int>(row);
+            if (inside && !picture.isTransparentAt(x, y))
+                line[n] = source.pixel(x, y);
             else
                 setTransparent(mask, n, m);
         }

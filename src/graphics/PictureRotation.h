@@ -12,6 +12,10 @@
 
 namespace velmora {
 
+inline constexpr int largestRotatedSide = 32767;
+
+// None when the rotated bitmap would be wider or higher than `largestRotatedSide` (a hot spot far
+// outside the picture makes it so). The angle must be finite.
 PictureRef rotatedPicture(const tLogoPicture& picture, LogoReal degrees);
 
 } // namespace velmora

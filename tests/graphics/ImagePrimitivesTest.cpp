@@ -117,6 +117,7 @@ namespace {
         { "print (rotate :four 90) = :four", "false" },
         { "show imagesize rotate :four 90", "[2 3]" },
         { "show hotspot rotate :four 90", "[1 1]" },
+        { "show imagesize rotate sethotspot :four [2000000000 -2147483648] 30", "error 9" },
         { "print count tintcolour :four \"red", "4" },
         { "show imagesize tintcolour :film [0 0 255]", "[3 2]" },
     };

@@ -6,7 +6,11 @@
 #include "graphics/ImageOperations.h"
 #include "interpreter/ClassTables.h"
 #include "localization/NameTranslation.h"
+#include "values/Errors.h"
 #include "values/Reader.h"
+#include "values/ValueFactory.h"
+
+#include <limits>
 
 namespace velmora {
 namespace {
@@ -40,9 +44,14 @@ namespace {
         // The operation's result for the image and one input read from source text.
         ValueRef call(std::string_view operation, tlogoobject* self, std::string_view input)
         {
-            tProcDesc* desc = ClassTables::instance().images.findProc(codesOf(operation).front());
             const ValueRef read(readList(input));
-            state().valueStack.push(static_cast<tLogoList*>(read.get())->first());
+            return call(operation, self, static_cast<tLogoList*>(read.get())->first());
+        }
+
+        ValueRef call(std::string_view operation, tlogoobject* self, tlogoobject* input)
+        {
+            tProcDesc* desc = ClassTables::instance().images.findProc(codesOf(operation).front());
+            state().valueStack.push(input);
             state().methodSelf = self;
             desc->callMethod(1);
             return state().valueStack.pop();
@@ -58,6 +67,18 @@ namespace {
             call("setimageinfo", image.get(), "[style heading loop true]").get(), image.get());
         EXPECT_NE(call("setimageinfo", image.get(), "[zeroangle 5]").get(), image.get());
         EXPECT_NE(call("rotate", image.get(), "90").get(), image.get());
+    }
+
+    TEST_F(ImageIdentity, AnEndlessAngleIsRefused)
+    {
+        const ValueRef image(patternImageValue(1, 1));
+        const ValueRef endless(makeReal(std::numeric_limits<LogoReal>::infinity()));
+        try {
+            call("rotate", image.get(), endless.get());
+            ADD_FAILURE() << "no error";
+        } catch (const eLogoException& error) {
+            EXPECT_EQ(error.code, erBadValue);
+        }
     }
 
     TEST_F(ImageIdentity, ImagesWithTheSamePicturesAreEqual)
