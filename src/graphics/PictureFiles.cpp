@@ -37,15 +37,21 @@ namespace {
         return nullptr;
     }
 
-    // Qt allocates the whole picture before it decodes a line: the size is checked first.
-    void checkSize(const QImageReader& reader, size_t fileSize, const std::string& source)
+    void checkSize(QSize size, size_t fileSize, const std::string& source)
     {
-        const QSize size = reader.size();
         const int64_t pixels = int64_t { size.width() } * size.height();
         const int64_t plausible = std::max<int64_t>(
             smallestPictureLimit, static_cast<int64_t>(fileSize) * pixelsPerFileByte);
-        if (size.isValid() && (pixels > largestPicture || pixels > plausible))
+        if (pixels > largestPicture || pixels > plausible)
             throw eLogoException(erImageFile, source);
+    }
+
+    // Qt allocates the whole picture before it decodes a line, so the size it announces is
+    // checked first; a reader that announces none has its pictures checked as they come.
+    void checkAnnouncedSize(const QImageReader& reader, size_t fileSize, const std::string& source)
+    {
+        if (reader.size().isValid())
+            checkSize(reader.size(), fileSize, source);
     }
 
     QImage onBlack(const QImage& picture)
@@ -74,11 +80,13 @@ namespace {
         return makePicture(argb, std::move(mask), centre, std::max(0, delay));
     }
 
-    ImageContent readGif(QImageReader& reader, ImageLoadMode mode, const std::string& source)
+    ImageContent readGif(
+        QImageReader& reader, ImageLoadMode mode, size_t fileSize, const std::string& source)
     {
         std::vector<PictureRef> pictures;
         QImage frame;
         while (reader.read(&frame)) {
+            checkSize(frame.size(), fileSize, source);
             pictures.push_back(gifPicture(frame, reader.nextImageDelay()));
             if (mode == ImageLoadMode::Preview)
                 break;
@@ -113,12 +121,13 @@ ImageContent readPictureFile(std::span<const uint8_t> bytes, std::string_view ex
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, kind->format);
-    checkSize(reader, bytes.size(), source);
+    checkAnnouncedSize(reader, bytes.size(), source);
     if (extension == "GIF")
-        return readGif(reader, mode, source);
+        return readGif(reader, mode, bytes.size(), source);
     QImage picture;
     if (!reader.read(&picture))
         throw eLogoException(erImageFile, source);
+    checkSize(picture.size(), bytes.size(), source);
     return contentOfBitmap(extension == "ICO" ? onBlack(picture) : std::move(picture));
 }
 

@@ -191,6 +191,19 @@ namespace {
         EXPECT_EQ(loadImageContent(gif, ImageLoadMode::Preview).frames[0]->count(), 1u);
     }
 
+    // Qt would make a picture of the whole area a GIF claims before decoding any of it: one that
+    // its few bytes could not describe is refused.
+    TEST_F(ImageFiles, AGifClaimingAHugeAreaIsRefused)
+    {
+        std::ifstream fixture(
+            VELMORA_SOURCE_DIR "/tests/graphics/fixtures/two-frames.gif", std::ios::binary);
+        std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(fixture), {});
+        const uint8_t hugeArea[] = { 0xFF, 0xFC, 0x01, 0x81 };
+        std::copy(std::begin(hugeArea), std::end(hugeArea), bytes.begin() + 6);
+        write("huge.gif", bytes);
+        EXPECT_EQ(errorOf(path("huge.gif")), erImageFile);
+    }
+
     TEST_F(ImageFiles, ABitmapFileIsOnePictureWithItsHotSpotInTheMiddle)
     {
         const QImage picture = patternImage({ 5, 3 }, 4);
