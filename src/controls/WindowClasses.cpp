@@ -8,6 +8,7 @@
 #include "controls/SizeInput.h"
 #include "controls/WindowPrimitives.h"
 #include "core/MainObj.h"
+#include "graphics/ImageOperations.h"
 #include "graphics/PenInputs.h"
 #include "graphics/TurtleClass.h"
 #include "graphics/TurtlePositions.h"
@@ -131,6 +132,7 @@ tSplitwindow& makeStartingWindow(tMainLogoObject& main, ProcessStart& commandLin
     static const PageKind pageKind;
     static const WindowKind windowKind;
     static const PaneKind paneKind;
+    startImages(main);
     tmultiobject& turtleClass = makeTurtleClass(main);
     tmultiobject& pageClass = makePrototype(main, "page", pageKind);
     registerPagePrimitives(pageClass);

@@ -1,7 +1,7 @@
 // The shared name tables of the value classes.
 //
 // Every value finds its operations in the table of its class: text words, integers, reals,
-// booleans and lists each have one, filled at start-up with the operations the main
+// booleans, lists and images each have one, filled at start-up with the operations the main
 // object's generic dispatchers reach ("first" of a word and "first" of a list are different
 // operations). A value's table follows from its kind, so values carry no table of their own. The
 // tables live for the whole program and are refilled, not replaced, when the engine starts again.
@@ -20,6 +20,8 @@ struct ClassTables {
     tLogoTab reals;
     tLogoTab booleans;
     tLogoTab lists;
+    // Filled by the window layers, which own the image value.
+    tLogoTab images;
 
     // Inline: every call of an operation on a value asks for its class's table. Never
     // destroyed: values freed during static destruction still reach their tables.
@@ -28,7 +30,7 @@ struct ClassTables {
         static ClassTables* tables = new ClassTables;
         return *tables;
     }
-    // The table of a value's class; none for objects and images, which have tables of their own.
+    // The table of a value's class; none for objects, which have tables of their own.
     static tLogoTab* of(ValueKind kind) { return instance().m_byKind[static_cast<size_t>(kind)]; }
     // Empties every table before the operations are registered again.
     void clear();

@@ -30,7 +30,7 @@ enum class CompileMode : uint8_t { Instructions = 0, Lines = 2, CaseClauses = 3 
 
 class tlogoobject : public TheapObject {
 public:
-    // Attaches the table of the value's class (none for objects and images).
+    // Values find their operations in the table of their class (interpreter/ClassTables.h).
     explicit tlogoobject(ValueKind kind);
     ~tlogoobject() override;
 

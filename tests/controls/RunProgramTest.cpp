@@ -68,10 +68,11 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // menus: menu lists and their errors; windowproperties: the main window's properties;
 // screenpoints: screen coordinates, the mouse pointer and the objects of a class on a page;
 // wholist: a procedure's commands reach the objects of the who list as it is at each run;
-// drawing: the turtle's drawing commands, the label font and the errors of drawing lists.
+// drawing: the turtle's drawing commands, the label font and the errors of drawing lists; images:
+// the image builders and operations are there.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
-        "windowproperties", "screenpoints", "wholist", "drawing"));
+        "windowproperties", "screenpoints", "wholist", "drawing", "images"));
 
 // What drawing.logo draws, by page pixels: the square of a drawing list, the filled polygon, the
 // wide red circle and the filled green one, the box filled up to its blue lines over the red line
