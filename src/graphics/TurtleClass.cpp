@@ -2,6 +2,7 @@
 
 #include "graphics/SurfaceOwner.h"
 #include "graphics/Turtle.h"
+#include "graphics/TurtlePicturePrimitives.h"
 #include "graphics/TurtlePositions.h"
 #include "graphics/TurtlePrimitives.h"
 #include "graphics/TurtlePropertyCodes.h"
@@ -58,6 +59,7 @@ tmultiobject& makeTurtleClass(tcontainerobject& container)
     tmultiobject& prototype = makePrototype(container, "turtle", turtleKind);
     registerTurtlePrimitives(prototype);
     registerTurtleShapePrimitives(prototype);
+    registerTurtlePicturePrimitives(prototype);
     giveAskTable(prototype);
     return prototype;
 }

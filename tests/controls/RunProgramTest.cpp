@@ -67,10 +67,11 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // page's who list; windowcommands: the window's commands that change nothing or cannot print;
 // menus: menu lists and their errors; windowproperties: the main window's properties;
 // screenpoints: screen coordinates, the mouse pointer and the objects of a class on a page;
-// wholist: a procedure's commands reach the objects of the who list as it is at each run.
+// wholist: a procedure's commands reach the objects of the who list as it is at each run;
+// pictures: the background captured as images, and images put, stretched, tiled and stamped on it.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
-        "windowproperties", "screenpoints", "wholist"));
+        "windowproperties", "screenpoints", "wholist", "pictures"));
 
 // The background drawn with the "bg" commands: the colours it reports, the errors of malformed
 // rectangles, undo, and the origin moved under the turtle; the window shows the fill inside the
