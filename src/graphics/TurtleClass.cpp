@@ -7,6 +7,7 @@
 #include "graphics/TurtlePrimitives.h"
 #include "graphics/TurtlePropertyCodes.h"
 #include "graphics/TurtleShapePrimitives.h"
+#include "graphics/TurtleShapeProperties.h"
 #include "objects/AskTable.h"
 #include "objects/ContainerObject.h"
 #include "objects/CreationParameters.h"
@@ -58,6 +59,7 @@ tmultiobject& makeTurtleClass(tcontainerobject& container)
 {
     tmultiobject& prototype = makePrototype(container, "turtle", turtleKind);
     registerTurtlePrimitives(prototype);
+    registerTurtleShapeProperties(prototype);
     registerTurtleShapePrimitives(prototype);
     registerTurtlePicturePrimitives(prototype);
     giveAskTable(prototype);

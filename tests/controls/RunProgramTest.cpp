@@ -87,6 +87,30 @@ TEST(RunProgramTest, TheBackgroundCommandsDrawIntoThePage)
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(99, 99)), qRgb(255, 255, 255));
 }
 
+// The last turtle of shapes.logo wears a 9 by 5 red bar with a blue end, its hot spot at the
+// corner, at twice its size at the pixel (300, 200), its red drawn in the pen's green.
+TEST(RunProgramTest, ATurtleShowsItsBitmapShapeScaledAndTinted)
+{
+    const ProgramRun run = runProgram(scriptPath("shapes.logo"));
+    EXPECT_EQ(run.output, expectedOutput("shapes.out"));
+    const QImage& shot = run.screenshot;
+    ASSERT_FALSE(shot.isNull());
+    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
+    const struct {
+        QPoint at;
+        QRgb colour;
+    } expected[] = {
+        { { 300, 200 }, qRgb(0, 255, 0) }, // the bar's red, in the pen's colour
+        { { 315, 209 }, qRgb(0, 255, 0) },
+        { { 316, 200 }, qRgb(0, 0, 255) }, // the blue end, two pixels wide
+        { { 317, 209 }, qRgb(0, 0, 255) },
+        { { 318, 210 }, qRgb(255, 255, 255) },
+        { { 299, 200 }, qRgb(255, 255, 255) },
+    };
+    for (const auto& pixel : expected)
+        EXPECT_EQ(shot.pixel(page + pixel.at), pixel.colour) << pixel.at.x() << "," << pixel.at.y();
+}
+
 // The panes of panes.logo over the blue page: the first at the page's corner in white, one in
 // yellow at the cartesian point [100 50], and a red one sent behind the yellow one where they
 // overlap.
