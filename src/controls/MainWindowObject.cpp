@@ -5,7 +5,7 @@
 #include "controls/MenuCommands.h"
 #include "controls/PageObject.h"
 #include "controls/QtMainThread.h"
-#include "controls/WidgetText.h"
+#include "graphics/WidgetText.h"
 #include "localization/EventCodes.h"
 #include "localization/NameCodes.h"
 #include "objects/AskTable.h"

@@ -1,7 +1,7 @@
 #include "controls/MenuList.h"
 
-#include "controls/WidgetText.h"
 #include "core/ListOperations.h"
+#include "graphics/WidgetText.h"
 #include "interpreter/InterpreterState.h"
 #include "localization/LanguageDictionary.h"
 #include "values/ListHelpers.h"

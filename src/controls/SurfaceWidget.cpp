@@ -7,7 +7,7 @@
 #include <QToolTip>
 
 #include "controls/QtMainThread.h"
-#include "controls/WidgetText.h"
+#include "graphics/WidgetText.h"
 #include "processes/InterpreterLock.h"
 
 namespace velmora {

@@ -1,5 +1,6 @@
 #include "core/ListVectors.h"
 
+#include "core/DrawingListPoints.h"
 #include "core/ListOperationRows.h"
 #include "values/Angles.h"
 #include "values/Arithmetic.h"
@@ -269,10 +270,9 @@ namespace {
         return pointOf(static_cast<LogoReal>(x), static_cast<LogoReal>(y));
     }
 
-    // Drawing lists are compiled by the turtle graphics, which this build does not have yet.
-    tlogoobject* primNeedsDrawingLists(tlogoobject* self)
+    template <PointForm Form> tlogoobject* primDrawingPoints(tlogoobject* self)
     {
-        throw eLogoException(erDrawingMissingList, self);
+        return drawingListPoints(self, Form);
     }
 
 } // namespace
@@ -295,9 +295,9 @@ std::span<const PrimitiveRow> listVectorRows()
         classOperation<1>("vectorangle", primVectorAngle),
         classOperation<1>("rotate", primRotate),
         classOperation<0>("randompos", primRandomPos),
-        classOperation<0>("topoints", primNeedsDrawingLists),
-        classOperation<0>("tovectors", primNeedsDrawingLists),
-        classOperation<0>("spline", primNeedsDrawingLists),
+        classOperation<0>("topoints", primDrawingPoints<PointForm::Points>),
+        classOperation<0>("tovectors", primDrawingPoints<PointForm::Vectors>),
+        classOperation<0>("spline", splinePoints),
     };
     return rows;
 }

@@ -13,8 +13,7 @@ QPen BackgroundPen::qpen() const
 
 QRectF BackgroundPen::outlinePath(const QRect& box) const
 {
-    const qreal inset = style == LineStyle::SolidInsideFrame ? width / 2.0 : 0.5;
-    return QRectF(box).adjusted(inset, inset, -inset, -inset);
+    return velmora::outlinePath(box, width, style);
 }
 
 } // namespace velmora

@@ -22,8 +22,7 @@ struct BackgroundPen {
 
     QPen qpen() const;
     bool drawsOutlines() const { return style != LineStyle::None; }
-    // The line along which the middle of an outline of the box runs: inside the box by half the
-    // width for patterns kept inside the frame, through the box's edge pixels otherwise.
+    // The line of an outline of the box (TurtlePatterns' outlinePath).
     QRectF outlinePath(const QRect& box) const;
 };
 

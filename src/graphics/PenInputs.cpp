@@ -1,7 +1,7 @@
 #include "graphics/PenInputs.h"
 
 #include "core/Colours.h"
-#include "graphics/RandomInputs.h"
+#include "core/RandomInputs.h"
 #include "values/LogoNumber.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@ namespace velmora {
 namespace {
 
     // The picture with `tint` replaced by the pen's colour, its mask made transparency.
-    QImage paintedPixels(const tLogoPicture& picture, std::optional<QRgb> tint, QRgb pen)
+    QImage pixelsOf(const tLogoPicture& picture, std::optional<QRgb> tint, QRgb pen)
     {
         QImage pixels = picture.image().convertToFormat(QImage::Format_ARGB32);
         const QRgb from = tint ? (*tint | 0xff000000) : 0;
@@ -81,17 +81,27 @@ bool ShownShape::transparentAt(QPoint at) const
     return shown->isTransparentAt(x, y);
 }
 
+const QImage& ShownShape::paintedPixels() const
+{
+    const tLogoPicture* shown = picture();
+    if (m_pixelsOf != shown || m_pixelsPen != m_state.penColour || m_pixelsTint != m_state.tint) {
+        m_pixels = shown && shown->hasImage() ? pixelsOf(*shown, m_state.tint, m_state.penColour)
+                                              : QImage();
+        m_pixelsOf = shown;
+        m_pixelsPen = m_state.penColour;
+        m_pixelsTint = m_state.tint;
+    }
+    return m_pixels;
+}
+
+QImage ShownShape::pixels() const { return paintedPixels(); }
+
 void ShownShape::paint(QPainter& painter) const
 {
     const tLogoPicture* shown = picture();
     if (!shown || !shown->hasImage())
         return;
-    if (m_pixelsOf != shown || m_pixelsPen != m_state.penColour || m_pixels.isNull()) {
-        m_pixels = paintedPixels(*shown, m_state.tint, m_state.penColour);
-        m_pixelsOf = shown;
-        m_pixelsPen = m_state.penColour;
-    }
-    painter.drawImage(area(), m_pixels);
+    painter.drawImage(area(), paintedPixels());
     if (m_state.animation && m_scheduleReady && stepCount() >= 2) {
         m_scheduleReady = false;
         const int delay = static_cast<int>(std::lround(shown->delay() * m_state.delayScale));

@@ -49,6 +49,8 @@ public:
     // Whether the picture is transparent at that surface pixel.
     bool transparentAt(QPoint at) const;
     void paint(QPainter& painter) const;
+    // The current picture's pixels as painted (before scaling); null without one.
+    QImage pixels() const;
     // The next step is scheduled when the shape is next painted, as when it is first shown.
     void restartAnimation() { m_scheduleReady = true; }
     // Leaves the animation plan; not under the items lock.
@@ -65,9 +67,11 @@ private:
     int m_step = 0;
     mutable bool m_scheduleReady = true;
     // The picture's pixels as painted: tinted, transparent where its mask is.
+    const QImage& paintedPixels() const;
     mutable QImage m_pixels;
     mutable const tLogoPicture* m_pixelsOf = nullptr;
     mutable QRgb m_pixelsPen = 0;
+    mutable std::optional<QRgb> m_pixelsTint;
 };
 
 } // namespace velmora

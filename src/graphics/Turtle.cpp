@@ -1,5 +1,6 @@
 #include "graphics/Turtle.h"
 
+#include "graphics/SurfaceDrawing.h"
 #include "graphics/TurtleGraphicPart.h"
 #include "graphics/TurtleHeading.h"
 #include "graphics/TurtlePositions.h"
@@ -38,6 +39,16 @@ namespace {
         const QPointF forward(std::sin(radians), -std::cos(radians));
         const QPointF right(std::cos(radians), std::sin(radians));
         return origin + forward * ahead + right * aside;
+    }
+
+    void paintTriangle(QPainter& painter, QPointF at, double heading, QColor colour)
+    {
+        const QPolygonF triangle(
+            { along(at, heading, tipAhead, 0), along(at, heading, -baseBehind, -baseAside),
+                along(at, heading, -baseBehind, baseAside) });
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(triangle);
     }
 
 } // namespace
@@ -188,6 +199,8 @@ void tTurtle::setPen(const TurtlePen& pen)
     setPenColour(pen.colour);
 }
 
+QRect tTurtle::drawingClip() const { return m_range ? m_range->clipRect() : m_surface->bounds(); }
+
 void tTurtle::dot(int32_t size) { m_pen.drawDot(*m_surface, m_position.rounded(), size); }
 
 QRgb tTurtle::colourUnder() const { return m_surface->pixelAt(m_position.rounded()); }
@@ -288,13 +301,30 @@ void tTurtle::paint(QPainter& painter) const
         m_shownShape->paint(painter);
         return;
     }
-    const QPointF at = m_painted.position;
-    const QPolygonF triangle({ along(at, m_painted.heading, tipAhead, 0),
-        along(at, m_painted.heading, -baseBehind, -baseAside),
-        along(at, m_painted.heading, -baseBehind, baseAside) });
-    painter.setPen(QPen(QColor(m_painted.colour), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(triangle);
+    paintTriangle(painter, m_painted.position, m_painted.heading, QColor(m_painted.colour));
+}
+
+void tTurtle::stamp()
+{
+    const Ink marking = ink();
+    if (m_graphic.hasImage()) {
+        QImage pixels;
+        QRect area;
+        m_surface->changeItems([&] {
+            pixels = m_shownShape->pixels();
+            area = m_shownShape->area();
+        });
+        drawOnSurface(*m_surface, drawingClip(), marking, [&](QPainter& painter) {
+            painter.drawImage(area, pixels);
+            return area;
+        });
+        return;
+    }
+    drawOnSurface(*m_surface, drawingClip(), marking, [&](QPainter& painter) {
+        paintTriangle(painter, m_position.rounded(), static_cast<double>(m_heading),
+            QColor(marking.pen(m_pen.colour)));
+        return shapeRectangle();
+    });
 }
 
 // With "transparentClick" on, a click where the shape is transparent reaches what lies under it.

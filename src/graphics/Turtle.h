@@ -8,6 +8,8 @@
 // thread paints is a copy, changed under the surface's items lock.
 #pragma once
 
+#include "core/FontRecord.h"
+#include "graphics/Ink.h"
 #include "graphics/LogoGraphic.h"
 #include "graphics/PixelRange.h"
 #include "graphics/ShownShape.h"
@@ -85,8 +87,19 @@ public:
     Qt::BrushStyle fillStyle() const { return m_fillStyle; }
     void setFillStyle(Qt::BrushStyle style) { m_fillStyle = style; }
 
+    // The font of labels.
+    const FontRecord& labelFont() const { return m_labelFont; }
+    void setLabelFont(FontRecord font) { m_labelFont = std::move(font); }
+
+    // How the pen's mode marks the surface.
+    Ink ink() const { return { m_pen.mode, m_surface->background() }; }
+    // What the turtle draws is clipped to: its range, else its whole surface.
+    QRect drawingClip() const;
     // A dot of `size` pixels across at the turtle, in the pen's colour and mode.
     void dot(int32_t size);
+    // Paints the shape as it is now shown into the surface's background, in the pen's mode,
+    // clipped to the range.
+    void stamp();
     // The pixel of the surface under the turtle; the background colour off the surface.
     QRgb colourUnder() const;
 
@@ -155,6 +168,7 @@ private:
     TurtlePen m_pen;
     QRgb m_fillColour = qRgb(0, 0, 0); // the brush of filled figures
     Qt::BrushStyle m_fillStyle = Qt::SolidPattern;
+    FontRecord m_labelFont;
     bool m_shown = true;
     bool m_sensitive = false; // takes part in collisions
     bool m_autoDrag = false; // the user may drag it with the mouse

@@ -2,6 +2,7 @@
 
 #include "graphics/SurfaceOwner.h"
 #include "graphics/Turtle.h"
+#include "graphics/TurtleDrawingPrimitives.h"
 #include "graphics/TurtlePicturePrimitives.h"
 #include "graphics/TurtlePositions.h"
 #include "graphics/TurtlePrimitives.h"
@@ -61,6 +62,7 @@ tmultiobject& makeTurtleClass(tcontainerobject& container)
     registerTurtlePrimitives(prototype);
     registerTurtleShapeProperties(prototype);
     registerTurtleShapePrimitives(prototype);
+    registerTurtleDrawingPrimitives(prototype);
     registerTurtlePicturePrimitives(prototype);
     giveAskTable(prototype);
     return prototype;

@@ -1,8 +1,6 @@
 #include "graphics/TurtlePatterns.h"
 
-#include "values/LogoNumber.h"
-#include "values/Random.h"
-
+#include <algorithm>
 #include <array>
 #include <cassert>
 
@@ -13,11 +11,10 @@ namespace {
     constexpr std::array penPatterns { LineStyle::SolidInsideFrame, LineStyle::Dash, LineStyle::Dot,
         LineStyle::DashDot, LineStyle::DashDotDot, LineStyle::Solid, LineStyle::None };
     static_assert(penPatterns.size() == lastPenPattern + 1);
-    constexpr int32_t lastVisiblePenPattern = lastPenPattern - 1;
 
     constexpr std::array fillPatterns { Qt::SolidPattern, Qt::BDiagPattern, Qt::CrossPattern,
         Qt::DiagCrossPattern, Qt::FDiagPattern, Qt::HorPattern, Qt::VerPattern, Qt::NoBrush };
-    constexpr int32_t lastVisibleFillPattern = 6;
+    static_assert(fillPatterns.size() == lastFillPattern + 1);
 
     template <typename Style, size_t N>
     int32_t lastIndexOf(const std::array<Style, N>& table, Style style)
@@ -26,16 +23,6 @@ namespace {
             if (table[index] == style)
                 return static_cast<int32_t>(index);
         return 0;
-    }
-
-    template <typename Style, size_t N>
-    Style patternInput(
-        tlogoobject* input, const std::array<Style, N>& table, int32_t lastVisiblePattern)
-    {
-        if (input->isAnyWord())
-            return table[static_cast<size_t>(randomInRange(0, lastVisiblePattern))];
-        return table[static_cast<size_t>(
-            realInRange(input->asReal(), 0, static_cast<int32_t>(N) - 1, input))];
     }
 
 } // namespace
@@ -66,18 +53,27 @@ LineStyle lineStyleOf(int32_t pattern)
     return penPatterns[static_cast<size_t>(pattern)];
 }
 
+QRectF outlinePath(const QRect& box, int32_t width, LineStyle style)
+{
+    const qreal inset = style == LineStyle::SolidInsideFrame ? std::max(width, 1) / 2.0 : 0.5;
+    return QRectF(box).adjusted(inset, inset, -inset, -inset);
+}
+
 int32_t penPatternOf(LineStyle style) { return lastIndexOf(penPatterns, style); }
 
 int32_t fillPatternOf(Qt::BrushStyle style) { return lastIndexOf(fillPatterns, style); }
 
-LineStyle penPatternInput(tlogoobject* input)
-{
-    return patternInput(input, penPatterns, lastVisiblePenPattern);
-}
+LineStyle penPatternInput(tlogoobject* input) { return lineStyleOf(penPatternNumber(input)); }
 
 Qt::BrushStyle fillPatternInput(tlogoobject* input)
 {
-    return patternInput(input, fillPatterns, lastVisibleFillPattern);
+    return brushStyleOf(fillPatternNumber(input));
+}
+
+Qt::BrushStyle brushStyleOf(int32_t pattern)
+{
+    assert(pattern >= 0 && pattern <= lastFillPattern);
+    return fillPatterns[static_cast<size_t>(pattern)];
 }
 
 } // namespace velmora

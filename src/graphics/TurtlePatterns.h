@@ -11,8 +11,11 @@
 // The readers of Logo inputs run under the interpreter lock (they draw from the random source).
 #pragma once
 
+#include "core/PatternNumbers.h"
 #include "values/LogoObject.h"
 
+#include <QRect>
+#include <QRectF>
 #include <Qt>
 
 #include <cstdint>
@@ -23,11 +26,14 @@ namespace velmora {
 // the inside-frame line keeps within the figure's rectangle.
 enum class LineStyle : uint8_t { SolidInsideFrame, Dash, Dot, DashDot, DashDotDot, Solid, None };
 
-constexpr int32_t lastPenPattern = 6;
-
 Qt::PenStyle qtPenStyle(LineStyle style);
-// The style of a pattern number from 0 to lastPenPattern.
+// The style of a pattern number from 0 to lastPenPattern, or 0 to lastFillPattern.
 LineStyle lineStyleOf(int32_t pattern);
+Qt::BrushStyle brushStyleOf(int32_t pattern);
+
+// The line along which the middle of an outline of the box runs: inside the box by half the
+// width for the pattern kept inside the frame, through the box's edge pixels otherwise.
+QRectF outlinePath(const QRect& box, int32_t width, LineStyle style);
 
 int32_t penPatternOf(LineStyle style);
 int32_t fillPatternOf(Qt::BrushStyle style);

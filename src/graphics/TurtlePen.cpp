@@ -1,31 +1,20 @@
 #include "graphics/TurtlePen.h"
 
-#include <QPainter>
+#include "graphics/Dots.h"
+#include "graphics/Ink.h"
 
-#include <algorithm>
-#include <cmath>
+#include <QPainter>
 
 namespace velmora {
 
 namespace {
 
-    // Sets up the surface's painter for the pen's mode: exclusive-or draws in white, so that it
-    // inverts whatever lies under it.
+    // Sets up the surface's painter for the pen's mode and gives the colour it marks in.
     QRgb preparePainter(KeptPainter& painter, const TurtlePen& pen, const Surface& surface)
     {
-        const bool reverse = pen.mode == PenMode::Reverse;
-        painter.setMode(reverse ? QPainter::RasterOp_SourceXorDestination
-                                : QPainter::CompositionMode_SourceOver);
-        switch (pen.mode) {
-        case PenMode::Reverse:
-            return qRgb(255, 255, 255);
-        case PenMode::Erase:
-            return surface.background();
-        case PenMode::Up:
-        case PenMode::Down:
-            break;
-        }
-        return pen.colour;
+        const Ink ink { pen.mode, surface.background() };
+        painter.setMode(ink.composition());
+        return ink.pen(pen.colour);
     }
 
     QRect grownBy(const QRect& area, int32_t width)
@@ -58,30 +47,15 @@ QRect TurtlePen::drawLine(Surface& surface, QPoint from, QPoint to, const QRect&
     return grownBy(QRect(from, to), width);
 }
 
-// The dot covers the pixels whose centres lie in the circle inscribed in a size-by-size square
-// around `at` (half a pixel towards the top-left for even sizes). It is filled row by row rather
-// than drawn as a wide point, whose edge Qt rasterizes lopsidedly for some sizes.
 void TurtlePen::drawDot(Surface& surface, QPoint at, int32_t size) const
 {
-    const QPoint corner = at - QPoint(size / 2, size / 2);
-    const double centre = (size - 1) / 2.0;
-    const double radiusSquared = double(size) * size / 4;
     {
         std::lock_guard hold(surface.lock());
         KeptPainter& kept = surface.painter();
         kept.setClip(QRect());
-        const QColor colour(preparePainter(kept, *this, surface));
-        for (int row = 0; row < size; ++row) {
-            const double rise = row - centre;
-            const double reach = std::sqrt(std::max(0.0, radiusSquared - rise * rise));
-            const int first = int(std::ceil(centre - reach));
-            const int last = int(std::floor(centre + reach));
-            if (first <= last)
-                kept.painter().fillRect(
-                    QRect(corner.x() + first, corner.y() + row, last - first + 1, 1), colour);
-        }
+        paintDot(kept.painter(), at, size, QColor(preparePainter(kept, *this, surface)));
     }
-    surface.invalidate(QRect(corner, QSize(size, size)));
+    surface.invalidate(dotArea(at, size));
 }
 
 } // namespace velmora

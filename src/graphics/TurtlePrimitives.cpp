@@ -1,8 +1,9 @@
 #include "graphics/TurtlePrimitives.h"
 
+#include "core/FontRecord.h"
+#include "core/RandomInputs.h"
 #include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
-#include "graphics/RandomInputs.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtleHeading.h"
 #include "graphics/TurtlePatterns.h"
@@ -382,6 +383,14 @@ namespace {
         tTurtle::of(object).setFillStyle(fillPatternInput(value));
     }
 
+    tlogoobject* getFont(tmultiobject& object) { return fontList(tTurtle::of(object).labelFont()); }
+
+    void setFont(tmultiobject& object, tlogoobject* value)
+    {
+        auto& t = tTurtle::of(object);
+        t.setLabelFont(fontFromValue(value, t.labelFont()));
+    }
+
     tlogoobject* getRangeStyle(tmultiobject& object)
     {
         auto& t = tTurtle::of(object);
@@ -523,6 +532,7 @@ namespace {
             .alsoChanges = penColourAlsoChanges },
         { .code = property::penWidth, .getter = getPenWidth, .setter = setPenWidth },
         { .code = property::penPattern, .getter = getPenPattern, .setter = setPenPattern },
+        { .code = property::font, .getter = getFont, .setter = setFont },
         { .code = property::rangeStyle, .getter = getRangeStyle, .setter = setRangeStyle },
         { .code = property::range, .getter = getRange, .setter = setRange },
         { .code = property::shownRange, .getter = getShownRange, .setter = setShownRange },

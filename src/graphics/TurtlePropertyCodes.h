@@ -27,6 +27,7 @@ inline constexpr int32_t shape = 53;
 inline constexpr int32_t shapeScale = 54;
 inline constexpr int32_t shapeColour = 55;
 inline constexpr int32_t animation = 56;
+inline constexpr int32_t font = 57;
 inline constexpr int32_t transparentClick = 58;
 inline constexpr int32_t frameItem = 63;
 inline constexpr int32_t autoDrag = 64;

@@ -10,6 +10,8 @@
 #include "controls/QtMainThread.h"
 #include "controls/WindowClasses.h"
 #include "core/EngineStartup.h"
+#include "core/LabelMeasure.h"
+#include "graphics/LabelText.h"
 #include "processes/AllThreads.h"
 #include "processes/lThread.h"
 #include "startup/ConsoleCommander.h"
@@ -159,6 +161,8 @@ int main(int argc, char** argv)
         return 2;
     }
     QtMainThread windowThread;
+    QtLabelMeasure labelMeasure;
+    const auto measureInstallation = labelMeasureService().install(labelMeasure);
     ProgramRun program(*options, windowThread);
     std::thread session([&] { program.run(input); });
 

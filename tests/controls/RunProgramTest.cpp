@@ -68,10 +68,61 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // menus: menu lists and their errors; windowproperties: the main window's properties;
 // screenpoints: screen coordinates, the mouse pointer and the objects of a class on a page;
 // wholist: a procedure's commands reach the objects of the who list as it is at each run;
-// pictures: the background captured as images, and images put, stretched, tiled and stamped on it.
+// pictures: the background captured as images, and images put, stretched, tiled and stamped on it;
+// drawing: the turtle's drawing commands, the label font and the errors of drawing lists.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
-        "windowproperties", "screenpoints", "wholist", "pictures"));
+        "windowproperties", "screenpoints", "wholist", "pictures", "drawing"));
+
+// What drawing.logo draws, by page pixels: the square of a drawing list, the filled polygon, the
+// wide red circle and the filled green one, the box filled up to its blue lines over the red line
+// inside it, the label running downwards from its point, nothing left where a reversed dot and a
+// reversed stamp were drawn twice, and the stamp drawn once.
+void expectDrawingCommandsShown(const QImage& shot)
+{
+    ASSERT_FALSE(shot.isNull());
+    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
+    const struct {
+        QPoint at;
+        QRgb colour;
+    } expected[] = {
+        { { 98, 124 }, qRgb(0, 0, 0) }, // the square's left side
+        { { 123, 124 }, qRgb(255, 255, 255) }, // inside it
+        { { 240, 155 }, qRgb(0, 0, 255) }, // inside the polygon
+        { { 398, 110 }, qRgb(255, 0, 0) }, // the wide circle's top
+        { { 398, 129 }, qRgb(255, 255, 255) }, // its centre
+        { { 498, 129 }, qRgb(0, 128, 0) }, // the filled circle's centre
+        { { 128, 269 }, qRgb(255, 255, 0) }, // the red line across the box, filled over
+        { { 128, 290 }, qRgb(255, 255, 0) }, { { 98, 269 }, qRgb(0, 0, 255) }, // the box's side
+        { { 90, 269 }, qRgb(255, 255, 255) }, // outside the box
+    };
+    for (const auto& [at, colour] : expected)
+        EXPECT_EQ(shot.pixel(page + at), colour) << at.x() << "," << at.y();
+    const auto inkIn = [&](const QRect& area) {
+        int inked = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                inked += shot.pixel(page + QPoint(x, y)) == qRgb(0, 0, 0);
+        return inked;
+    };
+    EXPECT_GT(inkIn(QRect(QPoint(470, 299), QPoint(498, 420))), 50); // below and left of [100 -50]
+    EXPECT_EQ(inkIn(QRect(QPoint(500, 280), QPoint(580, 420))), 0);
+    EXPECT_EQ(inkIn(QRect(QPoint(580, 230), QPoint(616, 268))), 0); // reversed twice at [200 0]
+    EXPECT_GT(inkIn(QRect(QPoint(580, 330), QPoint(616, 368))), 20); // the stamp at [200 -100]
+}
+
+TEST(RunProgramTest, TheTurtlesDrawingCommandsDrawIntoThePage)
+{
+    expectDrawingCommandsShown(runProgram(scriptPath("drawing.logo")).screenshot);
+}
+
+TEST(RunProgramTest, ARealWindowShowsTheTurtlesDrawingCommands)
+{
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "no xvfb-run";
+    expectDrawingCommandsShown(runProgram(scriptPath("drawing.logo"), xvfb).screenshot);
+}
 
 // The background drawn with the "bg" commands: the colours it reports, the errors of malformed
 // rectangles, undo, and the origin moved under the turtle; the window shows the fill inside the
@@ -88,7 +139,8 @@ TEST(RunProgramTest, TheBackgroundCommandsDrawIntoThePage)
 }
 
 // The last turtle of shapes.logo wears a 9 by 5 red bar with a blue end, its hot spot at the
-// corner, at twice its size at the pixel (300, 200), its red drawn in the pen's green.
+// corner, at twice its size at the pixel (300, 200), its red drawn in the pen's green; it stamped
+// itself at (400, 300).
 TEST(RunProgramTest, ATurtleShowsItsBitmapShapeScaledAndTinted)
 {
     const ProgramRun run = runProgram(scriptPath("shapes.logo"));
@@ -106,6 +158,9 @@ TEST(RunProgramTest, ATurtleShowsItsBitmapShapeScaledAndTinted)
         { { 317, 209 }, qRgb(0, 0, 255) },
         { { 318, 210 }, qRgb(255, 255, 255) },
         { { 299, 200 }, qRgb(255, 255, 255) },
+        { { 400, 300 }, qRgb(0, 255, 0) }, // the stamp
+        { { 417, 309 }, qRgb(0, 0, 255) },
+        { { 418, 310 }, qRgb(255, 255, 255) },
     };
     for (const auto& pixel : expected)
         EXPECT_EQ(shot.pixel(page + pixel.at), pixel.colour) << pixel.at.x() << "," << pixel.at.y();

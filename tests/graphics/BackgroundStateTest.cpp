@@ -5,7 +5,7 @@
 #include "graphics/RandomDots.h"
 #include "graphics/UndoBuffer.h"
 
-#include "MainVariableFixture.h"
+#include "core/MainVariableFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // of each kind of malformed input.
 #include "graphics/RectangleInputs.h"
 
-#include "MainVariableFixture.h"
+#include "core/MainVariableFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Overlap of shape rectangles under both tests, and shapes against ranges.
 #include "graphics/TurtleOverlap.h"
 
-#include "MainVariableFixture.h"
+#include "core/MainVariableFixture.h"
 
 #include <gtest/gtest.h>
 

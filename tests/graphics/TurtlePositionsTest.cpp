@@ -2,7 +2,7 @@
 // "anypos".
 #include "graphics/TurtlePositions.h"
 
-#include "MainVariableFixture.h"
+#include "core/MainVariableFixture.h"
 
 #include <gtest/gtest.h>
 

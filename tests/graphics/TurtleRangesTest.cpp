@@ -2,7 +2,7 @@
 // limits, the errors, and the list that reports a range back.
 #include "graphics/TurtleRanges.h"
 
-#include "MainVariableFixture.h"
+#include "core/MainVariableFixture.h"
 
 #include <gtest/gtest.h>
 

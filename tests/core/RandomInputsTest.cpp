@@ -1,7 +1,7 @@
 // The ranges that "any" draws numbers from, as the main object's variables set them.
-#include "graphics/RandomInputs.h"
+#include "core/RandomInputs.h"
 
-#include "MainVariableFixture.h"
+#include "core/MainVariableFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/WidgetText.h"
+#include "graphics/WidgetText.h"
 
 #include "localization/CodePageConverter.h"
 #include "localization/LanguageDictionary.h"

@@ -1,4 +1,4 @@
-#include "graphics/RandomInputs.h"
+#include "core/RandomInputs.h"
 
 #include "core/MainVariables.h"
 #include "values/LogoList.h"

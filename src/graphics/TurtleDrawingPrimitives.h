@@ -1,0 +1,15 @@
+// The drawing commands of turtles, registered on the turtle prototype: drawing lists ("drawlist"
+// and its one-command forms "polygon", "outline", "drawspline", "ellipse", "filledellipse"),
+// "circle", "filledcircle", "label", "label2", "fill" and "stamp", with "textsize" and "settt" of
+// the label font. Each draws at the current
+// object's turtle (error 78 when it is none), in its pen's mode and within its range; only
+// "label2" moves the turtle.
+#pragma once
+
+namespace velmora {
+
+class tmultiobject;
+
+void registerTurtleDrawingPrimitives(tmultiobject& prototype);
+
+} // namespace velmora
