@@ -1,5 +1,7 @@
 #include "controls/MainWindowObject.h"
 
+#include "graphics/ShapeAnim.h"
+
 #include "controls/MenuCommands.h"
 #include "controls/PageObject.h"
 #include "controls/QtMainThread.h"
@@ -152,6 +154,7 @@ void tSplitwindow::showPage(tlogopage& page)
             window->showPage(pageWindow);
     });
     m_current = &page;
+    tShapeAnim::program().showPage(page.surface().animationPage());
     if (InterpreterState* state = InterpreterState::current(); state && state->askStack.empty()) {
         InterpreterState::WhoList who = page.whoList();
         state->currentTable = who.empty() ? nullptr : askTableOf(who.front());

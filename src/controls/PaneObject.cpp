@@ -29,6 +29,8 @@ void tlogopane::build(QRect area, QRgb background, QWidget* pageWindow)
 {
     m_area = area;
     m_surface = std::make_shared<Surface>(area.size(), background);
+    if (auto* page = dynamic_cast<SurfaceOwner*>(place()))
+        m_surface->setAnimationPage(page->surface());
     auto graphicPart = std::make_shared<PaneGraphicPart>(*this);
     m_graphicPart = graphicPart;
     MainThreadCaller::current().call([&] {

@@ -1,9 +1,9 @@
 #include "controls/PanePrimitives.h"
 
 #include "controls/PaneObject.h"
-#include "controls/SizeInput.h"
 #include "controls/WindowPrimitives.h"
 #include "graphics/PointLists.h"
+#include "graphics/SizeInput.h"
 #include "graphics/TurtlePositions.h"
 #include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"

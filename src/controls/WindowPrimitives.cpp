@@ -5,6 +5,7 @@
 #include "controls/MainWindowProperties.h"
 #include "controls/MakeTurtle.h"
 #include "controls/PageObject.h"
+#include "controls/PicturePrimitives.h"
 #include "controls/ScreenPointPrimitives.h"
 #include "controls/TurtleListPrimitives.h"
 #include "controls/WindowCommandPrimitives.h"
@@ -208,6 +209,7 @@ void registerSurfacePrimitives(tmultiobject& surfaceClass)
 {
     registerPrimitives(surfaceClass.procTable(), &surfaceClass, surfaceRows);
     registerBackgroundPrimitives(surfaceClass);
+    registerPicturePrimitives(surfaceClass);
     registerTurtleListPrimitives(surfaceClass);
     registerScreenPointPrimitives(surfaceClass);
 }

@@ -151,6 +151,14 @@ public:
     void setTool(SurfaceTool tool) { m_tool = tool; }
     SurfaceTool tool() const { return m_tool; }
 
+    // The page whose showing lets the shapes on this surface animate: the surface itself for a
+    // page, its page's for a pane.
+    const void* animationPage() const { return m_animationPage ? m_animationPage : this; }
+    void setAnimationPage(const Surface& page)
+    {
+        m_animationPage = static_cast<const Surface*>(page.animationPage());
+    }
+
     // The pen of the "bg" commands, under the interpreter lock.
     BackgroundPen& backgroundPen() { return m_backgroundPen; }
 
@@ -173,6 +181,7 @@ private:
     std::atomic<uint64_t> m_mousePosition { 0 }; // x in the high half, y in the low
     std::atomic<bool> m_mouseOver { false };
     std::atomic<SurfaceTool> m_tool { SurfaceTool::None };
+    const Surface* m_animationPage = nullptr;
 };
 
 // Rounds half away from zero, as every cartesian coordinate becomes a pixel; values beyond a

@@ -27,6 +27,12 @@ namespace {
     constexpr double baseAside = 8;
     constexpr int shapeReach = 16;
 
+    QRect defaultShapeArea(QPoint centre)
+    {
+        return QRect(
+            centre - QPoint(shapeReach, shapeReach), QSize(2, 2) * shapeReach + QSize(1, 1));
+    }
+
     QPointF along(QPointF origin, double headingDegrees, double ahead, double aside)
     {
         const double radians = headingDegrees * M_PI / 180;
@@ -90,6 +96,7 @@ void tTurtle::placeOn(Surface& surface, PixelPoint start, LogoReal heading)
     m_surface = &surface;
     m_position = m_home = start;
     m_heading = m_homeHeading = normalizedHeading(heading);
+    m_shownShape = std::make_unique<ShownShape>(surface);
     surface.addItem(this);
     showState();
 }
@@ -103,6 +110,7 @@ LogoReal tTurtle::y() const { return cartesianOf(m_position, surface()).y; }
 void tTurtle::setHeading(LogoReal heading)
 {
     m_heading = normalizedHeading(heading);
+    m_graphic.followHeading(static_cast<double>(m_heading));
     showState();
 }
 
@@ -140,8 +148,10 @@ void tTurtle::moveTo(PixelPoint target, MoveRules rules)
                 : SegmentDrawer());
     m_position = moved.position;
     m_bouncedLast = moved.bouncePoint.has_value();
-    if (m_bouncedLast)
+    if (m_bouncedLast) {
         m_heading = normalizedHeading(headingTowards(m_position, *moved.bouncePoint) + 180);
+        m_graphic.followHeading(static_cast<double>(m_heading));
+    }
     showState(drawn);
     if (m_bouncedLast && rules.events)
         startEventProcess(*this, EventCodes::instance().eventCode("onBounce"));
@@ -234,18 +244,48 @@ void tTurtle::toBack()
 
 QRect tTurtle::shapeArea(QPoint centre) const
 {
-    return QRect(centre - QPoint(shapeReach, shapeReach), QSize(2, 2) * shapeReach + QSize(1, 1));
+    if (const FrameRef frame = m_graphic.currentFrame(); frame && frame->count() > 0) {
+        const size_t step = std::min<size_t>(m_graphic.stepIndex(), frame->count() - 1);
+        return pictureArea(*frame->pictures()[step], centre, m_graphic.scale());
+    }
+    return defaultShapeArea(centre);
 }
 
-void tTurtle::showState(const QRect& drawn)
+int tTurtle::shownStep() const
+{
+    int step = 0;
+    m_surface->changeItems([&] { step = m_shownShape->step(); });
+    return step;
+}
+
+void tTurtle::restartAnimation()
+{
+    m_shownShape->stopAnimation();
+    m_surface->changeItems([&] { m_shownShape->restartAnimation(); });
+    showState();
+}
+
+void tTurtle::showState(const QRect& drawn, bool stepChosen)
 {
     if (!m_surface)
         return;
     const QPoint at = m_position.rounded();
     QRect changed = drawn | shapeArea(at);
+    const bool bitmap = m_graphic.hasImage();
+    const ShownShape::State shape { .frame = m_graphic.currentFrame(),
+        .position = at,
+        .scale = m_graphic.scale(),
+        .tint = m_graphic.tint(),
+        .penColour = m_pen.colour,
+        .loop = m_graphic.info().loop,
+        .animation = m_graphic.animation() && m_shown,
+        .delayScale = m_graphic.delayScale() };
     m_surface->changeItems([&] {
-        changed |= shapeArea(m_painted.position);
-        m_painted = { at, static_cast<double>(m_heading), m_pen.colour, m_shown };
+        changed |= m_painted.bitmap ? m_shownShape->area() : defaultShapeArea(m_painted.position);
+        m_painted = { at, static_cast<double>(m_heading), m_pen.colour, m_shown, bitmap };
+        m_shownShape->set(
+            shape, stepChosen ? std::optional<int>(m_graphic.stepIndex()) : std::optional<int>());
+        changed |= m_shownShape->area();
     });
     m_surface->invalidate(changed);
     // The turtle came under a resting mouse or left it: the window looks again at what is there.
@@ -257,12 +297,29 @@ void tTurtle::paint(QPainter& painter) const
 {
     if (!m_painted.shown)
         return;
+    if (m_painted.bitmap) {
+        m_shownShape->paint(painter);
+        return;
+    }
     paintTriangle(painter, m_painted.position, m_painted.heading, QColor(m_painted.colour));
 }
 
 void tTurtle::stamp()
 {
     const Ink marking = ink();
+    if (m_graphic.hasImage()) {
+        QImage pixels;
+        QRect area;
+        m_surface->changeItems([&] {
+            pixels = m_shownShape->pixels();
+            area = m_shownShape->area();
+        });
+        drawOnSurface(*m_surface, drawingClip(), marking, [&](QPainter& painter) {
+            painter.drawImage(area, pixels);
+            return area;
+        });
+        return;
+    }
     drawOnSurface(*m_surface, drawingClip(), marking, [&](QPainter& painter) {
         paintTriangle(painter, m_position.rounded(), static_cast<double>(m_heading),
             QColor(marking.pen(m_pen.colour)));
@@ -270,14 +327,21 @@ void tTurtle::stamp()
     });
 }
 
+// With "transparentClick" on, a click where the shape is transparent reaches what lies under it.
 std::shared_ptr<tLogoGrObject> tTurtle::mouseTargetAt(QPoint at) const
 {
-    return covers(at) ? m_graphicPart : nullptr;
+    if (!covers(at))
+        return nullptr;
+    if (m_graphic.transparentClick() && m_painted.bitmap && m_shownShape->transparentAt(at))
+        return nullptr;
+    return m_graphicPart;
 }
 
 void tTurtle::destroy()
 {
     m_graphicPart.reset();
+    if (m_shownShape)
+        m_shownShape->stopAnimation();
     if (m_surface) {
         m_surface->removeItem(this);
         m_surface = nullptr;

@@ -1,7 +1,8 @@
 // tTurtle: a turtle, the drawing object of a page or a pane. It has a position (in pixels of its
 // surface, y down, held exactly so that many small steps add up), a heading (degrees clockwise
 // from north), a pen, a fill brush and a visibility, draws into its surface's background as it
-// moves and is painted over it as the default triangle, within its shape rectangle.
+// moves and is painted over it with its shape (the default triangle or a bitmap shape,
+// LogoGraphic), within its shape rectangle.
 //
 // The turtle's state belongs to the Logo processes (under the interpreter lock); what the window
 // thread paints is a copy, changed under the surface's items lock.
@@ -9,7 +10,9 @@
 
 #include "core/FontRecord.h"
 #include "graphics/Ink.h"
+#include "graphics/LogoGraphic.h"
 #include "graphics/PixelRange.h"
+#include "graphics/ShownShape.h"
 #include "graphics/Surface.h"
 #include "graphics/TurtleMotion.h"
 #include "graphics/TurtleOverlap.h"
@@ -19,6 +22,7 @@
 
 #include <QColor>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -120,6 +124,20 @@ public:
     const std::optional<PixelRange>& shownRange() const { return m_shownRange; }
     void setShownRange(std::optional<PixelRange> range) { m_shownRange = range; }
 
+    // The shape and how it is shown. Change it only through `changeShape`, which shows the change.
+    const tLogoGraphic& graphic() const { return m_graphic; }
+    // Changes the shape's record and shows it; `stepChosen` when the change picks the animation
+    // step, which the animation thread otherwise moves on.
+    template <typename Change> void changeShape(Change&& change, bool stepChosen = false)
+    {
+        change(m_graphic);
+        showState({}, stepChosen);
+    }
+    // The animation step shown now, from 0.
+    int shownStep() const;
+    // Animation stops and starts again from the step shown, with a new delay scale.
+    void restartAnimation();
+
     void paint(QPainter& painter) const override;
     tLogoGrObject& graphicPart() const { return *m_graphicPart; }
     // Makes the turtle's graphic part take all the mouse input of its surface, or lets it go.
@@ -133,7 +151,7 @@ private:
     PixelRange bounds() const;
     // Copies the painted state for the window thread and repaints where the shape was and is,
     // together with what the move drew.
-    void showState(const QRect& drawn = {});
+    void showState(const QRect& drawn = {}, bool stepChosen = false);
     QRect shapeArea(QPoint centre) const;
     // "onCollide" when a sensitive, shown turtle comes to overlap another sensitive one.
     void raiseCollision();
@@ -157,12 +175,16 @@ private:
     std::string m_hint; // the tooltip over the shape
     std::optional<PixelRange> m_shownRange; // where the shape may be seen; none for everywhere
     bool m_bouncedLast = false; // the last move reflected the turtle
+    tLogoGraphic m_graphic;
+    // What the window paints of a bitmap shape; made when the turtle joins its surface.
+    std::unique_ptr<ShownShape> m_shownShape;
 
     struct Painted {
         QPoint position; // the pixel the shape is centred on
         double heading = 0;
         QRgb colour = 0;
         bool shown = false;
+        bool bitmap = false; // the shape is `m_shownShape`, not the default one
     };
     Painted m_painted; // under the surface's items lock
 };

@@ -3,10 +3,12 @@
 #include "graphics/SurfaceOwner.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtleDrawingPrimitives.h"
+#include "graphics/TurtlePicturePrimitives.h"
 #include "graphics/TurtlePositions.h"
 #include "graphics/TurtlePrimitives.h"
 #include "graphics/TurtlePropertyCodes.h"
 #include "graphics/TurtleShapePrimitives.h"
+#include "graphics/TurtleShapeProperties.h"
 #include "objects/AskTable.h"
 #include "objects/ContainerObject.h"
 #include "objects/CreationParameters.h"
@@ -58,8 +60,10 @@ tmultiobject& makeTurtleClass(tcontainerobject& container)
 {
     tmultiobject& prototype = makePrototype(container, "turtle", turtleKind);
     registerTurtlePrimitives(prototype);
+    registerTurtleShapeProperties(prototype);
     registerTurtleShapePrimitives(prototype);
     registerTurtleDrawingPrimitives(prototype);
+    registerTurtlePicturePrimitives(prototype);
     giveAskTable(prototype);
     return prototype;
 }

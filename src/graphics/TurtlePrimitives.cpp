@@ -177,7 +177,7 @@ namespace {
         return nullptr;
     }
 
-    // [x y heading mode shown shape]; the shape is the default one, which has no value yet.
+    // [x y heading mode shown shape]; the default shape is [].
     tlogoobject* primTurtleState(tlogoobject*)
     {
         tTurtle& t = turtle();
@@ -187,7 +187,8 @@ namespace {
         state.append(makeNumber(t.heading()));
         state.append(penModeWord(t.pen().mode));
         state.append(keywordWord(t.shown() ? "st" : "ht"));
-        state.append(makeEmptyList());
+        tlogoobject* image = t.graphic().imageValue();
+        state.append(image ? image : makeEmptyList());
         return state.finish();
     }
 

@@ -23,9 +23,17 @@ inline constexpr int32_t penPattern = 49;
 inline constexpr int32_t rangeStyle = 50;
 inline constexpr int32_t range = 51;
 inline constexpr int32_t frame = 52;
+inline constexpr int32_t shape = 53;
+inline constexpr int32_t shapeScale = 54;
+inline constexpr int32_t shapeColour = 55;
+inline constexpr int32_t animation = 56;
 inline constexpr int32_t font = 57;
+inline constexpr int32_t transparentClick = 58;
+inline constexpr int32_t frameItem = 63;
 inline constexpr int32_t autoDrag = 64;
 inline constexpr int32_t sensitive = 65;
+inline constexpr int32_t frameMode = 120;
 inline constexpr int32_t shownRange = 131;
+inline constexpr int32_t delayScale = 155;
 
 } // namespace velmora::turtleProperty

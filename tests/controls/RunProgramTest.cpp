@@ -69,10 +69,11 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // screenpoints: screen coordinates, the mouse pointer and the objects of a class on a page;
 // wholist: a procedure's commands reach the objects of the who list as it is at each run;
 // drawing: the turtle's drawing commands, the label font and the errors of drawing lists; images:
-// the image builders and operations are there.
+// the image builders and operations are there; pictures: the background captured as images, and
+// images put, stretched, tiled and stamped on it.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
-        "windowproperties", "screenpoints", "wholist", "drawing", "images"));
+        "windowproperties", "screenpoints", "wholist", "drawing", "images", "pictures"));
 
 // What drawing.logo draws, by page pixels: the square of a drawing list, the filled polygon, the
 // wide red circle and the filled green one, the box filled up to its blue lines over the red line
@@ -136,6 +137,34 @@ TEST(RunProgramTest, TheBackgroundCommandsDrawIntoThePage)
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(120, 110)), qRgb(0, 0, 255));
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(220, 210)), qRgb(0, 128, 0));
     EXPECT_EQ(run.screenshot.pixel(page + QPoint(99, 99)), qRgb(255, 255, 255));
+}
+
+// The last turtle of shapes.logo wears a 9 by 5 red bar with a blue end, its hot spot at the
+// corner, at twice its size at the pixel (300, 200), its red drawn in the pen's green; it stamped
+// itself at (400, 300).
+TEST(RunProgramTest, ATurtleShowsItsBitmapShapeScaledAndTinted)
+{
+    const ProgramRun run = runProgram(scriptPath("shapes.logo"));
+    EXPECT_EQ(run.output, expectedOutput("shapes.out"));
+    const QImage& shot = run.screenshot;
+    ASSERT_FALSE(shot.isNull());
+    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
+    const struct {
+        QPoint at;
+        QRgb colour;
+    } expected[] = {
+        { { 300, 200 }, qRgb(0, 255, 0) }, // the bar's red, in the pen's colour
+        { { 315, 209 }, qRgb(0, 255, 0) },
+        { { 316, 200 }, qRgb(0, 0, 255) }, // the blue end, two pixels wide
+        { { 317, 209 }, qRgb(0, 0, 255) },
+        { { 318, 210 }, qRgb(255, 255, 255) },
+        { { 299, 200 }, qRgb(255, 255, 255) },
+        { { 400, 300 }, qRgb(0, 255, 0) }, // the stamp
+        { { 417, 309 }, qRgb(0, 0, 255) },
+        { { 418, 310 }, qRgb(255, 255, 255) },
+    };
+    for (const auto& pixel : expected)
+        EXPECT_EQ(shot.pixel(page + pixel.at), pixel.colour) << pixel.at.x() << "," << pixel.at.y();
 }
 
 // The panes of panes.logo over the blue page: the first at the page's corner in white, one in

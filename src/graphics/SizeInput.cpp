@@ -1,4 +1,4 @@
-#include "controls/SizeInput.h"
+#include "graphics/SizeInput.h"
 
 #include "values/Errors.h"
 #include "values/ListHelpers.h"

@@ -1,0 +1,134 @@
+#include "graphics/ShownShape.h"
+
+#include "graphics/ShapeAnim.h"
+
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+    // The picture with `tint` replaced by the pen's colour, its mask made transparency.
+    QImage pixelsOf(const tLogoPicture& picture, std::optional<QRgb> tint, QRgb pen)
+    {
+        QImage pixels = picture.image().convertToFormat(QImage::Format_ARGB32);
+        const QRgb from = tint ? (*tint | 0xff000000) : 0;
+        const QRgb to = pen | 0xff000000;
+        for (int y = 0; y < pixels.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+            for (int x = 0; x < pixels.width(); ++x) {
+                if (picture.isTransparentAt(x, y))
+                    row[x] = qRgba(0, 0, 0, 0);
+                else if (tint && row[x] == from)
+                    row[x] = to;
+            }
+        }
+        return pixels;
+    }
+
+} // namespace
+
+ShownShape::ShownShape(Surface& surface)
+    : m_surface(surface)
+{
+}
+
+ShownShape::~ShownShape() { stopAnimation(); }
+
+void ShownShape::stopAnimation() { tShapeAnim::program().remove(*this); }
+
+void ShownShape::set(const State& state, std::optional<int> step)
+{
+    if (state.animation && !m_state.animation)
+        m_scheduleReady = true;
+    m_state = state;
+    if (step)
+        m_step = *step;
+    if (m_step >= stepCount())
+        m_step = 0;
+}
+
+const tLogoPicture* ShownShape::picture() const
+{
+    if (!m_state.frame || m_state.frame->count() == 0)
+        return nullptr;
+    return m_state.frame->pictures()[static_cast<size_t>(m_step)].get();
+}
+
+QRect pictureArea(const tLogoPicture& picture, QPoint at, QPointF scale)
+{
+    const QPoint hotSpot(static_cast<int>(std::lround(picture.hotSpot().x() * scale.x())),
+        static_cast<int>(std::lround(picture.hotSpot().y() * scale.y())));
+    const QSize size(static_cast<int>(std::lround(picture.width() * scale.x())),
+        static_cast<int>(std::lround(picture.height() * scale.y())));
+    return QRect(at - hotSpot, size);
+}
+
+QRect ShownShape::area() const
+{
+    const tLogoPicture* shown = picture();
+    return shown ? pictureArea(*shown, m_state.position, m_state.scale) : QRect();
+}
+
+bool ShownShape::transparentAt(QPoint at) const
+{
+    const tLogoPicture* shown = picture();
+    const QRect where = area();
+    if (!shown || !shown->hasMask() || where.isEmpty())
+        return false;
+    const int x = (at.x() - where.left()) * shown->width() / where.width();
+    const int y = (at.y() - where.top()) * shown->height() / where.height();
+    return shown->isTransparentAt(x, y);
+}
+
+const QImage& ShownShape::paintedPixels() const
+{
+    const tLogoPicture* shown = picture();
+    if (m_pixelsOf != shown || m_pixelsPen != m_state.penColour || m_pixelsTint != m_state.tint) {
+        m_pixels = shown && shown->hasImage() ? pixelsOf(*shown, m_state.tint, m_state.penColour)
+                                              : QImage();
+        m_pixelsOf = shown;
+        m_pixelsPen = m_state.penColour;
+        m_pixelsTint = m_state.tint;
+    }
+    return m_pixels;
+}
+
+QImage ShownShape::pixels() const { return paintedPixels(); }
+
+void ShownShape::paint(QPainter& painter) const
+{
+    const tLogoPicture* shown = picture();
+    if (!shown || !shown->hasImage())
+        return;
+    painter.drawImage(area(), paintedPixels());
+    if (m_state.animation && m_scheduleReady && stepCount() >= 2) {
+        m_scheduleReady = false;
+        const int delay = static_cast<int>(std::lround(shown->delay() * m_state.delayScale));
+        tShapeAnim::program().schedule(
+            delay, const_cast<ShownShape&>(*this), m_surface.animationPage());
+    }
+}
+
+void ShownShape::advance()
+{
+    QRect changed;
+    m_surface.changeItems([&] {
+        const int steps = stepCount();
+        if (!m_state.animation || steps < 2)
+            return;
+        int next = m_step + 1;
+        if (next == steps) {
+            if (!m_state.loop)
+                return;
+            next = 0;
+        }
+        changed = area();
+        m_step = next;
+        changed |= area();
+        m_scheduleReady = true;
+    });
+    m_surface.invalidate(changed);
+}
+
+} // namespace velmora
