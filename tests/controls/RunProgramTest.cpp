@@ -52,6 +52,25 @@ QString expectedOutput(const char* name)
     return QString::fromLocal8Bit(file.readAll());
 }
 
+// A colour expected at a pixel of the page, which lies centred in the window.
+struct PagePixel {
+    QPoint at;
+    QRgb colour;
+};
+
+QPoint pageCorner(const QImage& shot)
+{
+    return QPoint((shot.width() - 796) / 2, (shot.height() - 499) / 2);
+}
+
+void expectPagePixels(const QImage& shot, std::initializer_list<PagePixel> expected)
+{
+    ASSERT_FALSE(shot.isNull());
+    const QPoint page = pageCorner(shot);
+    for (const PagePixel& pixel : expected)
+        EXPECT_EQ(shot.pixel(page + pixel.at), pixel.colour) << pixel.at.x() << "," << pixel.at.y();
+}
+
 // Programs whose printed lines and errors are checked against their ".out" files.
 class ScriptTest : public testing::TestWithParam<const char*> { };
 
@@ -81,24 +100,19 @@ INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
 // reversed stamp were drawn twice, and the stamp drawn once.
 void expectDrawingCommandsShown(const QImage& shot)
 {
-    ASSERT_FALSE(shot.isNull());
-    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
-    const struct {
-        QPoint at;
-        QRgb colour;
-    } expected[] = {
-        { { 98, 124 }, qRgb(0, 0, 0) }, // the square's left side
-        { { 123, 124 }, qRgb(255, 255, 255) }, // inside it
-        { { 240, 155 }, qRgb(0, 0, 255) }, // inside the polygon
-        { { 398, 110 }, qRgb(255, 0, 0) }, // the wide circle's top
-        { { 398, 129 }, qRgb(255, 255, 255) }, // its centre
-        { { 498, 129 }, qRgb(0, 128, 0) }, // the filled circle's centre
-        { { 128, 269 }, qRgb(255, 255, 0) }, // the red line across the box, filled over
-        { { 128, 290 }, qRgb(255, 255, 0) }, { { 98, 269 }, qRgb(0, 0, 255) }, // the box's side
-        { { 90, 269 }, qRgb(255, 255, 255) }, // outside the box
-    };
-    for (const auto& [at, colour] : expected)
-        EXPECT_EQ(shot.pixel(page + at), colour) << at.x() << "," << at.y();
+    expectPagePixels(shot,
+        {
+            { { 98, 124 }, qRgb(0, 0, 0) }, // the square's left side
+            { { 123, 124 }, qRgb(255, 255, 255) }, // inside it
+            { { 240, 155 }, qRgb(0, 0, 255) }, // inside the polygon
+            { { 398, 110 }, qRgb(255, 0, 0) }, // the wide circle's top
+            { { 398, 129 }, qRgb(255, 255, 255) }, // its centre
+            { { 498, 129 }, qRgb(0, 128, 0) }, // the filled circle's centre
+            { { 128, 269 }, qRgb(255, 255, 0) }, // the red line across the box, filled over
+            { { 128, 290 }, qRgb(255, 255, 0) }, { { 98, 269 }, qRgb(0, 0, 255) }, // the box's side
+            { { 90, 269 }, qRgb(255, 255, 255) }, // outside the box
+        });
+    const QPoint page = pageCorner(shot);
     const auto inkIn = [&](const QRect& area) {
         int inked = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -132,11 +146,9 @@ TEST(RunProgramTest, TheBackgroundCommandsDrawIntoThePage)
 {
     const ProgramRun run = runProgram(scriptPath("background.logo"));
     EXPECT_EQ(run.output, expectedOutput("background.out"));
-    ASSERT_FALSE(run.screenshot.isNull());
-    const QPoint page((run.screenshot.width() - 796) / 2, (run.screenshot.height() - 499) / 2);
-    EXPECT_EQ(run.screenshot.pixel(page + QPoint(120, 110)), qRgb(0, 0, 255));
-    EXPECT_EQ(run.screenshot.pixel(page + QPoint(220, 210)), qRgb(0, 128, 0));
-    EXPECT_EQ(run.screenshot.pixel(page + QPoint(99, 99)), qRgb(255, 255, 255));
+    expectPagePixels(run.screenshot,
+        { { { 120, 110 }, qRgb(0, 0, 255) }, { { 220, 210 }, qRgb(0, 128, 0) },
+            { { 99, 99 }, qRgb(255, 255, 255) } });
 }
 
 // The last turtle of shapes.logo wears a 9 by 5 red bar with a blue end, its hot spot at the
@@ -147,24 +159,18 @@ TEST(RunProgramTest, ATurtleShowsItsBitmapShapeScaledAndTinted)
     const ProgramRun run = runProgram(scriptPath("shapes.logo"));
     EXPECT_EQ(run.output, expectedOutput("shapes.out"));
     const QImage& shot = run.screenshot;
-    ASSERT_FALSE(shot.isNull());
-    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
-    const struct {
-        QPoint at;
-        QRgb colour;
-    } expected[] = {
-        { { 300, 200 }, qRgb(0, 255, 0) }, // the bar's red, in the pen's colour
-        { { 315, 209 }, qRgb(0, 255, 0) },
-        { { 316, 200 }, qRgb(0, 0, 255) }, // the blue end, two pixels wide
-        { { 317, 209 }, qRgb(0, 0, 255) },
-        { { 318, 210 }, qRgb(255, 255, 255) },
-        { { 299, 200 }, qRgb(255, 255, 255) },
-        { { 400, 300 }, qRgb(0, 255, 0) }, // the stamp
-        { { 417, 309 }, qRgb(0, 0, 255) },
-        { { 418, 310 }, qRgb(255, 255, 255) },
-    };
-    for (const auto& pixel : expected)
-        EXPECT_EQ(shot.pixel(page + pixel.at), pixel.colour) << pixel.at.x() << "," << pixel.at.y();
+    expectPagePixels(shot,
+        {
+            { { 300, 200 }, qRgb(0, 255, 0) }, // the bar's red, in the pen's colour
+            { { 315, 209 }, qRgb(0, 255, 0) },
+            { { 316, 200 }, qRgb(0, 0, 255) }, // the blue end, two pixels wide
+            { { 317, 209 }, qRgb(0, 0, 255) },
+            { { 318, 210 }, qRgb(255, 255, 255) },
+            { { 299, 200 }, qRgb(255, 255, 255) },
+            { { 400, 300 }, qRgb(0, 255, 0) }, // the stamp
+            { { 417, 309 }, qRgb(0, 0, 255) },
+            { { 418, 310 }, qRgb(255, 255, 255) },
+        });
 }
 
 // The panes of panes.logo over the blue page: the first at the page's corner in white, one in
@@ -173,21 +179,15 @@ TEST(RunProgramTest, ATurtleShowsItsBitmapShapeScaledAndTinted)
 TEST(RunProgramTest, PanesLieOverThePage)
 {
     const QImage shot = runProgram(scriptPath("panes.logo")).screenshot;
-    ASSERT_FALSE(shot.isNull());
-    const QPoint page((shot.width() - 796) / 2, (shot.height() - 499) / 2);
-    const struct {
-        QPoint at;
-        QRgb colour;
-    } expected[] = {
-        { { 50, 50 }, qRgb(255, 255, 255) }, // the first pane
-        { { 150, 150 }, qRgb(0, 0, 255) }, // the page beside it
-        { { 498, 199 }, qRgb(255, 255, 0) }, // the yellow pane's top-left corner
-        { { 497, 198 }, qRgb(0, 0, 255) }, // the page just outside it
-        { { 570, 270 }, qRgb(255, 255, 0) }, // the red pane behind the yellow one
-        { { 610, 310 }, qRgb(255, 0, 0) }, // the red pane's visible part
-    };
-    for (const auto& [at, colour] : expected)
-        EXPECT_EQ(shot.pixel(page + at), colour) << at.x() << "," << at.y();
+    expectPagePixels(shot,
+        {
+            { { 50, 50 }, qRgb(255, 255, 255) }, // the first pane
+            { { 150, 150 }, qRgb(0, 0, 255) }, // the page beside it
+            { { 498, 199 }, qRgb(255, 255, 0) }, // the yellow pane's top-left corner
+            { { 497, 198 }, qRgb(0, 0, 255) }, // the page just outside it
+            { { 570, 270 }, qRgb(255, 255, 0) }, // the red pane behind the yellow one
+            { { 610, 310 }, qRgb(255, 0, 0) }, // the red pane's visible part
+        });
 }
 
 // The square drawn from the centre of the page: its corners in black, the diagonal in the red
@@ -195,7 +195,7 @@ TEST(RunProgramTest, PanesLieOverThePage)
 void expectSquareAndDiagonal(const QImage& shot)
 {
     ASSERT_FALSE(shot.isNull());
-    const QPoint centre((shot.width() - 796) / 2 + 398, (shot.height() - 499) / 2 + 249);
+    const QPoint centre = pageCorner(shot) + QPoint(398, 249);
     EXPECT_EQ(shot.pixel(centre + QPoint(0, -50)), qRgb(0, 0, 0));
     EXPECT_EQ(shot.pixel(centre + QPoint(100, -50)), qRgb(0, 0, 0));
     EXPECT_EQ(shot.pixel(centre + QPoint(50, -100)), qRgb(0, 0, 0));
