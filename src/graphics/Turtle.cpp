@@ -340,12 +340,14 @@ std::shared_ptr<tLogoGrObject> tTurtle::mouseTargetAt(QPoint at) const
 void tTurtle::destroy()
 {
     m_graphicPart.reset();
-    if (m_shownShape)
-        m_shownShape->stopAnimation();
     if (m_surface) {
         m_surface->removeItem(this);
         m_surface = nullptr;
     }
+    // Once off the surface the shape is painted no more, so nothing schedules it again: the
+    // animation thread lets it go before its surface can.
+    if (m_shownShape)
+        m_shownShape->stopAnimation();
     tControlObject::destroy();
 }
 
