@@ -3,6 +3,7 @@
 #include "graphics/SurfaceOwner.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtleDrawingPrimitives.h"
+#include "graphics/TurtleGlide.h"
 #include "graphics/TurtlePicturePrimitives.h"
 #include "graphics/TurtlePositions.h"
 #include "graphics/TurtlePrimitives.h"
@@ -64,6 +65,7 @@ tmultiobject& makeTurtleClass(tcontainerobject& container)
     registerTurtleShapePrimitives(prototype);
     registerTurtleDrawingPrimitives(prototype);
     registerTurtlePicturePrimitives(prototype);
+    registerTurtleGlide(prototype);
     giveAskTable(prototype);
     return prototype;
 }
