@@ -128,6 +128,14 @@ void DrawingRenderer::place(const DrawingPlacement& placement)
         - m_bounds.topLeft();
 }
 
+QRect DrawingRenderer::areaAt(const DrawingPlacement& placement)
+{
+    std::lock_guard hold(m_list.lock());
+    if (m_placed != placement || m_placedGeneration != m_list.generation())
+        place(placement);
+    return repaintArea();
+}
+
 QRect DrawingRenderer::render(QPainter& painter, const DrawingPlacement& placement, const Ink& ink)
 {
     std::lock_guard hold(m_list.lock());

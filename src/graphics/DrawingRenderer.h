@@ -47,6 +47,8 @@ public:
     // painter by the caller; the painter's state is as it was afterwards. Gives the rectangle to
     // repaint.
     QRect render(QPainter& painter, const DrawingPlacement& placement, const Ink& ink);
+    // The rectangle to repaint for a rendering at that placement, without drawing.
+    QRect areaAt(const DrawingPlacement& placement);
 
     // Of the last rendering: the pixels its points and labels span; that grown for repainting
     // (by 4 to the left and top, 5 to the right and bottom, and by half the widest pen); and the

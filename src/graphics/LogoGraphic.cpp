@@ -30,7 +30,8 @@ int frameForHeading(double heading, double zeroAngle, int count)
 void tLogoGraphic::setImage(tLogoImage* image)
 {
     const bool byHeading = image->info().style == FrameStyle::Heading;
-    m_image = image;
+    m_shape = image;
+    m_drawings.clear();
     m_frames = image->frames();
     m_info = image->info();
     m_step = 0;
@@ -39,10 +40,22 @@ void tLogoGraphic::setImage(tLogoImage* image)
     m_headingMode = byHeading;
 }
 
+void tLogoGraphic::setDrawings(
+    tlogoobject* source, std::vector<std::shared_ptr<const tDrawingList>> steps)
+{
+    m_shape = source;
+    m_frames.clear();
+    m_info = {};
+    m_drawings = std::move(steps);
+    m_frame = m_step = 0;
+    m_headingMode = !m_frameMode;
+}
+
 void tLogoGraphic::setDefault()
 {
-    m_image = nullptr;
+    m_shape = nullptr;
     m_frames.clear();
+    m_drawings.clear();
     m_info = {};
     m_frame = m_step = 0;
 }
@@ -71,6 +84,8 @@ void tLogoGraphic::selectStep(int64_t index)
 
 int tLogoGraphic::stepCount() const
 {
+    if (hasDrawings())
+        return static_cast<int>(m_drawings.size());
     return hasImage() ? static_cast<int>(m_frames[m_frame]->count()) : 0;
 }
 

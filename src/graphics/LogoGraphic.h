@@ -1,11 +1,13 @@
-// tLogoGraphic: the shape a turtle shows and how: the default shape or a bitmap shape (an image),
-// the frame and animation step shown, whether the frame follows the heading, the scale, the colour
-// replaced by the pen's, and the animation switches.
+// tLogoGraphic: the shape a turtle shows and how: the default shape, a bitmap shape (an image) or
+// a vector shape (drawing lists, one for each animation step), the frame and animation step
+// shown, whether the frame follows the heading (or the drawing turns with it), the scale, the
+// colour replaced by the pen's, and the animation switches.
 //
 // This is the turtle's own record, kept under the interpreter lock; the window and animation
 // threads see it through the copy the turtle hands them (ShownShape).
 #pragma once
 
+#include "core/DrawingList.h"
 #include "graphics/ImageInfo.h"
 #include "graphics/LogoFrame.h"
 #include "values/LogoObject.h"
@@ -14,6 +16,7 @@
 #include <QPointF>
 #include <QRgb>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,17 +29,28 @@ public:
     // A bitmap shape. The step starts again; so does the frame when the image is shown by
     // heading, when the frame followed the heading, or when it lies beyond the new frames.
     void setImage(tLogoImage* image);
+    // A vector shape: the drawing lists compiled from `source`, one for each step. It turns with
+    // the heading unless frames are chosen by hand ("frameMode").
+    void setDrawings(tlogoobject* source, std::vector<std::shared_ptr<const tDrawingList>> steps);
     // The default shape.
     void setDefault();
     bool hasImage() const { return !m_frames.empty(); }
-    // The image given, or none for the default shape.
-    tlogoobject* imageValue() const { return m_image.get(); }
+    bool hasDrawings() const { return !m_drawings.empty(); }
+    const std::vector<std::shared_ptr<const tDrawingList>>& drawings() const { return m_drawings; }
+    // The image or the drawing list given, or none for the default shape.
+    tlogoobject* shapeValue() const { return m_shape.get(); }
     const std::vector<FrameRef>& frames() const { return m_frames; }
     const ImageInfo& info() const { return m_info; }
 
-    // Whether the frame follows the heading; "frameMode" reports the opposite.
+    // Whether the frame follows the heading, or the drawing turns with it.
     bool headingMode() const { return m_headingMode; }
-    void setHeadingMode(bool headingMode) { m_headingMode = headingMode; }
+    // "frameMode": frames chosen by hand; a vector shape set later keeps it.
+    bool frameMode() const { return m_frameMode; }
+    void setFrameMode(bool byHand)
+    {
+        m_frameMode = byHand;
+        m_headingMode = !byHand;
+    }
     // In heading mode, picks the frame that shows that heading.
     void followHeading(double heading);
     // From 0. Chosen by hand, modulo the frame count; the step starts again when it lies
@@ -66,10 +80,12 @@ public:
     void setTransparentClick(bool passes) { m_transparentClick = passes; }
 
 private:
-    ValueRef m_image;
+    ValueRef m_shape;
     std::vector<FrameRef> m_frames;
+    std::vector<std::shared_ptr<const tDrawingList>> m_drawings;
     ImageInfo m_info;
     bool m_headingMode = true;
+    bool m_frameMode = false;
     int m_frame = 0;
     int m_step = 0;
     QPointF m_scale { 1, 1 };

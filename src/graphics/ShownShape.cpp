@@ -41,11 +41,35 @@ void ShownShape::set(const State& state, std::optional<int> step)
 {
     if (state.animation && !m_state.animation)
         m_scheduleReady = true;
+    if (state.drawings != m_state.drawings) {
+        m_renderers.clear();
+        for (const auto& drawing : state.drawings)
+            m_renderers.push_back(std::make_unique<DrawingRenderer>(*drawing));
+    }
     m_state = state;
     if (step)
         m_step = *step;
     if (m_step >= stepCount())
         m_step = 0;
+}
+
+int ShownShape::stepCount() const
+{
+    if (!m_state.drawings.empty())
+        return static_cast<int>(m_state.drawings.size());
+    return m_state.frame ? static_cast<int>(m_state.frame->count()) : 0;
+}
+
+DrawingRenderer* ShownShape::renderer() const
+{
+    if (m_renderers.empty())
+        return nullptr;
+    return m_renderers[static_cast<size_t>(m_step)].get();
+}
+
+DrawingPlacement ShownShape::placement() const
+{
+    return { QPointF(m_state.position), m_state.scale, m_state.heading };
 }
 
 const tLogoPicture* ShownShape::picture() const
@@ -66,6 +90,8 @@ QRect pictureArea(const tLogoPicture& picture, QPoint at, QPointF scale)
 
 QRect ShownShape::area() const
 {
+    if (DrawingRenderer* drawing = renderer())
+        return drawing->areaAt(placement());
     const tLogoPicture* shown = picture();
     return shown ? pictureArea(*shown, m_state.position, m_state.scale) : QRect();
 }
@@ -98,13 +124,19 @@ QImage ShownShape::pixels() const { return paintedPixels(); }
 
 void ShownShape::paint(QPainter& painter) const
 {
-    const tLogoPicture* shown = picture();
-    if (!shown || !shown->hasImage())
-        return;
-    painter.drawImage(area(), paintedPixels());
+    int delay = 0;
+    if (DrawingRenderer* drawing = renderer()) {
+        drawing->render(painter, placement(), Ink {});
+        delay = static_cast<int>(std::lround(m_state.delayScale * 100));
+    } else {
+        const tLogoPicture* shown = picture();
+        if (!shown || !shown->hasImage())
+            return;
+        painter.drawImage(area(), paintedPixels());
+        delay = static_cast<int>(std::lround(shown->delay() * m_state.delayScale));
+    }
     if (m_state.animation && m_scheduleReady && stepCount() >= 2) {
         m_scheduleReady = false;
-        const int delay = static_cast<int>(std::lround(shown->delay() * m_state.delayScale));
         tShapeAnim::program().schedule(
             delay, const_cast<ShownShape&>(*this), m_surface.animationPage());
     }

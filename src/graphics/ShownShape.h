@@ -1,5 +1,6 @@
-// ShownShape: a turtle's bitmap shape as the window paints it and the animation thread steps it
-// on: the frame and step shown, where, how large, and the colour drawn in the pen's colour.
+// ShownShape: a turtle's bitmap or vector shape as the window paints it and the animation thread
+// steps it on: the frame (or the drawing lists) and step shown, where, how large, turned how far,
+// and the colour drawn in the pen's colour.
 //
 // The turtle hands it its state under the surface's items lock, which guards everything here: the
 // window paints it under that lock, and the animation thread takes it to show the next step.
@@ -7,7 +8,9 @@
 // painted, on a page not shown, does not animate.
 #pragma once
 
+#include "core/DrawingList.h"
 #include "graphics/AnimatedShape.h"
+#include "graphics/DrawingRenderer.h"
 #include "graphics/LogoFrame.h"
 #include "graphics/Surface.h"
 
@@ -16,7 +19,9 @@
 #include <QPointF>
 #include <QRect>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace velmora {
 
@@ -27,6 +32,8 @@ class ShownShape final : public AnimatedShape {
 public:
     struct State {
         FrameRef frame;
+        std::vector<std::shared_ptr<const tDrawingList>> drawings; // a vector shape's steps
+        double heading = 0; // how far a vector shape turns
         QPoint position; // where the hot spot lies, in surface pixels
         QPointF scale { 1, 1 };
         std::optional<QRgb> tint; // drawn in `penColour`
@@ -60,7 +67,10 @@ public:
 
 private:
     const tLogoPicture* picture() const;
-    int stepCount() const { return m_state.frame ? static_cast<int>(m_state.frame->count()) : 0; }
+    int stepCount() const;
+    // The renderer of the current step of a vector shape, or none.
+    DrawingRenderer* renderer() const;
+    DrawingPlacement placement() const;
 
     Surface& m_surface;
     State m_state;
@@ -72,6 +82,8 @@ private:
     mutable const tLogoPicture* m_pixelsOf = nullptr;
     mutable QRgb m_pixelsPen = 0;
     mutable std::optional<QRgb> m_pixelsTint;
+    // One for each step of a vector shape, each keeping the pixel form of its last placement.
+    std::vector<std::unique_ptr<DrawingRenderer>> m_renderers;
 };
 
 } // namespace velmora

@@ -244,11 +244,31 @@ void tTurtle::toBack()
 
 QRect tTurtle::shapeArea(QPoint centre) const
 {
+    if (const tDrawingList* drawing = currentDrawing()) {
+        DrawingRenderer renderer(*drawing);
+        renderer.areaAt(drawingPlacement(centre));
+        return renderer.bounds();
+    }
     if (const FrameRef frame = m_graphic.currentFrame(); frame && frame->count() > 0) {
         const size_t step = std::min<size_t>(m_graphic.stepIndex(), frame->count() - 1);
         return pictureArea(*frame->pictures()[step], centre, m_graphic.scale());
     }
     return defaultShapeArea(centre);
+}
+
+const tDrawingList* tTurtle::currentDrawing() const
+{
+    const auto& drawings = m_graphic.drawings();
+    if (drawings.empty())
+        return nullptr;
+    return drawings[std::min<size_t>(m_graphic.stepIndex(), drawings.size() - 1)].get();
+}
+
+// A vector shape turns with the heading unless its frames are chosen by hand.
+DrawingPlacement tTurtle::drawingPlacement(QPoint at) const
+{
+    return { QPointF(at), m_graphic.scale(),
+        m_graphic.headingMode() ? static_cast<double>(m_heading) : 0.0 };
 }
 
 int tTurtle::shownStep() const
@@ -271,8 +291,10 @@ void tTurtle::showState(const QRect& drawn, bool stepChosen)
         return;
     const QPoint at = m_position.rounded();
     QRect changed = drawn | shapeArea(at);
-    const bool bitmap = m_graphic.hasImage();
+    const bool bitmap = m_graphic.hasImage() || m_graphic.hasDrawings();
     const ShownShape::State shape { .frame = m_graphic.currentFrame(),
+        .drawings = m_graphic.drawings(),
+        .heading = drawingPlacement(at).heading,
         .position = at,
         .scale = m_graphic.scale(),
         .tint = m_graphic.tint(),
@@ -318,6 +340,13 @@ void tTurtle::stamp()
             painter.drawImage(area, pixels);
             return area;
         });
+        return;
+    }
+    if (const tDrawingList* drawing = currentDrawing()) {
+        DrawingRenderer renderer(*drawing);
+        const DrawingPlacement placement = drawingPlacement(m_position.rounded());
+        drawOnSurface(*m_surface, drawingClip(), marking,
+            [&](QPainter& painter) { return renderer.render(painter, placement, marking); });
         return;
     }
     drawOnSurface(*m_surface, drawingClip(), marking, [&](QPainter& painter) {

@@ -1,7 +1,7 @@
 // tTurtle: a turtle, the drawing object of a page or a pane. It has a position (in pixels of its
 // surface, y down, held exactly so that many small steps add up), a heading (degrees clockwise
 // from north), a pen, a fill brush and a visibility, draws into its surface's background as it
-// moves and is painted over it with its shape (the default triangle or a bitmap shape,
+// moves and is painted over it with its shape (the default triangle, a bitmap or a vector shape,
 // LogoGraphic), within its shape rectangle.
 //
 // The turtle's state belongs to the Logo processes (under the interpreter lock); what the window
@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/FontRecord.h"
+#include "graphics/DrawingRenderer.h"
 #include "graphics/Ink.h"
 #include "graphics/LogoGraphic.h"
 #include "graphics/PixelRange.h"
@@ -153,6 +154,9 @@ private:
     // together with what the move drew.
     void showState(const QRect& drawn = {}, bool stepChosen = false);
     QRect shapeArea(QPoint centre) const;
+    // The drawing list of a vector shape's current step, or none.
+    const tDrawingList* currentDrawing() const;
+    DrawingPlacement drawingPlacement(QPoint at) const;
     // "onCollide" when a sensitive, shown turtle comes to overlap another sensitive one.
     void raiseCollision();
 
@@ -176,7 +180,7 @@ private:
     std::optional<PixelRange> m_shownRange; // where the shape may be seen; none for everywhere
     bool m_bouncedLast = false; // the last move reflected the turtle
     tLogoGraphic m_graphic;
-    // What the window paints of a bitmap shape; made when the turtle joins its surface.
+    // What the window paints of a bitmap or vector shape; made when the turtle joins its surface.
     std::unique_ptr<ShownShape> m_shownShape;
 
     struct Painted {
@@ -184,7 +188,7 @@ private:
         double heading = 0;
         QRgb colour = 0;
         bool shown = false;
-        bool bitmap = false; // the shape is `m_shownShape`, not the default one
+        bool bitmap = false; // the shape is `m_shownShape` (bitmap or vector), not the default
     };
     Painted m_painted; // under the surface's items lock
 };

@@ -37,15 +37,6 @@ namespace {
         return QPointF(double(t.position().x), double(t.position().y));
     }
 
-    DrawingStyle drawingStyleOf(const tTurtle& t)
-    {
-        return { .penColour = t.pen().colour & 0xFFFFFF,
-            .penWidth = t.pen().width,
-            .penPattern = penPatternOf(t.pen().style),
-            .fill = { t.fillColour() & 0xFFFFFF, fillPatternOf(t.fillStyle()) },
-            .font = t.labelFont() };
-    }
-
     // Compiles the list with the turtle's pen, brush and font and draws it at the turtle. The
     // compilation may let other processes run, so the turtle is found again after it.
     void drawList(tLogoList* list)
@@ -204,6 +195,15 @@ namespace {
     };
 
 } // namespace
+
+DrawingStyle drawingStyleOf(const tTurtle& t)
+{
+    return { .penColour = t.pen().colour & 0xFFFFFF,
+        .penWidth = t.pen().width,
+        .penPattern = penPatternOf(t.pen().style),
+        .fill = { t.fillColour() & 0xFFFFFF, fillPatternOf(t.fillStyle()) },
+        .font = t.labelFont() };
+}
 
 void registerTurtleDrawingPrimitives(tmultiobject& prototype)
 {

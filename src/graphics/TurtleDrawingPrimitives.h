@@ -6,10 +6,16 @@
 // "label2" moves the turtle.
 #pragma once
 
+#include "core/DrawingItem.h"
+
 namespace velmora {
 
 class tmultiobject;
+class tTurtle;
 
 void registerTurtleDrawingPrimitives(tmultiobject& prototype);
+
+// What a drawing list compiled for the turtle starts from: its pen, brush and label font.
+DrawingStyle drawingStyleOf(const tTurtle& turtle);
 
 } // namespace velmora

@@ -187,8 +187,8 @@ namespace {
         state.append(makeNumber(t.heading()));
         state.append(penModeWord(t.pen().mode));
         state.append(keywordWord(t.shown() ? "st" : "ht"));
-        tlogoobject* image = t.graphic().imageValue();
-        state.append(image ? image : makeEmptyList());
+        tlogoobject* shape = t.graphic().shapeValue();
+        state.append(shape ? shape : makeEmptyList());
         return state.finish();
     }
 

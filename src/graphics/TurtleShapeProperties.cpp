@@ -5,6 +5,7 @@
 #include "graphics/PenInputs.h"
 #include "graphics/PointLists.h"
 #include "graphics/Turtle.h"
+#include "graphics/TurtleDrawingPrimitives.h"
 #include "graphics/TurtlePropertyCodes.h"
 #include "interpreter/Registration.h"
 #include "objects/MultiObject.h"
@@ -26,26 +27,51 @@ namespace {
 
     tlogoobject* getShape(tmultiobject& object)
     {
-        tlogoobject* image = tTurtle::of(object).graphic().imageValue();
-        return image ? image : makeEmptyList();
+        tlogoobject* shape = tTurtle::of(object).graphic().shapeValue();
+        return shape ? shape : makeEmptyList();
     }
 
-    // An image, the name of a picture file, or [] for the default shape.
+    // The steps of a vector shape: each element of a list of lists, or the one list, compiled as
+    // a drawing list with the turtle's pen, brush and font. Compiling lets other processes run, so
+    // the turtle is found again afterwards.
+    std::vector<std::shared_ptr<const tDrawingList>> vectorSteps(tLogoList* shape)
+    {
+        std::vector<tlogoobject*> lists { shape };
+        if (shape->first()->isList())
+            lists = elementsOf(shape);
+        std::vector<std::shared_ptr<const tDrawingList>> steps;
+        for (tlogoobject* list : lists) {
+            if (!list->isList())
+                throw eLogoException(erBadStructure, list);
+            auto drawing = std::make_shared<tDrawingList>();
+            drawing->compile(static_cast<tLogoList*>(list), drawingStyleOf(tTurtle::current()));
+            steps.push_back(std::move(drawing));
+        }
+        return steps;
+    }
+
+    // An image, the name of a picture file, a drawing list (or a list of them, the steps of an
+    // animation), or [] for the default shape.
     void setShape(tmultiobject& object, tlogoobject* value)
     {
-        tTurtle& turtle = tTurtle::of(object);
         ValueRef image;
+        std::vector<std::shared_ptr<const tDrawingList>> steps;
         if (value->isImage())
             image = value;
         else if (value->isWord() && !value->isEmpty()) {
             ImageContent content = loadImageContent(value->text(), ImageLoadMode::Full);
             image = ValueRef(new tLogoImage(std::move(content.frames), content.info));
-        } else if (!value->isList() || !value->isEmpty())
+        } else if (value->isList() && !value->isEmpty())
+            steps = vectorSteps(static_cast<tLogoList*>(value));
+        else if (!value->isList())
             throw eLogoException(erExpectImage, value);
+        tTurtle& turtle = tTurtle::of(object);
         turtle.changeShape(
             [&](tLogoGraphic& graphic) {
                 if (image.get())
                     graphic.setImage(static_cast<tLogoImage*>(image.get()));
+                else if (!steps.empty())
+                    graphic.setDrawings(value, std::move(steps));
                 else
                     graphic.setDefault();
                 graphic.followHeading(static_cast<double>(turtle.heading()));
@@ -63,7 +89,7 @@ namespace {
         tTurtle& turtle = tTurtle::of(object);
         const bool byHand = value->asBool();
         turtle.changeShape([&](tLogoGraphic& graphic) {
-            graphic.setHeadingMode(!byHand);
+            graphic.setFrameMode(byHand);
             graphic.followHeading(static_cast<double>(turtle.heading()));
         });
     }

@@ -89,10 +89,12 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // wholist: a procedure's commands reach the objects of the who list as it is at each run;
 // drawing: the turtle's drawing commands, the label font and the errors of drawing lists; images:
 // the image builders and operations are there; pictures: the background captured as images, and
-// images put, stretched, tiled and stamped on it; glide: a turtle travelling a drawing list.
+// images put, stretched, tiled and stamped on it; glide: a turtle travelling a drawing list;
+// vectorshapes: drawing lists as turtle shapes.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
-        "windowproperties", "screenpoints", "wholist", "drawing", "images", "pictures", "glide"));
+        "windowproperties", "screenpoints", "wholist", "drawing", "images", "pictures", "glide",
+        "vectorshapes"));
 
 // What drawing.logo draws, by page pixels: the square of a drawing list, the filled polygon, the
 // wide red circle and the filled green one, the box filled up to its blue lines over the red line
