@@ -90,7 +90,8 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 // drawing: the turtle's drawing commands, the label font and the errors of drawing lists; images:
 // the image builders and operations are there; pictures: the background captured as images, and
 // images put, stretched, tiled and stamped on it; glide: a turtle travelling a drawing list;
-// vectorshapes: drawing lists as turtle shapes.
+// vectorshapes: drawing lists as turtle shapes; animation: animated shapes on a page shown, hidden
+// and erased while they animate.
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
         "windowproperties", "screenpoints", "wholist", "drawing", "images", "pictures", "glide",
