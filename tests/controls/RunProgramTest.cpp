@@ -95,7 +95,7 @@ TEST_P(ScriptTest, PrintsWhatItsOutputFileHolds)
 INSTANTIATE_TEST_SUITE_P(RunProgramTest, ScriptTest,
     testing::Values("turtle", "turtle2", "maketurtle", "panes", "windowcommands", "menus",
         "windowproperties", "screenpoints", "wholist", "drawing", "images", "pictures", "glide",
-        "vectorshapes"));
+        "vectorshapes", "animation"));
 
 // What drawing.logo draws, by page pixels: the square of a drawing list, the filled polygon, the
 // wide red circle and the filled green one, the box filled up to its blue lines over the red line
