@@ -82,6 +82,7 @@ void tShapeAnim::run()
         m_advancing = shape;
         hold.unlock();
         shape->advance();
+        m_advances.fetch_add(1, std::memory_order_relaxed);
         hold.lock();
         m_advancing = nullptr;
         m_advanced.notify_all();

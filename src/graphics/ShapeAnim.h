@@ -11,6 +11,7 @@
 #include "graphics/AnimatedShape.h"
 #include "graphics/AnimationPlan.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -33,6 +34,8 @@ public:
     void remove(AnimatedShape& shape);
     // The page now shown: the shapes of other pages stop, with the time they had left.
     void showPage(AnimationPage page);
+    // How many steps the thread has shown, so that a measure can tell its rate.
+    uint64_t advances() const { return m_advances.load(std::memory_order_relaxed); }
 
 private:
     void run();
@@ -45,6 +48,7 @@ private:
     AnimatedShape* m_advancing = nullptr; // the shape shown a step on, outside the lock
     bool m_woken = false;
     bool m_stopping = false;
+    std::atomic<uint64_t> m_advances { 0 };
     std::thread m_thread;
 };
 

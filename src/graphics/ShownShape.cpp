@@ -2,6 +2,8 @@
 
 #include "graphics/ShapeAnim.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace velmora {
@@ -39,16 +41,20 @@ void ShownShape::stopAnimation() { tShapeAnim::program().remove(*this); }
 
 void ShownShape::set(const State& state, std::optional<int> step)
 {
-    if (state.animation && !m_state.animation)
+    if (state.animation && !m_state.animation) {
         m_scheduleReady = true;
+        m_stepShownAt = std::chrono::steady_clock::now();
+    }
     if (state.drawings != m_state.drawings) {
         m_renderers.clear();
         for (const auto& drawing : state.drawings)
             m_renderers.push_back(std::make_unique<DrawingRenderer>(*drawing));
     }
     m_state = state;
-    if (step)
+    if (step && *step != m_step) {
         m_step = *step;
+        m_stepShownAt = std::chrono::steady_clock::now();
+    }
     if (m_step >= stepCount())
         m_step = 0;
 }
@@ -137,8 +143,15 @@ void ShownShape::paint(QPainter& painter) const
     }
     if (m_state.animation && m_scheduleReady && stepCount() >= 2) {
         m_scheduleReady = false;
+        // The step has been on show since the animation thread moved to it; the paint that shows
+        // it comes a frame later, and counting the delay from the paint would slow every
+        // animation by that frame.
+        const auto shownFor = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - m_stepShownAt)
+                                  .count();
+        const int left = static_cast<int>(std::max<int64_t>(0, delay - shownFor));
         tShapeAnim::program().schedule(
-            delay, const_cast<ShownShape&>(*this), m_surface.animationPage());
+            left, const_cast<ShownShape&>(*this), m_surface.animationPage());
     }
 }
 
@@ -159,6 +172,7 @@ void ShownShape::advance()
         m_step = next;
         changed |= area();
         m_scheduleReady = true;
+        m_stepShownAt = std::chrono::steady_clock::now();
     });
     m_surface.invalidate(changed);
 }

@@ -19,6 +19,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -76,6 +77,7 @@ private:
     State m_state;
     int m_step = 0;
     mutable bool m_scheduleReady = true;
+    std::chrono::steady_clock::time_point m_stepShownAt; // when the step came on show
     // The picture's pixels as painted: tinted, transparent where its mask is.
     const QImage& paintedPixels() const;
     mutable QImage m_pixels;
