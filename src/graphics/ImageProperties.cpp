@@ -2,6 +2,7 @@
 // "setdelay", "hotspot", "sethotspot", "imageinfo", "setimageinfo", and "rotate" and "tintcolour",
 // which make every picture anew. The readers look at the first picture of the first frame; the
 // setters change every picture.
+#include "core/ParamWords.h"
 #include "graphics/ImageOperationRows.h"
 #include "graphics/PenInputs.h"
 #include "graphics/PictureRotation.h"
@@ -96,25 +97,21 @@ namespace {
         return made.finish();
     }
 
-    bool isParam(std::string_view key, tlogoobject* word)
-    {
-        return word->isWord()
-            && languageDictionary().isSynonymInSection("param", key, word->text());
-    }
-
     // One name and its value of "setimageinfo"; error 8 for a name or value it does not know.
     void applyInfo(ImageInfo& info, tlogoobject* name, tlogoobject* value)
     {
-        if (isParam("style", name) && (isParam("frame", value) || isParam("heading", value)))
-            info.style = isParam("heading", value) ? FrameStyle::Heading : FrameStyle::Frame;
-        else if (isParam("zeroangle", name) && value->isNumber())
+        if (isParamWord("style", name)
+            && (isParamWord("frame", value) || isParamWord("heading", value)))
+            info.style = isParamWord("heading", value) ? FrameStyle::Heading : FrameStyle::Frame;
+        else if (isParamWord("zeroangle", name) && value->isNumber())
             info.zeroAngle = value->asReal();
-        else if (isParam("loop", name)
-            && (isParam("looptrue", value) || isParam("loopfalse", value)))
-            info.loop = isParam("looptrue", value);
+        else if (isParamWord("loop", name)
+            && (isParamWord("looptrue", value) || isParamWord("loopfalse", value)))
+            info.loop = isParamWord("looptrue", value);
         else
             throw eLogoException(erExpectWord,
-                isParam("style", name) || isParam("zeroangle", name) || isParam("loop", name)
+                isParamWord("style", name) || isParamWord("zeroangle", name)
+                        || isParamWord("loop", name)
                     ? value
                     : name);
     }

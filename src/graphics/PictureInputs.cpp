@@ -1,11 +1,11 @@
 #include "graphics/PictureInputs.h"
 
 #include "core/MainVariables.h"
+#include "core/ParamWords.h"
 #include "graphics/ImageLoading.h"
 #include "graphics/LogoImage.h"
 #include "graphics/RectangleInputs.h"
 #include "graphics/SurfacePictures.h"
-#include "localization/LanguageDictionary.h"
 #include "values/Errors.h"
 #include "values/ListHelpers.h"
 
@@ -16,21 +16,15 @@ namespace velmora {
 
 namespace {
 
-    bool isOption(std::string_view key, tlogoobject* word)
-    {
-        return word->isWord()
-            && languageDictionary().isSynonymInSection("param", key, word->text());
-    }
-
     PictureStyle styleOf(tlogoobject* word)
     {
-        if (isOption("upperleft_putpicture", word))
+        if (isParamWord("upperleft_putpicture", word))
             return PictureStyle::UpperLeft;
-        if (isOption("center_putpicture", word))
+        if (isParamWord("center_putpicture", word))
             return PictureStyle::Centre;
-        if (isOption("tile_putpicture", word))
+        if (isParamWord("tile_putpicture", word))
             return PictureStyle::Tile;
-        if (isOption("stretch_putpicture", word))
+        if (isParamWord("stretch_putpicture", word))
             return PictureStyle::Stretch;
         throw eLogoException(erExpectWord, word);
     }
@@ -98,21 +92,21 @@ PicturePlacement picturePlacement(tlogoobject* options, const Surface& surface)
         if (index + 1 == items.size())
             throw eLogoException(erExpectWord, keyword);
         tlogoobject* value = items[index + 1];
-        if (isOption("style_putpicture", keyword))
+        if (isParamWord("style_putpicture", keyword))
             placement.style = styleOf(value);
-        else if (isOption("rect_putpicture", keyword))
+        else if (isParamWord("rect_putpicture", keyword))
             area.setRectangle(cartesianRectangleFromList(value, surface));
-        else if (isOption("arect_putpicture", keyword))
+        else if (isParamWord("arect_putpicture", keyword))
             area.setRectangle(rectangleFromList(value).normalized());
-        else if (isOption("pos_putpicture", keyword)) {
+        else if (isParamWord("pos_putpicture", keyword)) {
             if (!value->isList() || static_cast<tLogoList*>(value)->count() != 2)
                 throw eLogoException(erExpectList2, value);
             area.corner = surface.toPixel(pointFromList(value));
-        } else if (isOption("apos_putpicture", keyword))
+        } else if (isParamWord("apos_putpicture", keyword))
             area.corner = pixelOf(pointFromList(value));
-        else if (isOption("size_putpicture", keyword))
+        else if (isParamWord("size_putpicture", keyword))
             area.size = extentOf(value);
-        else if (isOption("scale_putpicture", keyword))
+        else if (isParamWord("scale_putpicture", keyword))
             placement.scale = scaleOf(value);
         else
             throw eLogoException(erExpectWord, keyword);

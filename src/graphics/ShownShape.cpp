@@ -1,34 +1,13 @@
 #include "graphics/ShownShape.h"
 
 #include "graphics/ShapeAnim.h"
+#include "graphics/SurfacePictures.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 
 namespace velmora {
-
-namespace {
-
-    // The picture with `tint` replaced by the pen's colour, its mask made transparency.
-    QImage pixelsOf(const tLogoPicture& picture, std::optional<QRgb> tint, QRgb pen)
-    {
-        QImage pixels = picture.image().convertToFormat(QImage::Format_ARGB32);
-        const QRgb from = tint ? (*tint | 0xff000000) : 0;
-        const QRgb to = pen | 0xff000000;
-        for (int y = 0; y < pixels.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-            for (int x = 0; x < pixels.width(); ++x) {
-                if (picture.isTransparentAt(x, y))
-                    row[x] = qRgba(0, 0, 0, 0);
-                else if (tint && row[x] == from)
-                    row[x] = to;
-            }
-        }
-        return pixels;
-    }
-
-} // namespace
 
 ShownShape::ShownShape(Surface& surface)
     : m_surface(surface)
@@ -117,8 +96,9 @@ const QImage& ShownShape::paintedPixels() const
 {
     const tLogoPicture* shown = picture();
     if (m_pixelsOf != shown || m_pixelsPen != m_state.penColour || m_pixelsTint != m_state.tint) {
-        m_pixels = shown && shown->hasImage() ? pixelsOf(*shown, m_state.tint, m_state.penColour)
-                                              : QImage();
+        m_pixels = shown && shown->hasImage()
+            ? pixelsToDraw(*shown, m_state.tint, m_state.penColour)
+            : QImage();
         m_pixelsOf = shown;
         m_pixelsPen = m_state.penColour;
         m_pixelsTint = m_state.tint;

@@ -10,28 +10,12 @@ namespace velmora {
 
 namespace {
 
-    // The picture as one image whose alpha is the mask: stretching it stretches both alike, as
-    // drawing the mask and the bitmap each into the same rectangle would.
-    QImage withTransparency(const tLogoPicture& picture)
-    {
-        if (!picture.hasMask())
-            return picture.image();
-        QImage result = picture.image().convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < result.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(result.scanLine(y));
-            for (int x = 0; x < result.width(); ++x)
-                if (picture.isTransparentAt(x, y))
-                    row[x] = qRgba(0, 0, 0, 0);
-        }
-        return result;
-    }
-
     void paintPicture(Surface& surface, const tLogoPicture& picture, const QRect& clip,
         const std::function<void(QPainter&, const QImage&)>& place)
     {
         if (!picture.hasImage() || clip.isEmpty())
             return;
-        const QImage shown = withTransparency(picture);
+        const QImage shown = pixelsToDraw(picture);
         {
             std::lock_guard hold(surface.lock());
             QPainter painter(&surface.bitmap());
@@ -42,6 +26,25 @@ namespace {
     }
 
 } // namespace
+
+QImage pixelsToDraw(const tLogoPicture& picture, std::optional<QRgb> tint, QRgb pen)
+{
+    if (!picture.hasMask() && !tint)
+        return picture.image();
+    QImage pixels = picture.image().convertToFormat(QImage::Format_ARGB32);
+    const QRgb from = tint ? (*tint | 0xff000000) : 0;
+    const QRgb to = pen | 0xff000000;
+    for (int y = 0; y < pixels.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (picture.isTransparentAt(x, y))
+                row[x] = qRgba(0, 0, 0, 0);
+            else if (tint && row[x] == from)
+                row[x] = to;
+        }
+    }
+    return pixels;
+}
 
 tLogoImage* captureSurface(Surface& surface, QRect area, int32_t mode)
 {

@@ -13,6 +13,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <optional>
 
 namespace velmora {
 
@@ -26,6 +27,10 @@ namespace capture {
     // rectangle means the whole background.
     constexpr int32_t emptyStaysEmpty = 4;
 }
+
+// The picture's pixels as they are drawn: with `tint` drawn in `pen`, and its mask as
+// transparency, so that stretching the one image stretches both alike.
+QImage pixelsToDraw(const tLogoPicture& picture, std::optional<QRgb> tint = {}, QRgb pen = 0);
 
 // The pixels of `area` (clamped to the background) as an image of one frame of one picture.
 tLogoImage* captureSurface(Surface& surface, QRect area, int32_t mode);

@@ -2,6 +2,7 @@
 
 #include "core/DrawingListPoints.h"
 #include "core/ElapsedTime.h"
+#include "core/ParamWords.h"
 #include "graphics/Turtle.h"
 #include "graphics/TurtleHeading.h"
 #include "interpreter/CodeArray.h"
@@ -9,7 +10,6 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/InterpreterState.h"
 #include "interpreter/Registration.h"
-#include "localization/LanguageDictionary.h"
 #include "objects/MultiObject.h"
 #include "processes/lThread.h"
 #include "values/Errors.h"
@@ -32,11 +32,6 @@ namespace {
         ValueRef todo;
     };
 
-    bool isParam(std::string_view key, tlogoobject* word)
-    {
-        return languageDictionary().isSynonymInSection("param", key, word->text());
-    }
-
     LogoReal numberSetting(tlogoobject* value)
     {
         if (!value->isNumber())
@@ -55,13 +50,13 @@ namespace {
             if (index + 1 == items.size())
                 throw eLogoException(erBadStructure, name);
             tlogoobject* value = items[index + 1];
-            if (isParam("step", name)) {
+            if (isParamWord("step", name)) {
                 settings.step = numberSetting(value);
                 if (settings.step == 0)
                     settings.step = 1;
-            } else if (isParam("wait", name))
+            } else if (isParamWord("wait", name))
                 settings.pause = static_cast<int64_t>(numberSetting(value));
-            else if (isParam("todo", name)) {
+            else if (isParamWord("todo", name)) {
                 if (!value->isList())
                     throw eLogoException(erExpectList, value);
                 settings.todo = value;
